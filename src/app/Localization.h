@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+namespace pelmo {
+
+// The language setting's values; any other stored text counts as `system`.
+enum class AppLanguage { system, cs, en };
+
+// Czech texts are the keys of one string table, context "Pelmo". Texts declared in tables
+// are marked with QT_TRANSLATE_NOOP("Pelmo", ...) and looked up through tr() at use.
+class Localization
+{
+    Q_DECLARE_TR_FUNCTIONS(Pelmo)
+
+public:
+    // Fills printf-style placeholders after the lookup: "%@" takes the next text argument,
+    // "%lld" the next argument too (callers pass integers already rendered).
+    [[nodiscard]] static QString format(const QString &pattern, const QStringList &arguments);
+
+    [[nodiscard]] static AppLanguage languageFromRawValue(const QString &raw);
+    [[nodiscard]] static QString rawValue(AppLanguage language);
+
+    // "cs" or "en": the choice itself, or for `system` Czech on a Czech desktop and
+    // English everywhere else.
+    [[nodiscard]] static QString resolvedCode(AppLanguage language, const QLocale &system = QLocale::system());
+
+    // Loads the compiled table of `code` into the application and makes its locale the
+    // default (sizes then use its decimal separator). Replaces any earlier choice.
+    static void install(const QString &code);
+};
+
+} // namespace pelmo

@@ -1,0 +1,58 @@
+#include "CommandSupport.h"
+
+#include "fs/PathBytes.h"
+
+#include <QDir>
+
+#include <climits>
+#include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace pelmo::CommandSupport {
+
+QStringList decodeArguments(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(PathBytes::fromBytes(argv[i]));
+    return arguments;
+}
+
+QString absolutePath(const QString &path)
+{
+    QString absolute = path;
+    if (!path.startsWith(QLatin1Char('/'))) {
+        std::string cwd(PATH_MAX, '\0');
+        if (::getcwd(cwd.data(), cwd.size()))
+            absolute = PathBytes::fromBytes(cwd.c_str()) + u'/' + path;
+    }
+    return QDir::cleanPath(absolute);
+}
+
+bool isReadableFolder(const QString &path)
+{
+    const std::string bytes = PathBytes::toBytes(path);
+    struct stat st {};
+    return ::stat(bytes.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && ::access(bytes.c_str(), R_OK | X_OK) == 0;
+}
+
+std::optional<qint64> parseMegabytes(const QString &text)
+{
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    // The byte count must fit too: the setting is multiplied by 1 000 000.
+    if (!ok || value < 0 || value > LLONG_MAX / 1'000'000 || text.startsWith(u'+'))
+        return std::nullopt;
+    return value;
+}
+
+void write(std::FILE *stream, const QString &text)
+{
+    const std::string bytes = PathBytes::toBytes(text);
+    std::fwrite(bytes.data(), 1, bytes.size(), stream);
+    std::fflush(stream);
+}
+
+} // namespace pelmo::CommandSupport

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace pelmo::PathBytes {
+
+// File names are byte strings; QString is text. Bytes that do not decode as UTF-8
+// become U+DC00 + byte (the surrogate-escape rule), so every name round-trips:
+// toBytes(fromBytes(b)) == b for any b. Never use QFile::encodeName/decodeName on paths.
+[[nodiscard]] QString fromBytes(std::string_view bytes);
+[[nodiscard]] std::string toBytes(QStringView path);
+
+// The text a person sees: escaped bytes shown as U+FFFD.
+[[nodiscard]] QString display(QStringView path);
+
+} // namespace pelmo::PathBytes

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include <sys/stat.h>
+
+namespace pelmo::PosixFile {
+
+// Owns one file descriptor; closed on every way out of the scope that made it.
+class UniqueFd
+{
+public:
+    UniqueFd() = default;
+    explicit UniqueFd(int fd)
+        : m_fd(fd)
+    {
+    }
+    UniqueFd(UniqueFd &&other) noexcept
+        : m_fd(other.release())
+    {
+    }
+    UniqueFd &operator=(UniqueFd &&other) noexcept;
+    UniqueFd(const UniqueFd &) = delete;
+    UniqueFd &operator=(const UniqueFd &) = delete;
+    ~UniqueFd();
+
+    [[nodiscard]] int get() const { return m_fd; }
+    [[nodiscard]] bool isValid() const { return m_fd >= 0; }
+    explicit operator bool() const { return isValid(); }
+    int release();
+    void reset(int fd = -1);
+
+private:
+    int m_fd = -1;
+};
+
+// open(2) that also reaches paths longer than PATH_MAX by opening them piecewise.
+// O_CLOEXEC is always added. Intermediate symbolic links are followed as open(2) would;
+// pass O_NOFOLLOW to refuse a link in the last component.
+[[nodiscard]] UniqueFd openPath(std::string_view path, int flags, mode_t mode = 0);
+
+// lstat(2) for paths of any length.
+[[nodiscard]] bool statNoFollow(std::string_view path, struct stat &result);
+
+} // namespace pelmo::PosixFile

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "CleanCategory.h"
+
+#include <QHashFunctions>
+#include <QString>
+
+namespace pelmo {
+
+// One file or folder offered for cleaning. `path` is the item's identity: selection,
+// exclusion and list identity all work on it, so two items with one path are one item
+// to the user even when two scanners reported it.
+struct CleanItem
+{
+    QString path;
+    QString name;
+    qint64 size = 0; // allocated bytes on disk; a duplicate's logical length
+    CleanCategory category = CleanCategory::caches;
+    QString detail;
+    bool isSafe = false;
+
+    [[nodiscard]] const QString &id() const { return path; }
+    friend bool operator==(const CleanItem &, const CleanItem &) = default;
+};
+
+inline size_t qHash(const CleanItem &item, size_t seed = 0)
+{
+    return qHashMulti(seed, item.path, item.name, item.size, static_cast<int>(item.category), item.detail,
+                      item.isSafe);
+}
+
+} // namespace pelmo
