@@ -1,7 +1,202 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en" sourcelanguage="cs">
 <context>
     <name>Pelmo</name>
+    <message>
+        <source>Použití: pelmo scan [--home SLOŽKA] [--threshold-mb N] [--exclude PŘEDPONA]... [--lang cs|en] [--json]</source>
+        <translation>Usage: pelmo scan [--home FOLDER] [--threshold-mb N] [--exclude PREFIX]... [--lang cs|en] [--json]</translation>
+    </message>
+    <message>
+        <source>Chybí příkaz</source>
+        <translation>A command is missing</translation>
+    </message>
+    <message>
+        <source>Neznámý příkaz %@</source>
+        <translation>Unknown command %@</translation>
+    </message>
+    <message>
+        <source>Neznámá volba %@</source>
+        <translation>Unknown option %@</translation>
+    </message>
+    <message>
+        <source>Volba %@ nebere hodnotu</source>
+        <translation>Option %@ takes no value</translation>
+    </message>
+    <message>
+        <source>Volba %@ potřebuje hodnotu</source>
+        <translation>Option %@ needs a value</translation>
+    </message>
+    <message>
+        <source>Volba %@ je zadaná víckrát</source>
+        <translation>Option %@ is given more than once</translation>
+    </message>
+    <message>
+        <source>Neočekávaný argument %@</source>
+        <translation>Unexpected argument %@</translation>
+    </message>
+    <message>
+        <source>Neznámý jazyk %@ (použij cs nebo en)</source>
+        <translation>Unknown language %@ (use cs or en)</translation>
+    </message>
+    <message>
+        <source>Hodnota %@ volby --threshold-mb není počet megabajtů</source>
+        <translation>The value %@ of --threshold-mb is not a number of megabytes</translation>
+    </message>
+    <message>
+        <source>Složka %@ neexistuje nebo ji nelze číst</source>
+        <translation>The folder %@ does not exist or cannot be read</translation>
+    </message>
+    <message>
+        <source>Domovská složka: %@</source>
+        <translation>Home folder: %@</translation>
+    </message>
+    <message>
+        <source>položek: %lld, celkem %@</source>
+        <translation>items: %lld, total %@</translation>
+    </message>
+    <message>
+        <source>… a dalších %lld</source>
+        <translation>… and %lld more</translation>
+    </message>
+    <message>
+        <source>Celkem lze uvolnit %@ (položek: %lld)</source>
+        <translation>In all, %@ can be freed (items: %lld)</translation>
+    </message>
+    <message>
+        <source>Prohledávám: %@…</source>
+        <translation>Scanning: %@…</translation>
+    </message>
+    <message>
+        <source>Cache aplikací</source>
+        <translation>App caches</translation>
+    </message>
+    <message>
+        <source>Dočasná data, která si aplikace samy vytvoří znovu.</source>
+        <translation>Temporary data that apps create again by themselves.</translation>
+    </message>
+    <message>
+        <source>Logy a hlášení</source>
+        <translation>Logs and reports</translation>
+    </message>
+    <message>
+        <source>Provozní logy a hlášení o pádech aplikací.</source>
+        <translation>Activity logs and app crash reports.</translation>
+    </message>
+    <message>
+        <source>Vývojářský odpad</source>
+        <translation>Developer junk</translation>
+    </message>
+    <message>
+        <source>Xcode, simulátory, npm a další nástroje.</source>
+        <translation>Xcode, simulators, npm and other tools.</translation>
+    </message>
+    <message>
+        <source>Zbytky po aplikacích</source>
+        <translation>App leftovers</translation>
+    </message>
+    <message>
+        <source>Data aplikací, které už na Macu nemáš.</source>
+        <translation>Data of apps that are no longer on this computer.</translation>
+    </message>
+    <message>
+        <source>Instalátory</source>
+        <translation>Installers</translation>
+    </message>
+    <message>
+        <source>Staré soubory DMG, PKG a ISO ve Stažených.</source>
+        <translation>Old DMG, PKG and ISO files in Downloads.</translation>
+    </message>
+    <message>
+        <source>Duplicitní soubory</source>
+        <translation>Duplicate files</translation>
+    </message>
+    <message>
+        <source>Identické soubory. Nejstarší kopie zůstane jako originál.</source>
+        <translation>Identical files. The oldest copy stays as the original.</translation>
+    </message>
+    <message>
+        <source>Velké soubory</source>
+        <translation>Large files</translation>
+    </message>
+    <message>
+        <source>Velké soubory, na které jsi možná zapomněl.</source>
+        <translation>Large files you may have forgotten about.</translation>
+    </message>
+    <message>
+        <source>Kopie souboru „%@“ · %@</source>
+        <translation>Copy of “%@” · %@</translation>
+    </message>
+    <message>
+        <source>Data aplikace</source>
+        <translation>App data</translation>
+    </message>
+    <message>
+        <source>Uložený stav oken</source>
+        <translation>Saved window state</translation>
+    </message>
+    <message>
+        <source>Síťová úložiště</source>
+        <translation>Network storage</translation>
+    </message>
+    <message>
+        <source>Data webového zobrazení</source>
+        <translation>Web view data</translation>
+    </message>
+    <message>
+        <source>%@ · aplikace %@ není nainstalovaná</source>
+        <translation>%@ · app %@ is not installed</translation>
+    </message>
+    <message>
+        <source>Cache Cargo</source>
+        <translation>Cargo cache</translation>
+    </message>
+    <message>
+        <source>Cache Go modulů</source>
+        <translation>Go module cache</translation>
+    </message>
+    <message>
+        <source>Cache Yarn</source>
+        <translation>Yarn cache</translation>
+    </message>
+    <message>
+        <source>Data aplikace Flatpak</source>
+        <translation>Flatpak app data</translation>
+    </message>
+    <message>
+        <source>Nastavení aplikace</source>
+        <translation>App settings</translation>
+    </message>
+    <message>
+        <source>Aplikace si cache vytvoří znovu</source>
+        <translation>The app will create its cache again</translation>
+    </message>
+    <message>
+        <source>Staré logy a hlášení o pádech</source>
+        <translation>Old logs and crash reports</translation>
+    </message>
+    <message>
+        <source>Xcode DerivedData – sestaví se znovu</source>
+        <translation>Xcode DerivedData – rebuilt when needed</translation>
+    </message>
+    <message>
+        <source>Podpora zařízení – stáhne se při dalším připojení</source>
+        <translation>Device support – downloaded again at the next connection</translation>
+    </message>
+    <message>
+        <source>Cache simulátorů</source>
+        <translation>Simulator cache</translation>
+    </message>
+    <message>
+        <source>Cache npm</source>
+        <translation>npm cache</translation>
+    </message>
+    <message>
+        <source>Cache Gradle</source>
+        <translation>Gradle cache</translation>
+    </message>
+    <message>
+        <source>Stáhne se znovu podle potřeby</source>
+        <translation>Downloaded again when needed</translation>
+    </message>
 </context>
 </TS>

@@ -15,7 +15,7 @@ constexpr qint64 kBytesPerMB = 1'000'000;
 } // namespace
 
 Preferences::Preferences()
-    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Pelmo"),
+    : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Pelmo"),
                                              QStringLiteral("Pelmo")))
 {
 }

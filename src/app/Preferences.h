@@ -8,7 +8,7 @@
 
 namespace pelmo {
 
-// The per-user settings store: $XDG_CONFIG_HOME/Pelmo/Pelmo.conf (ini). Values are read
+// The per-user settings store: $XDG_CONFIG_HOME/Pelmo/Pelmo.conf (QSettings native format, ini syntax). Values are read
 // when needed; readers turn a missing or malformed value into the key's default.
 class Preferences
 {

@@ -1,0 +1,144 @@
+#include "FakeHome.h"
+#include "scan/DiskScanner.h"
+
+#include <QtTest>
+
+#include <unistd.h>
+
+using namespace pelmo;
+using pelmo::test::FakeHome;
+
+namespace {
+
+constexpr qint64 kMB = 1'000'000;
+
+QByteArray pattern(qint64 size, int seed)
+{
+    QByteArray data(size, '\0');
+    for (qint64 i = 0; i < size; ++i)
+        data[i] = static_cast<char>((i * 31 + seed) & 0xFF);
+    return data;
+}
+
+QDateTime year(int y)
+{
+    return QDateTime(QDate(y, 6, 1), QTime(12, 0), Qt::UTC);
+}
+
+QStringList sortedPaths(const QList<CleanItem> &items, const FakeHome &fake)
+{
+    QStringList out;
+    for (const CleanItem &item : items)
+        out.append(item.path.mid(fake.home().size() + 1));
+    out.sort();
+    return out;
+}
+
+} // namespace
+
+class TestDuplicates : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void minimumSizeIsOneMillionBytes()
+    {
+        FakeHome fake;
+        fake.writeBytes("Documents/a-999999", pattern(kMB - 1, 1));
+        fake.writeBytes("Downloads/b-999999", pattern(kMB - 1, 1));
+        fake.writeBytes("Documents/a-1000000", pattern(kMB, 2));
+        fake.writeBytes("Downloads/b-1000000", pattern(kMB, 2));
+        const QList<CleanItem> items = DiskScanner::duplicates(fake.home());
+        QCOMPARE(items.size(), 1);
+        QVERIFY(items.first().name.endsWith(QStringLiteral("-1000000")));
+        QCOMPARE(items.first().size, kMB);
+        QCOMPARE(items.first().category, CleanCategory::duplicates);
+        QVERIFY(!items.first().isSafe);
+    }
+
+    void oldestCopyIsKept()
+    {
+        FakeHome fake;
+        const QByteArray data = pattern(2 * kMB, 7);
+        fake.writeBytes("Music/c2022.bin", data);
+        fake.writeBytes("Documents/Old/c2020.bin", data);
+        fake.writeBytes("Downloads/c2021.bin", data);
+        fake.setModified("Music/c2022.bin", year(2022));
+        fake.setModified("Documents/Old/c2020.bin", year(2020));
+        fake.setModified("Downloads/c2021.bin", year(2021));
+
+        const QList<CleanItem> items = DiskScanner::duplicates(fake.home());
+        QCOMPARE(sortedPaths(items, fake), (QStringList{"Downloads/c2021.bin", "Music/c2022.bin"}));
+        for (const CleanItem &item : items) {
+            const QString folder = item.name == QStringLiteral("c2021.bin") ? QStringLiteral("~/Downloads")
+                                                                             : QStringLiteral("~/Music");
+            QCOMPARE(item.detail, QStringLiteral("Kopie souboru „c2020.bin“ · ") + folder);
+        }
+    }
+
+    void contentDecidesNotSizeOrHead()
+    {
+        FakeHome fake;
+        QByteArray first = pattern(3 * kMB, 3);
+        QByteArray second = first;
+        second[2 * kMB] = '!'; // same size, same first 64 KiB, different later
+        fake.writeBytes("Documents/one.bin", first);
+        fake.writeBytes("Documents/two.bin", second);
+        QByteArray third = first;
+        third[10] = '!'; // differs inside the head
+        fake.writeBytes("Documents/three.bin", third);
+        QVERIFY(DiskScanner::duplicates(fake.home()).isEmpty());
+
+        fake.writeBytes("Pictures/one-again.bin", first);
+        const QList<CleanItem> items = DiskScanner::duplicates(fake.home());
+        QCOMPARE(items.size(), 1);
+    }
+
+    void onlyVisibleFilesOfTheSixFolders()
+    {
+        FakeHome fake;
+        const QByteArray data = pattern(kMB + 5, 9);
+        fake.writeBytes("Documents/.hidden/x.bin", data);
+        fake.writeBytes("Documents/Tool.app/Contents/x.bin", data);
+        fake.writeBytes("Projects/x.bin", data);
+        fake.writeBytes("Desktop/x.bin", data);
+        QVERIFY(DiskScanner::duplicates(fake.home()).isEmpty());
+    }
+
+    // Hard links are two names of one file: one of them is offered, with its length.
+    void hardLinksAndLogicalLength()
+    {
+        FakeHome fake;
+        fake.writeBytes("Downloads/original.bin", pattern(kMB + 1, 4));
+        fake.makeFolder("Desktop");
+        QCOMPARE(::link(fake.bytes("Downloads/original.bin").c_str(), fake.bytes("Desktop/link.bin").c_str()), 0);
+        const QList<CleanItem> items = DiskScanner::duplicates(fake.home());
+        QCOMPARE(items.size(), 1);
+        QCOMPARE(items.first().size, kMB + 1);
+        QVERIFY(items.first().size != fake.allocated("Desktop/link.bin"));
+    }
+
+    // Equal dates keep the walk order; groups of several sizes are all found.
+    void severalGroups()
+    {
+        FakeHome fake;
+        for (int group = 0; group < 3; ++group) {
+            const QByteArray data = pattern(kMB + group * 1000, group);
+            for (int copy = 0; copy < 3; ++copy) {
+                const std::string name = "Documents/g" + std::to_string(group) + "-" + std::to_string(copy);
+                fake.writeBytes(name, data);
+                fake.setModified(name, year(2021));
+            }
+        }
+        const QList<CleanItem> items = DiskScanner::duplicates(fake.home());
+        QCOMPARE(items.size(), 6);
+        for (const CleanItem &item : items) {
+            const QString kept = item.detail.section(QStringLiteral("„"), 1).section(QStringLiteral("“"), 0, 0);
+            QCOMPARE(kept.left(3), item.name.left(3));
+            QVERIFY(kept != item.name);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDuplicates)
+#include "tst_duplicates.moc"

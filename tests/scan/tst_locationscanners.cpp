@@ -1,0 +1,193 @@
+#include "FakeHome.h"
+#include "scan/DiskScanner.h"
+
+#include <QtTest>
+
+using namespace pelmo;
+using pelmo::test::FakeHome;
+
+namespace {
+
+QStringList names(const QList<CleanItem> &items)
+{
+    QStringList out;
+    for (const CleanItem &item : items)
+        out.append(item.name);
+    return out;
+}
+
+const CleanItem *find(const QList<CleanItem> &items, const QString &name)
+{
+    for (const CleanItem &item : items) {
+        if (item.name == name)
+            return &item;
+    }
+    return nullptr;
+}
+
+// Data sizes whose allocation lands on either side of the 100 000-byte minimum on any
+// block size up to 4 KiB: 96 KiB of data takes 98 304 bytes, 100 KiB takes 102 400.
+constexpr qint64 kBelowMinimum = 96 * 1024;
+constexpr qint64 kAboveMinimum = 100 * 1024;
+
+} // namespace
+
+class TestLocationScanners : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cachesAndLogs()
+    {
+        FakeHome fake;
+        fake.writeFile("Library/Caches/com.example.big/data", kAboveMinimum);
+        fake.writeFile("Library/Caches/com.example.small/data", kBelowMinimum);
+        fake.writeFile("Library/Caches/com.apple.Safari/data", kAboveMinimum * 3);
+        fake.writeFile("Library/Caches/Com.Apple.X/data", kAboveMinimum);
+        fake.writeFile("Library/Caches/.hidden/data", kAboveMinimum);
+        fake.writeFile("Library/Caches/loose.bin", kAboveMinimum);
+        fake.writeFile(".cache/mesa_shader_cache/a", kAboveMinimum);
+        fake.writeFile(".cache/mesa_shader_cache/.deep/b", kAboveMinimum); // counted: measuring includes hidden
+        fake.writeFile(".cache/Pelmo/thumbnails", kAboveMinimum * 2);
+        fake.writeFile("Library/Logs/com.apple.CrashReporter/r.log", kAboveMinimum);
+        fake.writeFile("Library/Logs/tiny.log", 10);
+
+        const QList<CleanItem> caches = DiskScanner::caches(fake.home());
+        QStringList found = names(caches);
+        found.sort();
+        QCOMPARE(found, (QStringList{"Com.Apple.X", "com.example.big", "loose.bin", "mesa_shader_cache"}));
+        const CleanItem *mesa = find(caches, QStringLiteral("mesa_shader_cache"));
+        QCOMPARE(mesa->size, fake.allocated(".cache/mesa_shader_cache"));
+        QCOMPARE(mesa->path, fake.path(".cache/mesa_shader_cache"));
+        QCOMPARE(mesa->category, CleanCategory::caches);
+        QCOMPARE(mesa->detail, QStringLiteral("Aplikace si cache vytvoří znovu"));
+        QVERIFY(mesa->isSafe);
+        // Library/Caches comes before the Linux cache folder.
+        QCOMPARE(caches.last().name, QStringLiteral("mesa_shader_cache"));
+
+        const QList<CleanItem> logs = DiskScanner::logs(fake.home());
+        QCOMPARE(names(logs), QStringList{"com.apple.CrashReporter"});
+        QCOMPARE(logs.first().detail, QStringLiteral("Staré logy a hlášení o pádech"));
+        QVERIFY(logs.first().isSafe);
+    }
+
+    void developerFoldersAndToolCaches()
+    {
+        FakeHome fake;
+        fake.writeFile("Library/Developer/Xcode/DerivedData/App-abc/Build", kAboveMinimum);
+        fake.writeFile("Library/Developer/Xcode/iOS DeviceSupport/17.0/Symbols", kAboveMinimum);
+        fake.writeFile("Library/Developer/CoreSimulator/Caches/dyld", kAboveMinimum);
+        fake.writeFile(".npm/_cacache/index", kAboveMinimum);
+        fake.writeFile(".cargo/registry/cache/crate", kAboveMinimum);
+        fake.writeFile("go/pkg/mod/cache/download/mod", kAboveMinimum);
+        fake.writeFile(".yarn/berry/cache/pkg.zip", kBelowMinimum); // too small
+        // .gradle/caches is missing altogether.
+
+        const QList<CleanItem> items = DiskScanner::developer(fake.home());
+        QCOMPARE(names(items), (QStringList{"App-abc", "17.0", "Cache simulátorů", "Cache npm", "Cache Cargo",
+                                            "Cache Go modulů"}));
+        QCOMPARE(items[0].detail, QStringLiteral("Xcode DerivedData – sestaví se znovu"));
+        QVERIFY(items[0].isSafe);
+        QCOMPARE(items[1].detail, QStringLiteral("Podpora zařízení – stáhne se při dalším připojení"));
+        QVERIFY(!items[1].isSafe);
+        for (qsizetype i = 2; i < items.size(); ++i) {
+            QCOMPARE(items[i].detail, QStringLiteral("Stáhne se znovu podle potřeby"));
+            QVERIFY(items[i].isSafe);
+        }
+        QCOMPARE(items[4].path, fake.path(".cargo/registry/cache"));
+        QCOMPARE(items[4].size, fake.allocated(".cargo/registry/cache"));
+    }
+
+    void installersAndLargeFilesShareNothing()
+    {
+        FakeHome fake;
+        fake.writeFile("Downloads/Setup.DMG", kAboveMinimum);
+        fake.writeFile("Downloads/tool.deb", kAboveMinimum);
+        fake.writeFile("Downloads/archive.zip", kAboveMinimum);
+        fake.writeFile("Downloads/small.pkg", kBelowMinimum);
+        fake.writeFile("Downloads/inner/deep.iso", kAboveMinimum); // only direct children are installers
+
+        const QList<CleanItem> installers = DiskScanner::installers(fake.home());
+        QStringList found = names(installers);
+        found.sort();
+        QCOMPARE(found, (QStringList{"Setup.DMG", "tool.deb"}));
+        QCOMPARE(installers.first().detail, QStringLiteral("~/Downloads"));
+        QVERIFY(!installers.first().isSafe);
+
+        const QList<CleanItem> large = DiskScanner::largeFiles(fake.home(), 1);
+        found = names(large);
+        found.sort();
+        QCOMPARE(found, QStringList{"archive.zip"});
+    }
+
+    void largeFilesFollowTheRules()
+    {
+        FakeHome fake;
+        fake.writeFile("Documents/Projects/video.mov", 300'000);
+        fake.writeFile("Documents/top.bin", 300'000);
+        fake.writeFile("Documents/small.txt", 1000);
+        fake.writeFile("Documents/Final.app/Contents/big", 300'000);
+        fake.writeFile("Documents/.secret/big", 300'000);
+        fake.writeFile("Movies/film.mkv", 300'000);
+        fake.writeFile("Pictures/photo.raw", 300'000); // not a large-file folder
+        fake.writeFile("Desktop/empty", 0);
+
+        const qint64 threshold = fake.allocated("Documents/top.bin");
+        const QList<CleanItem> large = DiskScanner::largeFiles(fake.home(), threshold);
+        QStringList found = names(large);
+        found.sort();
+        QCOMPARE(found, (QStringList{"film.mkv", "top.bin", "video.mov"}));
+        QCOMPARE(find(large, QStringLiteral("video.mov"))->detail, QStringLiteral("~/Documents/Projects"));
+        QCOMPARE(find(large, QStringLiteral("top.bin"))->detail, QStringLiteral("~/Documents"));
+        QCOMPARE(find(large, QStringLiteral("top.bin"))->size, threshold);
+        QCOMPARE(find(large, QStringLiteral("top.bin"))->category, CleanCategory::largeFiles);
+
+        // A threshold of 0 reports every regular file of the four folders, empty ones too.
+        found = names(DiskScanner::largeFiles(fake.home(), 0));
+        found.sort();
+        QCOMPARE(found, (QStringList{"empty", "film.mkv", "small.txt", "top.bin", "video.mov"}));
+        QCOMPARE(DiskScanner::largeFiles(fake.home(), threshold + 1).size(), 0);
+    }
+
+    // The document folders come from user-dirs.dirs when it names places inside home.
+    void userDirectoriesAreHonoured()
+    {
+        FakeHome fake;
+        fake.writeBytes(".config/user-dirs.dirs", "# written by xdg-user-dirs-update\n"
+                                                  "XDG_DOWNLOAD_DIR=\"$HOME/Stažené\"\n"
+                                                  "XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n"
+                                                  "XDG_DESKTOP_DIR=\"$HOME/\"\n"
+                                                  "XDG_VIDEOS_DIR=\"/etc\"\n"
+                                                  "XDG_MUSIC_DIR=\"$HOME/../elsewhere\"\n");
+        fake.writeFile("Stažené/linux.iso", kAboveMinimum);
+        fake.writeFile("Downloads/ignored.iso", kAboveMinimum);
+        fake.writeFile("Dokumenty/report.pdf", 300'000);
+        fake.writeFile("Documents/ignored.pdf", 300'000);
+        fake.writeFile("Desktop/desk.bin", 300'000);   // home itself is refused: back to Desktop
+        fake.writeFile("loose-in-home.bin", 300'000); // so home is never walked whole
+        fake.writeFile("Movies/film.mkv", 300'000);   // a folder outside home is refused too
+
+        const QList<CleanItem> installers = DiskScanner::installers(fake.home());
+        QCOMPARE(names(installers), QStringList{"linux.iso"});
+        QCOMPARE(installers.first().detail, QStringLiteral("~/Stažené"));
+        QStringList found = names(DiskScanner::largeFiles(fake.home(), 1));
+        found.sort();
+        QCOMPARE(found, (QStringList{"desk.bin", "film.mkv", "report.pdf"}));
+    }
+
+    // Folders that overlap through user-dirs.dirs are walked once.
+    void overlappingDocumentFoldersCountOnce()
+    {
+        FakeHome fake;
+        fake.writeBytes(".config/user-dirs.dirs", "XDG_DESKTOP_DIR=\"$HOME/Documents/Desktop\"\n"
+                                                  "XDG_DOWNLOAD_DIR=\"$HOME/Documents\"\n");
+        fake.writeFile("Documents/Desktop/a.bin", 300'000);
+        fake.writeFile("Documents/b.bin", 300'000);
+        QStringList found = names(DiskScanner::largeFiles(fake.home(), 1));
+        found.sort();
+        QCOMPARE(found, (QStringList{"a.bin", "b.bin"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLocationScanners)
+#include "tst_locationscanners.moc"

@@ -1,0 +1,123 @@
+#include "FakeHome.h"
+
+#include "fs/PathBytes.h"
+
+#include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace pelmo::test {
+namespace {
+
+constexpr const char *kVariables[4] = {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_DATA_DIRS"};
+
+void makeParents(const std::string &path)
+{
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+}
+
+} // namespace
+
+FakeHome::FakeHome()
+{
+    QVERIFY2(m_dir.isValid(), "temporary folder");
+    const std::string root = m_dir.path().toStdString();
+    m_home = root + "/home";
+    std::filesystem::create_directories(m_home);
+    const std::string values[4] = {m_home + "/.config", m_home + "/.local/share", m_home + "/.cache",
+                                   root + "/system-data"};
+    for (int i = 0; i < 4; ++i) {
+        m_hadEnvironment[i] = qEnvironmentVariableIsSet(kVariables[i]);
+        m_savedEnvironment[i] = qgetenv(kVariables[i]);
+        qputenv(kVariables[i], QByteArray::fromStdString(values[i]));
+    }
+}
+
+FakeHome::~FakeHome()
+{
+    // QTemporaryDir cannot remove names that are not UTF-8; std::filesystem works on bytes.
+    std::error_code ignored;
+    std::filesystem::remove_all(m_dir.path().toStdString(), ignored);
+    for (int i = 0; i < 4; ++i) {
+        if (m_hadEnvironment[i])
+            qputenv(kVariables[i], m_savedEnvironment[i]);
+        else
+            qunsetenv(kVariables[i]);
+    }
+}
+
+QString FakeHome::home() const
+{
+    return PathBytes::fromBytes(m_home);
+}
+
+std::string FakeHome::bytes(std::string_view relative) const
+{
+    return relative.empty() ? m_home : m_home + '/' + std::string(relative);
+}
+
+QString FakeHome::path(std::string_view relative) const
+{
+    return PathBytes::fromBytes(bytes(relative));
+}
+
+QString FakeHome::settingsFile() const
+{
+    return path(".config/Pelmo/Pelmo.conf");
+}
+
+void FakeHome::makeFolder(std::string_view relative) const
+{
+    std::filesystem::create_directories(bytes(relative));
+}
+
+void FakeHome::writeFile(std::string_view relative, qint64 size, char fill) const
+{
+    writeBytes(relative, QByteArray(size, fill));
+}
+
+void FakeHome::writeBytes(std::string_view relative, const QByteArray &content) const
+{
+    const std::string target = bytes(relative);
+    makeParents(target);
+    std::ofstream out(target, std::ios::binary | std::ios::trunc);
+    out.write(content.constData(), content.size());
+    out.close();
+    QVERIFY2(out.good(), target.c_str());
+}
+
+void FakeHome::symlink(std::string_view target, std::string_view relative) const
+{
+    const std::string link = bytes(relative);
+    makeParents(link);
+    QCOMPARE(::symlink(std::string(target).c_str(), link.c_str()), 0);
+}
+
+void FakeHome::setModified(std::string_view relative, const QDateTime &when) const
+{
+    const auto seconds = std::chrono::seconds(when.toSecsSinceEpoch());
+    const auto time = std::filesystem::file_time_type::clock::from_sys(
+        std::chrono::system_clock::time_point(seconds));
+    std::filesystem::last_write_time(bytes(relative), time);
+}
+
+qint64 FakeHome::allocated(std::string_view relative) const
+{
+    auto blocksOf = [](const std::filesystem::path &p) {
+        struct stat st {};
+        return ::lstat(p.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? qint64(st.st_blocks) * 512 : 0;
+    };
+    const std::filesystem::path root(bytes(relative));
+    if (!std::filesystem::is_directory(std::filesystem::symlink_status(root)))
+        return blocksOf(root);
+    qint64 total = 0;
+    for (const auto &entry : std::filesystem::recursive_directory_iterator(root))
+        total += blocksOf(entry.path());
+    return total;
+}
+
+} // namespace pelmo::test
