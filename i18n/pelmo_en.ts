@@ -198,5 +198,9 @@
         <source>Stáhne se znovu podle potřeby</source>
         <translation>Downloaded again when needed</translation>
     </message>
+    <message>
+        <source>Výsledek se nepodařilo zapsat</source>
+        <translation>The result could not be written</translation>
+    </message>
 </context>
 </TS>

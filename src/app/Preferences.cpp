@@ -15,10 +15,9 @@ constexpr qint64 kBytesPerMB = 1'000'000;
 } // namespace
 
 Preferences::Preferences()
-    : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Pelmo"),
-                                             QStringLiteral("Pelmo")))
-{
-}
+    : m_settings(std::make_unique<QSettings>(
+        QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Pelmo"), QStringLiteral("Pelmo")))
+{ }
 
 QSet<QString> Preferences::excludedPaths() const
 {
@@ -53,7 +52,9 @@ QString Preferences::grantedHomeFolder() const
     if (!value.isValid())
         return {};
     const QByteArray bytes = value.toByteArray();
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (bytes.isEmpty() || ::stat(bytes.constData(), &st) != 0 || !S_ISDIR(st.st_mode))
         return {};
     return PathBytes::fromBytes(bytes.toStdString());

@@ -34,7 +34,9 @@ QString absolutePath(const QString &path)
 bool isReadableFolder(const QString &path)
 {
     const std::string bytes = PathBytes::toBytes(path);
-    struct stat st {};
+    struct stat st
+    {
+    };
     return ::stat(bytes.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && ::access(bytes.c_str(), R_OK | X_OK) == 0;
 }
 
@@ -51,8 +53,9 @@ std::optional<qint64> parseMegabytes(const QString &text)
 void write(std::FILE *stream, const QString &text)
 {
     const std::string bytes = PathBytes::toBytes(text);
-    std::fwrite(bytes.data(), 1, bytes.size(), stream);
-    std::fflush(stream);
+    // Failures stay in the stream's error flag; runCommand turns them into an exit status.
+    (void)std::fwrite(bytes.data(), 1, bytes.size(), stream);
+    (void)std::fflush(stream);
 }
 
 } // namespace pelmo::CommandSupport

@@ -9,6 +9,7 @@
 // What every headless command shares: argument decoding, paths, exit statuses, output.
 namespace pelmo::CommandSupport {
 
+inline constexpr int outputFailed = 1;
 inline constexpr int badInput = 2;
 
 // argv as text, each argument decoded with the path-bytes rule so that odd names given

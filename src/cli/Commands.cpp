@@ -15,6 +15,16 @@ QString usage()
                             "[--lang cs|en] [--json]");
 }
 
+// A result that could not be written (a full disk, a closed pipe) is a failure, never
+// a success with half the output.
+int checkedOutput(int status)
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return status;
+    CommandSupport::write(stderr, Localization::tr("Výsledek se nepodařilo zapsat") + u'\n');
+    return CommandSupport::outputFailed;
+}
+
 } // namespace
 
 int runCommand(const QStringList &arguments)
@@ -22,14 +32,13 @@ int runCommand(const QStringList &arguments)
     const QString command = arguments.value(0);
     const QStringList rest = arguments.mid(1);
     if (command == QLatin1StringView("scan"))
-        return runScanCommand(rest, stdout, stderr);
+        return checkedOutput(runScanCommand(rest, stdout, stderr));
     if (command == QLatin1StringView("--help") || command == QLatin1StringView("help")) {
         CommandSupport::write(stdout, usage() + u'\n');
-        return 0;
+        return checkedOutput(0);
     }
-    const QString problem = command.isEmpty()
-                                ? Localization::tr("Chybí příkaz")
-                                : Localization::format(Localization::tr("Neznámý příkaz %@"), {command});
+    const QString problem = command.isEmpty() ? Localization::tr("Chybí příkaz")
+                                              : Localization::format(Localization::tr("Neznámý příkaz %@"), {command});
     CommandSupport::write(stderr, problem + u'\n' + usage() + u'\n');
     return CommandSupport::badInput;
 }

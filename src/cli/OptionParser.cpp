@@ -39,7 +39,8 @@ bool OptionParser::parse(const QStringList &arguments)
         }
         if (*kind == Kind::flag) {
             if (equals >= 0) {
-                m_error = Localization::format(Localization::tr("Volba %@ nebere hodnotu"), {QStringLiteral("--") + name});
+                m_error
+                    = Localization::format(Localization::tr("Volba %@ nebere hodnotu"), {QStringLiteral("--") + name});
                 return false;
             }
             m_values[name];
@@ -55,7 +56,8 @@ bool OptionParser::parse(const QStringList &arguments)
             return false;
         }
         if (*kind == Kind::value && m_values.contains(name)) {
-            m_error = Localization::format(Localization::tr("Volba %@ je zadaná víckrát"), {QStringLiteral("--") + name});
+            m_error
+                = Localization::format(Localization::tr("Volba %@ je zadaná víckrát"), {QStringLiteral("--") + name});
             return false;
         }
         m_values[name].append(value);

@@ -44,15 +44,16 @@ QString readRequest(const QStringList &arguments, const Preferences &preferences
         return Localization::format(Localization::tr("Neočekávaný argument %@"), {parser.positional().first()});
 
     const QString language = parser.value(QStringLiteral("lang")).value_or(preferences.appLanguage());
-    if (parser.isSet(QStringLiteral("lang")) && language != QLatin1StringView("cs") && language != QLatin1StringView("en"))
+    if (parser.isSet(QStringLiteral("lang")) && language != QLatin1StringView("cs")
+        && language != QLatin1StringView("en"))
         return Localization::format(Localization::tr("Neznámý jazyk %@ (použij cs nebo en)"), {language});
     Localization::install(Localization::resolvedCode(Localization::languageFromRawValue(language)));
 
     if (const auto threshold = parser.value(QStringLiteral("threshold-mb"))) {
         const std::optional<qint64> megabytes = CommandSupport::parseMegabytes(*threshold);
         if (!megabytes)
-            return Localization::format(Localization::tr("Hodnota %@ volby --threshold-mb není počet megabajtů"),
-                                        {*threshold});
+            return Localization::format(
+                Localization::tr("Hodnota %@ volby --threshold-mb není počet megabajtů"), {*threshold});
         request.threshold = *megabytes * 1'000'000;
     } else {
         request.threshold = preferences.largeThresholdBytes();
@@ -61,8 +62,8 @@ QString readRequest(const QStringList &arguments, const Preferences &preferences
     if (const auto home = parser.value(QStringLiteral("home"))) {
         request.home = CommandSupport::absolutePath(*home);
         if (!CommandSupport::isReadableFolder(request.home))
-            return Localization::format(Localization::tr("Složka %@ neexistuje nebo ji nelze číst"),
-                                        {PathBytes::display(*home)});
+            return Localization::format(
+                Localization::tr("Složka %@ neexistuje nebo ji nelze číst"), {PathBytes::display(*home)});
     } else {
         request.home = preferences.grantedHomeFolder();
         if (request.home.isEmpty())
@@ -84,8 +85,8 @@ void printJson(std::FILE *out, const QString &home, const QList<CleanItem> &item
         text += QStringLiteral("%1{\"category\": %2, \"name\": %3, \"path\": %4, \"size\": %5, \"detail\": %6, "
                                "\"safe\": %7}")
                     .arg(i == 0 ? QString() : QStringLiteral(", "), JsonText::quoted(Category::rawValue(item.category)),
-                         JsonText::quoted(item.name), JsonText::quoted(item.path), QString::number(item.size),
-                         JsonText::quoted(item.detail), item.isSafe ? QStringLiteral("true") : QStringLiteral("false"));
+                        JsonText::quoted(item.name), JsonText::quoted(item.path), QString::number(item.size),
+                        JsonText::quoted(item.detail), item.isSafe ? QStringLiteral("true") : QStringLiteral("false"));
     }
     text += QStringLiteral("]}\n");
     CommandSupport::write(out, text);
@@ -106,9 +107,9 @@ void printSummary(std::FILE *out, const QString &home, const QList<CleanItem> &i
         }
         grandTotal += total;
         text += u'\n' + Category::title(category) + QStringLiteral(" — ")
-                + Localization::format(Localization::tr("položek: %lld, celkem %@"),
-                                       {QString::number(inCategory.size()), formatSize(total)})
-                + u'\n';
+            + Localization::format(
+                Localization::tr("položek: %lld, celkem %@"), {QString::number(inCategory.size()), formatSize(total)})
+            + u'\n';
         for (qsizetype i = 0; i < inCategory.size() && i < kLargestShown; ++i) {
             const CleanItem &item = inCategory[i];
             text += QStringLiteral("  %1  %2 · %3\n")
@@ -117,15 +118,15 @@ void printSummary(std::FILE *out, const QString &home, const QList<CleanItem> &i
         }
         if (inCategory.size() > kLargestShown) {
             text += QStringLiteral("  %1  ").arg(QString(), 10)
-                    + Localization::format(Localization::tr("… a dalších %lld"),
-                                           {QString::number(inCategory.size() - kLargestShown)})
-                    + u'\n';
+                + Localization::format(
+                    Localization::tr("… a dalších %lld"), {QString::number(inCategory.size() - kLargestShown)})
+                + u'\n';
         }
     }
     text += u'\n'
-            + Localization::format(Localization::tr("Celkem lze uvolnit %@ (položek: %lld)"),
-                                   {formatSize(grandTotal), QString::number(items.size())})
-            + u'\n';
+        + Localization::format(Localization::tr("Celkem lze uvolnit %@ (položek: %lld)"),
+            {formatSize(grandTotal), QString::number(items.size())})
+        + u'\n';
     CommandSupport::write(out, text);
 }
 
@@ -142,12 +143,12 @@ int runScanCommand(const QStringList &arguments, std::FILE *out, std::FILE *err)
 
     const bool showProgress = ::isatty(::fileno(err)) == 1;
     SystemApplicationCatalogue catalogue(SystemApplicationCatalogue::sourcesFor(request.home));
-    const QList<CleanItem> items =
-        DiskScanner::scanAll(request.home, request.threshold, request.excluded, catalogue, [&](CleanCategory category) {
+    const QList<CleanItem> items = DiskScanner::scanAll(
+        request.home, request.threshold, request.excluded, catalogue, [&](CleanCategory category) {
             if (showProgress) {
-                CommandSupport::write(err, QStringLiteral("\r\033[K")
-                                               + Localization::format(Localization::tr("Prohledávám: %@…"),
-                                                                      {Category::title(category)}));
+                CommandSupport::write(err,
+                    QStringLiteral("\r\033[K")
+                        + Localization::format(Localization::tr("Prohledávám: %@…"), {Category::title(category)}));
             }
         });
     if (showProgress)

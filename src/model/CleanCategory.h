@@ -11,9 +11,9 @@ namespace pelmo {
 // Declaration order is the order of every list of categories (sidebar, overview, totals).
 enum class CleanCategory { caches, logs, developer, leftovers, installers, duplicates, largeFiles };
 
-inline constexpr std::array<CleanCategory, 7> allCategories = {
-    CleanCategory::caches,     CleanCategory::logs,       CleanCategory::developer, CleanCategory::leftovers,
-    CleanCategory::installers, CleanCategory::duplicates, CleanCategory::largeFiles};
+inline constexpr std::array<CleanCategory, 7> allCategories
+    = {CleanCategory::caches, CleanCategory::logs, CleanCategory::developer, CleanCategory::leftovers,
+        CleanCategory::installers, CleanCategory::duplicates, CleanCategory::largeFiles};
 
 // sRGB components in 0...1, opacity 1. The core has no GUI types; views convert.
 struct SrgbColor
@@ -24,7 +24,7 @@ struct SrgbColor
     friend bool operator==(const SrgbColor &, const SrgbColor &) = default;
 };
 
-inline constexpr SrgbColor brandColor{0.05, 0.62, 0.56};
+inline constexpr SrgbColor brandColor {0.05, 0.62, 0.56};
 
 namespace Category {
 

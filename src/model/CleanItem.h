@@ -25,8 +25,7 @@ struct CleanItem
 
 inline size_t qHash(const CleanItem &item, size_t seed = 0)
 {
-    return qHashMulti(seed, item.path, item.name, item.size, static_cast<int>(item.category), item.detail,
-                      item.isSafe);
+    return qHashMulti(seed, item.path, item.name, item.size, static_cast<int>(item.category), item.detail, item.isSafe);
 }
 
 } // namespace pelmo

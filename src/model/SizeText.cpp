@@ -46,7 +46,7 @@ QString formatSize(qint64 bytes, const QLocale &locale)
     if (rounded >= 1000.0 && unit + 1 < kUnits.size()) {
         ++unit;
         rounded = std::round(value / 1000.0 * std::pow(10.0, kUnits[unit].decimals))
-                  / std::pow(10.0, kUnits[unit].decimals);
+            / std::pow(10.0, kUnits[unit].decimals);
     }
     QString text = number(rounded, kUnits[unit].decimals, locale);
     if (negative && rounded != 0.0)

@@ -8,7 +8,9 @@ namespace pelmo::DiskScanner {
 
 qint64 allocatedSizeOf(std::string_view path)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (!PosixFile::statNoFollow(path, st))
         return 0;
     if (!S_ISDIR(st.st_mode))

@@ -39,6 +39,6 @@ using ScanProgress = std::function<void(CleanCategory)>;
 // All seven scanners in category order, minus every item whose path begins with one of
 // `excluded` (a plain text prefix), sorted by size, largest first, stably.
 [[nodiscard]] QList<CleanItem> scanAll(const QString &home, qint64 largeThreshold, const QSet<QString> &excluded,
-                                       const ApplicationCatalogue &catalogue, const ScanProgress &progress = {});
+    const ApplicationCatalogue &catalogue, const ScanProgress &progress = {});
 
 } // namespace pelmo::DiskScanner

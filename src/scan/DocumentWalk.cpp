@@ -10,7 +10,7 @@
 namespace pelmo::DiskScanner {
 namespace {
 
-constexpr size_t kLargeFileFolders = 4;          // Downloads, Desktop, Documents, Movies
+constexpr size_t kLargeFileFolders = 4;             // Downloads, Desktop, Documents, Movies
 constexpr qint64 kMinimumCandidateSize = 1'000'000; // logical bytes
 
 bool isSameOrInside(const std::string &path, const std::string &folder)
@@ -45,13 +45,13 @@ DocumentWalkResult walkDocumentFolders(const QString &home, const DocumentWalkRe
             if (wantLarge && !isInstallerName(entry.name)) {
                 const qint64 size = static_cast<qint64>(entry.stat->st_blocks) * 512;
                 if (size >= *request.largeThreshold) {
-                    result.largeFiles.append(itemAt(entry.path, size, CleanCategory::largeFiles,
-                                                    tildePath(parentOf(entry.path), home), false));
+                    result.largeFiles.append(itemAt(
+                        entry.path, size, CleanCategory::largeFiles, tildePath(parentOf(entry.path), home), false));
                 }
             }
             if (request.duplicateCandidates && entry.stat->st_size >= kMinimumCandidateSize) {
-                const qint64 modified = static_cast<qint64>(entry.stat->st_mtim.tv_sec) * 1'000'000'000
-                                        + entry.stat->st_mtim.tv_nsec;
+                const qint64 modified
+                    = static_cast<qint64>(entry.stat->st_mtim.tv_sec) * 1'000'000'000 + entry.stat->st_mtim.tv_nsec;
                 result.duplicateCandidates.push_back({entry.path, entry.stat->st_size, modified});
             }
             return FileWalker::Action::Continue;

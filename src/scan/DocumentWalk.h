@@ -30,7 +30,7 @@ struct DocumentWalkRequest
 
 struct DocumentWalkResult
 {
-    QList<CleanItem> largeFiles;                  // walk order
+    QList<CleanItem> largeFiles;                // walk order
     std::vector<FileEntry> duplicateCandidates; // walk order
 };
 

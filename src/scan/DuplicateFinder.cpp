@@ -13,8 +13,8 @@ namespace {
 constexpr std::int64_t kHeadLength = 65'536;
 
 // Buckets of two or more files under the same digest; `limit` as FileHasher::hash.
-std::vector<std::vector<FileEntry>> sameDigest(FileHasher &hasher, const std::vector<FileEntry> &files,
-                                               std::optional<std::int64_t> limit)
+std::vector<std::vector<FileEntry>> sameDigest(
+    FileHasher &hasher, const std::vector<FileEntry> &files, std::optional<std::int64_t> limit)
 {
     std::map<Sha256Digest, std::vector<FileEntry>> buckets;
     std::vector<Sha256Digest> firstSeen; // keeps bucket order deterministic: by first member
@@ -64,8 +64,8 @@ QList<CleanItem> duplicateItems(const std::vector<FileEntry> &candidates, const 
         const FileEntry &kept = group.front();
         const QString keptName = itemAt(kept.path, 0, CleanCategory::duplicates, {}, false).name;
         for (size_t i = 1; i < group.size(); ++i) {
-            const QString detail = Localization::format(Localization::tr("Kopie souboru „%@“ · %@"),
-                                                        {keptName, tildePath(parentOf(group[i].path), home)});
+            const QString detail = Localization::format(
+                Localization::tr("Kopie souboru „%@“ · %@"), {keptName, tildePath(parentOf(group[i].path), home)});
             items.append(itemAt(group[i].path, group[i].size, CleanCategory::duplicates, detail, false));
         }
     }
@@ -74,7 +74,9 @@ QList<CleanItem> duplicateItems(const std::vector<FileEntry> &candidates, const 
 
 QList<CleanItem> duplicates(const QString &home)
 {
-    return duplicateItems(walkDocumentFolders(home, {.largeThreshold = std::nullopt, .duplicateCandidates = true}).duplicateCandidates, home);
+    return duplicateItems(
+        walkDocumentFolders(home, {.largeThreshold = std::nullopt, .duplicateCandidates = true}).duplicateCandidates,
+        home);
 }
 
 } // namespace pelmo::DiskScanner

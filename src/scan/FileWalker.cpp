@@ -90,8 +90,7 @@ public:
     Walk(const Options &options, const Visitor &visit)
         : m_options(options)
         , m_visit(visit)
-    {
-    }
+    { }
 
     bool run(std::string_view root)
     {
@@ -143,9 +142,11 @@ private:
             --open;
         for (size_t i = open + 1; i <= index; ++i) {
             Frame &frame = m_stack[i];
-            UniqueFd fd(::openat(m_stack[i - 1].fd.get(), frame.ownName.c_str(),
-                                 O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-            struct stat st {};
+            UniqueFd fd(::openat(
+                m_stack[i - 1].fd.get(), frame.ownName.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+            struct stat st
+            {
+            };
             if (!fd || ::fstat(fd.get(), &st) != 0 || st.st_ino != frame.ownInode)
                 return false;
             frame.fd = std::move(fd);
@@ -184,7 +185,9 @@ private:
         m_path.append(name);
         const std::string nameText(name); // stable for the system calls below
 
-        struct stat st {};
+        struct stat st
+        {
+        };
         EntryType type = EntryType::Other;
         switch (listed.type) {
         case DT_DIR:
@@ -204,7 +207,7 @@ private:
         }
 
         const int depth = frame.depth + 1;
-        const Entry entry{name, m_path, type, type == EntryType::RegularFile ? &st : nullptr, depth};
+        const Entry entry {name, m_path, type, type == EntryType::RegularFile ? &st : nullptr, depth};
         const Action action = m_visit(entry);
         if (type != EntryType::Directory || action == Action::SkipChildren)
             return;
@@ -237,7 +240,7 @@ std::vector<std::string> listChildren(std::string_view folder)
     frame.fd = PosixFile::openPath(folder, O_RDONLY | O_DIRECTORY);
     if (!frame.fd)
         return names;
-    readListing(frame, Options{.skipHidden = true});
+    readListing(frame, Options {.skipHidden = true});
     names.reserve(frame.entries.size());
     for (size_t i = 0; i < frame.entries.size(); ++i)
         names.emplace_back(frame.nameAt(i));
@@ -246,16 +249,15 @@ std::vector<std::string> listChildren(std::string_view folder)
 
 bool isPackageName(std::string_view name)
 {
-    static constexpr std::array<std::string_view, 21> kPackageExtensions = {
-        "app", "bundle", "framework", "plugin", "kext", "photoslibrary", "imovielibrary",
-        "fcpbundle", "tvlibrary", "musiclibrary", "logicx", "band", "pages", "numbers", "key",
-        "rtfd", "xcodeproj", "xcworkspace", "xcarchive", "playground", "sparsebundle"};
+    static constexpr std::array<std::string_view, 21> kPackageExtensions = {"app", "bundle", "framework", "plugin",
+        "kext", "photoslibrary", "imovielibrary", "fcpbundle", "tvlibrary", "musiclibrary", "logicx", "band", "pages",
+        "numbers", "key", "rtfd", "xcodeproj", "xcworkspace", "xcarchive", "playground", "sparsebundle"};
     const size_t dot = name.rfind('.');
     if (dot == std::string_view::npos || dot == 0 || dot + 1 == name.size())
         return false;
     std::string extension(name.substr(dot + 1));
     std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return std::find(kPackageExtensions.begin(), kPackageExtensions.end(), extension) != kPackageExtensions.end();
 }
 

@@ -14,10 +14,10 @@ enum class EntryType { Directory, RegularFile, Symlink, Other };
 struct Entry
 {
     std::string_view name;
-    const std::string &path;  // full path bytes: root + "/" + ... + name
+    const std::string &path; // full path bytes: root + "/" + ... + name
     EntryType type;
-    const struct stat *stat;  // lstat of the entry; present for regular files only
-    int depth;                // 1 for the root's children
+    const struct stat *stat; // lstat of the entry; present for regular files only
+    int depth;               // 1 for the root's children
 };
 
 enum class Action { Continue, SkipChildren };

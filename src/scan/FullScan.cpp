@@ -8,7 +8,7 @@
 namespace pelmo::DiskScanner {
 
 QList<CleanItem> scanAll(const QString &home, qint64 largeThreshold, const QSet<QString> &excluded,
-                         const ApplicationCatalogue &catalogue, const ScanProgress &progress)
+    const ApplicationCatalogue &catalogue, const ScanProgress &progress)
 {
     auto starting = [&progress](CleanCategory category) {
         if (progress)
@@ -26,8 +26,8 @@ QList<CleanItem> scanAll(const QString &home, qint64 largeThreshold, const QSet<
     starting(CleanCategory::installers);
     items += installers(home);
     starting(CleanCategory::duplicates);
-    DocumentWalkResult documents =
-        walkDocumentFolders(home, {.largeThreshold = largeThreshold, .duplicateCandidates = true});
+    DocumentWalkResult documents
+        = walkDocumentFolders(home, {.largeThreshold = largeThreshold, .duplicateCandidates = true});
     items += duplicateItems(documents.duplicateCandidates, home);
     starting(CleanCategory::largeFiles);
     items += documents.largeFiles;

@@ -30,7 +30,8 @@ QString withoutSuffix(QString name, QLatin1StringView suffix)
 
 std::optional<QString> bundleIdentifier(const QString &name)
 {
-    const QString id = withoutSuffix(withoutSuffix(name, QLatin1StringView(".savedState")), QLatin1StringView(".plist"));
+    const QString id
+        = withoutSuffix(withoutSuffix(name, QLatin1StringView(".savedState")), QLatin1StringView(".plist"));
     const QStringList parts = id.split(QLatin1Char('.'), Qt::KeepEmptyParts);
     if (parts.size() < 3 || std::ranges::any_of(parts, &QString::isEmpty))
         return std::nullopt;
@@ -82,8 +83,8 @@ QList<CleanItem> leftovers(const QString &home, const ApplicationCatalogue &cata
             const qint64 size = allocatedSizeOf(path);
             if (size < minimumItemSize)
                 continue;
-            const QString detail =
-                Localization::format(Localization::tr("%@ · aplikace %@ není nainstalovaná"), {label, *id});
+            const QString detail
+                = Localization::format(Localization::tr("%@ · aplikace %@ není nainstalovaná"), {label, *id});
             items.append(itemAt(path, size, CleanCategory::leftovers, detail, false));
         }
     };

@@ -9,13 +9,12 @@ namespace pelmo::LinuxPlaces {
 namespace {
 
 // xdg-user-dirs keys, index for index with documentFolderNames.
-constexpr std::array<std::string_view, 6> kUserDirKeys = {"XDG_DOWNLOAD_DIR",  "XDG_DESKTOP_DIR",
-                                                          "XDG_DOCUMENTS_DIR", "XDG_VIDEOS_DIR",
-                                                          "XDG_PICTURES_DIR",  "XDG_MUSIC_DIR"};
+constexpr std::array<std::string_view, 6> kUserDirKeys = {
+    "XDG_DOWNLOAD_DIR", "XDG_DESKTOP_DIR", "XDG_DOCUMENTS_DIR", "XDG_VIDEOS_DIR", "XDG_PICTURES_DIR", "XDG_MUSIC_DIR"};
 
 std::string readSmallFile(const std::string &path)
 {
-    constexpr size_t kLimit = 64 * 1024; // the file has six short lines; anything bigger is not it
+    constexpr size_t kLimit = size_t{64} * 1024; // the file has six short lines; anything bigger is not it
     std::string content;
     PosixFile::UniqueFd fd = PosixFile::openPath(path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK);
     if (!fd)
@@ -69,7 +68,7 @@ bool hasDotDotComponent(std::string_view path)
 bool isStrictlyInside(const std::string &path, const std::string &folder)
 {
     return path.size() > folder.size() + 1 && path.starts_with(folder) && path[folder.size()] == '/'
-           && !hasDotDotComponent(path);
+        && !hasDotDotComponent(path);
 }
 
 } // namespace

@@ -45,8 +45,8 @@ inline constexpr std::array<std::string_view, 2> installerExtensions = {"deb", "
 // (a Czech desktop calls them Stažené, Plocha, ...) or else the English name under home.
 // A setting that names home itself or a place outside home is ignored: it would turn a
 // document-folder walk into a walk of everything.
-inline constexpr std::array<std::string_view, 6> documentFolderNames = {"Downloads", "Desktop", "Documents",
-                                                                      "Movies",    "Pictures", "Music"};
+inline constexpr std::array<std::string_view, 6> documentFolderNames
+    = {"Downloads", "Desktop", "Documents", "Movies", "Pictures", "Music"};
 [[nodiscard]] std::vector<std::string> documentFolders(const std::string &home);
 
 } // namespace pelmo::LinuxPlaces

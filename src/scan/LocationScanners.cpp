@@ -13,7 +13,7 @@ using NameFilter = bool (*)(std::string_view name);
 // Every visible child of `folder` that passes `keep` and measures at least the minimum
 // item size becomes one item; folders are reported whole.
 void appendChildren(QList<CleanItem> &items, const std::string &folder, NameFilter keep, CleanCategory category,
-                    const QString &detail, bool isSafe)
+    const QString &detail, bool isSafe)
 {
     for (const std::string &name : FileWalker::listChildren(folder)) {
         if (!keep(name))
@@ -57,7 +57,7 @@ QList<CleanItem> logs(const QString &home)
 {
     QList<CleanItem> items;
     appendChildren(items, homeBytes(home) + "/Library/Logs", keepAll, CleanCategory::logs,
-                   Localization::tr("Staré logy a hlášení o pádech"), true);
+        Localization::tr("Staré logy a hlášení o pádech"), true);
     return items;
 }
 
@@ -66,9 +66,9 @@ QList<CleanItem> developer(const QString &home)
     const std::string root = homeBytes(home);
     QList<CleanItem> items;
     appendChildren(items, root + "/Library/Developer/Xcode/DerivedData", keepAll, CleanCategory::developer,
-                   Localization::tr("Xcode DerivedData – sestaví se znovu"), true);
+        Localization::tr("Xcode DerivedData – sestaví se znovu"), true);
     appendChildren(items, root + "/Library/Developer/Xcode/iOS DeviceSupport", keepAll, CleanCategory::developer,
-                   Localization::tr("Podpora zařízení – stáhne se při dalším připojení"), false);
+        Localization::tr("Podpora zařízení – stáhne se při dalším připojení"), false);
 
     struct ToolCache
     {
@@ -103,7 +103,7 @@ QList<CleanItem> installers(const QString &home)
     const std::string downloads = LinuxPlaces::documentFolders(root).front();
     QList<CleanItem> items;
     appendChildren(items, downloads, isInstallerName, CleanCategory::installers,
-                   tildePath(PathBytes::fromBytes(downloads), home), false);
+        tildePath(PathBytes::fromBytes(downloads), home), false);
     return items;
 }
 

@@ -24,7 +24,7 @@ bool isInstallerName(std::string_view name)
     static constexpr std::array<std::string_view, 4> kMacExtensions = {"dmg", "pkg", "iso", "xip"};
     const std::string extension = lowerExtension(name);
     return std::ranges::find(kMacExtensions, extension) != kMacExtensions.end()
-           || std::ranges::find(LinuxPlaces::installerExtensions, extension) != LinuxPlaces::installerExtensions.end();
+        || std::ranges::find(LinuxPlaces::installerExtensions, extension) != LinuxPlaces::installerExtensions.end();
 }
 
 QString tildePath(const QString &path, const QString &home)
@@ -43,7 +43,7 @@ CleanItem itemAt(std::string_view path, qint64 size, CleanCategory category, con
 {
     const size_t slash = path.rfind('/');
     const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-    return CleanItem{PathBytes::fromBytes(path), PathBytes::fromBytes(name), size, category, detail, isSafe};
+    return CleanItem {PathBytes::fromBytes(path), PathBytes::fromBytes(name), size, category, detail, isSafe};
 }
 
 } // namespace pelmo::DiskScanner

@@ -34,7 +34,7 @@ namespace pelmo::DiskScanner {
 [[nodiscard]] QString parentOf(std::string_view path);
 
 // An item at `path`, named after its last component.
-[[nodiscard]] CleanItem itemAt(std::string_view path, qint64 size, CleanCategory category, const QString &detail,
-                               bool isSafe);
+[[nodiscard]] CleanItem itemAt(
+    std::string_view path, qint64 size, CleanCategory category, const QString &detail, bool isSafe);
 
 } // namespace pelmo::DiskScanner

@@ -20,14 +20,13 @@ struct FileHasher::Context
 };
 
 namespace {
-constexpr size_t kChunk = 1024 * 1024;
+constexpr size_t kChunk = size_t{1024} * 1024;
 }
 
 FileHasher::FileHasher()
     : m_context(std::make_unique<Context>())
     , m_buffer(kChunk)
-{
-}
+{ }
 
 FileHasher::~FileHasher() = default;
 
@@ -35,7 +34,9 @@ std::optional<Sha256Digest> FileHasher::hash(std::string_view path, std::optiona
 {
     // O_NONBLOCK: a file swapped for a FIFO since the walk must not stall the scan.
     PosixFile::UniqueFd fd = PosixFile::openPath(path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (!fd || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || !m_context->ctx)
         return std::nullopt;
     if (!limit)
@@ -53,7 +54,7 @@ std::optional<Sha256Digest> FileHasher::hash(std::string_view path, std::optiona
         EVP_DigestUpdate(m_context->ctx, m_buffer.data(), static_cast<size_t>(got));
         remaining -= got;
     }
-    Sha256Digest digest{};
+    Sha256Digest digest {};
     unsigned int length = 0;
     EVP_DigestFinal_ex(m_context->ctx, digest.data(), &length);
     return digest;

@@ -18,8 +18,9 @@ private:
         QTemporaryDir dir;
         const QString ts = dir.filePath(QStringLiteral("keys.ts"));
         QProcess lupdate;
-        lupdate.start(QStringLiteral(PELMO_LUPDATE), {QStringLiteral(PELMO_SOURCE_DIR), QStringLiteral("-extensions"),
-                                                      QStringLiteral("cpp,h,qml"), QStringLiteral("-ts"), ts});
+        lupdate.start(QStringLiteral(PELMO_LUPDATE),
+            {QStringLiteral(PELMO_SOURCE_DIR), QStringLiteral("-extensions"), QStringLiteral("cpp,h,qml"),
+                QStringLiteral("-ts"), ts});
         if (!lupdate.waitForFinished(120'000) || lupdate.exitCode() != 0)
             return {};
         QFile file(ts);

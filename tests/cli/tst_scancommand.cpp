@@ -51,17 +51,17 @@ private Q_SLOTS:
     void badInputIsRefusedInOneLine_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("unknown option") << QStringList{"scan", "--bogus"};
-        QTest::newRow("missing value") << QStringList{"scan", "--home"};
-        QTest::newRow("threshold not a number") << QStringList{"scan", "--threshold-mb", "lots"};
-        QTest::newRow("threshold negative") << QStringList{"scan", "--threshold-mb=-5"};
-        QTest::newRow("threshold too large") << QStringList{"scan", "--threshold-mb", "99999999999999999"};
-        QTest::newRow("home is a file") << QStringList{"scan", "--home", "FILE"};
-        QTest::newRow("home is missing") << QStringList{"scan", "--home", "MISSING"};
-        QTest::newRow("positional argument") << QStringList{"scan", "somewhere"};
-        QTest::newRow("unknown language") << QStringList{"scan", "--lang", "de"};
-        QTest::newRow("flag with a value") << QStringList{"scan", "--json=yes"};
-        QTest::newRow("home given twice") << QStringList{"scan", "--home", "HOME", "--home", "HOME"};
+        QTest::newRow("unknown option") << QStringList {"scan", "--bogus"};
+        QTest::newRow("missing value") << QStringList {"scan", "--home"};
+        QTest::newRow("threshold not a number") << QStringList {"scan", "--threshold-mb", "lots"};
+        QTest::newRow("threshold negative") << QStringList {"scan", "--threshold-mb=-5"};
+        QTest::newRow("threshold too large") << QStringList {"scan", "--threshold-mb", "99999999999999999"};
+        QTest::newRow("home is a file") << QStringList {"scan", "--home", "FILE"};
+        QTest::newRow("home is missing") << QStringList {"scan", "--home", "MISSING"};
+        QTest::newRow("positional argument") << QStringList {"scan", "somewhere"};
+        QTest::newRow("unknown language") << QStringList {"scan", "--lang", "de"};
+        QTest::newRow("flag with a value") << QStringList {"scan", "--json=yes"};
+        QTest::newRow("home given twice") << QStringList {"scan", "--home", "HOME", "--home", "HOME"};
     }
 
     void badInputIsRefusedInOneLine()
@@ -78,6 +78,19 @@ private Q_SLOTS:
         QCOMPARE(run.err.count('\n'), 1);
         QVERIFY(run.err.endsWith('\n'));
         QVERIFY(run.err.size() > 10);
+    }
+
+    // A full disk under the output is a failure, not a success with half the result.
+    void outputThatCannotBeWrittenFails()
+    {
+        FakeHome fake;
+        fake.writeFile("Library/Caches/c/data", 200 * 1024);
+        QProcess process;
+        process.setStandardOutputFile(QStringLiteral("/dev/full"));
+        process.start(QStringLiteral(PELMO_EXECUTABLE), {QStringLiteral("scan"), QStringLiteral("--home"), fake.home()});
+        QVERIFY(process.waitForFinished(60'000));
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(process.readAllStandardError().count('\n'), 1);
     }
 
     void unknownCommandsAreBadInput()
@@ -98,13 +111,13 @@ private Q_SLOTS:
         fake.writeFile("Documents/big.bin", 2'500'000);
         fake.makeFolder("system-data");
 
-        const Run run = runPelmo({QStringLiteral("scan"), QStringLiteral("--home"), fake.home(),
-                               QStringLiteral("--threshold-mb"), QStringLiteral("2"), QStringLiteral("--json"),
-                               QStringLiteral("--lang"), QStringLiteral("cs")});
+        const Run run
+            = runPelmo({QStringLiteral("scan"), QStringLiteral("--home"), fake.home(), QStringLiteral("--threshold-mb"),
+                QStringLiteral("2"), QStringLiteral("--json"), QStringLiteral("--lang"), QStringLiteral("cs")});
         QCOMPARE(run.status, 0);
         QVERIFY(run.err.isEmpty());
         QCOMPARE(run.out.count('\n'), 1);
-        QJsonParseError error{};
+        QJsonParseError error {};
         const QJsonObject root = QJsonDocument::fromJson(run.out, &error).object();
         QCOMPARE(error.error, QJsonParseError::NoError);
         QCOMPARE(root.value(QStringLiteral("home")).toString(), fake.home());
@@ -113,10 +126,10 @@ private Q_SLOTS:
             {"largeFiles", "Documents/big.bin", false, QStringLiteral("~/Documents")},
             {"caches", oddFolder, true, QStringLiteral("Aplikace si cache vytvoří znovu")},
             {"leftovers", "Library/Application Support/com.example.Gone", false,
-             QStringLiteral("Data aplikace · aplikace com.example.Gone není nainstalovaná")},
+                QStringLiteral("Data aplikace · aplikace com.example.Gone není nainstalovaná")},
             {"logs", "Library/Logs/app", true, QStringLiteral("Staré logy a hlášení o pádech")},
             {"developer", "Library/Developer/Xcode/iOS DeviceSupport/17.0", false,
-             QStringLiteral("Podpora zařízení – stáhne se při dalším připojení")},
+                QStringLiteral("Podpora zařízení – stáhne se při dalším připojení")},
         };
         const QJsonArray items = root.value(QStringLiteral("items")).toArray();
         QCOMPARE(items.size(), expected.size());
@@ -126,12 +139,12 @@ private Q_SLOTS:
             QCOMPARE(item.value(QStringLiteral("category")).toString(), QString::fromLatin1(e.category));
             // Qt's JSON reader keeps the escaped byte as the lone surrogate that stands for it.
             QCOMPARE(QByteArray::fromStdString(PathBytes::toBytes(item.value(QStringLiteral("path")).toString())),
-                     QByteArray::fromStdString(fake.bytes(e.relative)));
+                QByteArray::fromStdString(fake.bytes(e.relative)));
             QCOMPARE(item.value(QStringLiteral("size")).toInteger(), fake.allocated(e.relative));
             QCOMPARE(item.value(QStringLiteral("detail")).toString(), e.detail);
             QCOMPARE(item.value(QStringLiteral("safe")).toBool(), e.safe);
             QCOMPARE(item.value(QStringLiteral("name")).toString(),
-                     PathBytes::fromBytes(e.relative.substr(e.relative.rfind('/') + 1)));
+                PathBytes::fromBytes(e.relative.substr(e.relative.rfind('/') + 1)));
         }
     }
 
@@ -146,11 +159,13 @@ private Q_SLOTS:
         fake.writeFile("Downloads/three.bin", 3'500'000);
         fake.writeFile("Downloads/one.bin", 1'500'000);
         const QByteArray settings = "[General]\n"
-                                    "excludedPaths=" + fake.path("Library/Caches/com.example.h").toUtf8() + ", "
-                                    + fake.path("Library/Logs").toUtf8() + "\n"
-                                    "largeThresholdMB=3\n"
-                                    "appLanguage=en\n"
-                                    "homeFolderBookmark=@ByteArray(" + fake.home().toUtf8() + ")\n";
+                                    "excludedPaths="
+            + fake.path("Library/Caches/com.example.h").toUtf8() + ", " + fake.path("Library/Logs").toUtf8()
+            + "\n"
+              "largeThresholdMB=3\n"
+              "appLanguage=en\n"
+              "homeFolderBookmark=@ByteArray("
+            + fake.home().toUtf8() + ")\n";
         fake.writeBytes(".config/Pelmo/Pelmo.conf", settings);
         const QDateTime before = QFileInfo(fake.settingsFile()).lastModified();
 
@@ -162,17 +177,18 @@ private Q_SLOTS:
         for (const QJsonValue &item : root.value(QStringLiteral("items")).toArray()) {
             names.append(item[QStringLiteral("name")].toString());
             if (names.last() == QStringLiteral("com.example.keep"))
-                QCOMPARE(item[QStringLiteral("detail")].toString(), QStringLiteral("The app will create its cache again"));
+                QCOMPARE(
+                    item[QStringLiteral("detail")].toString(), QStringLiteral("The app will create its cache again"));
         }
-        QCOMPARE(names, (QStringList{"three.bin", "com.example.keep"}));
+        QCOMPARE(names, (QStringList {"three.bin", "com.example.keep"}));
 
         // Options add to the stored exclusions and override the stored threshold.
         run = runPelmo({QStringLiteral("scan"), QStringLiteral("--json"), QStringLiteral("--exclude"),
-                     fake.path("Library/Caches/com.example.k"), QStringLiteral("--threshold-mb"), QStringLiteral("1")});
+            fake.path("Library/Caches/com.example.k"), QStringLiteral("--threshold-mb"), QStringLiteral("1")});
         names.clear();
         for (const QJsonValue &item : QJsonDocument::fromJson(run.out)[QStringLiteral("items")].toArray())
             names.append(item[QStringLiteral("name")].toString());
-        QCOMPARE(names, (QStringList{"three.bin", "one.bin"}));
+        QCOMPARE(names, (QStringList {"three.bin", "one.bin"}));
 
         QFile file(fake.settingsFile());
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -185,8 +201,8 @@ private Q_SLOTS:
         FakeHome fake;
         for (int i = 0; i < 7; ++i)
             fake.writeFile("Library/Caches/c" + std::to_string(i) + "/data", 1'000'000 + i * 4096);
-        const Run run = runPelmo({QStringLiteral("scan"), QStringLiteral("--home"), fake.home(), QStringLiteral("--lang"),
-                               QStringLiteral("en")});
+        const Run run = runPelmo({QStringLiteral("scan"), QStringLiteral("--home"), fake.home(),
+            QStringLiteral("--lang"), QStringLiteral("en")});
         QCOMPARE(run.status, 0);
         const QString text = QString::fromUtf8(run.out);
         QVERIFY2(text.contains(QStringLiteral("App caches — items: 7, total 7.")), qPrintable(text));

@@ -22,7 +22,8 @@ private Q_SLOTS:
         QTest::newRow("truncated sequence") << QByteArray("x\xE2\x82") << QStringLiteral("x\uFFFD\uFFFD");
         QTest::newRow("overlong slash") << QByteArray("\xC0\xAF") << QStringLiteral("\uFFFD\uFFFD");
         QTest::newRow("utf-8 encoded surrogate") << QByteArray("\xED\xB3\xBF") << QStringLiteral("\uFFFD\uFFFD\uFFFD");
-        QTest::newRow("beyond U+10FFFF") << QByteArray("\xF4\x90\x80\x80") << QStringLiteral("\uFFFD\uFFFD\uFFFD\uFFFD");
+        QTest::newRow("beyond U+10FFFF") << QByteArray("\xF4\x90\x80\x80")
+                                         << QStringLiteral("\uFFFD\uFFFD\uFFFD\uFFFD");
         QTest::newRow("newline and quote") << QByteArray("a\n\"b\"") << QStringLiteral("a\n\"b\"");
     }
 

@@ -32,22 +32,23 @@ private Q_SLOTS:
 
     void itemsAreOnePathToTheUser()
     {
-        const CleanItem a{QStringLiteral("/h/x"), QStringLiteral("x"), 5, CleanCategory::duplicates, {}, false};
+        const CleanItem a {QStringLiteral("/h/x"), QStringLiteral("x"), 5, CleanCategory::duplicates, {}, false};
         CleanItem b = a;
         b.category = CleanCategory::largeFiles;
         QVERIFY(a != b);
         QCOMPARE(a.id(), b.id());
-        QSet<CleanItem> set{a, b, a};
+        QSet<CleanItem> set {a, b, a};
         QCOMPARE(set.size(), 2);
     }
 
     void sidebarEqualityLooksAtTheCategoryOnlyForCategories()
     {
         using S = SidebarItem::Section;
-        QVERIFY((SidebarItem{S::trash, CleanCategory::logs}) == (SidebarItem{S::trash, CleanCategory::caches}));
-        QCOMPARE(qHash(SidebarItem{S::trash, CleanCategory::logs}), qHash(SidebarItem{S::trash, CleanCategory::caches}));
+        QVERIFY((SidebarItem {S::trash, CleanCategory::logs}) == (SidebarItem {S::trash, CleanCategory::caches}));
+        QCOMPARE(
+            qHash(SidebarItem {S::trash, CleanCategory::logs}), qHash(SidebarItem {S::trash, CleanCategory::caches}));
         QVERIFY(SidebarItem::forCategory(CleanCategory::logs) != SidebarItem::forCategory(CleanCategory::caches));
-        QVERIFY(SidebarItem::forCategory(CleanCategory::logs) != SidebarItem{S::overview});
+        QVERIFY(SidebarItem::forCategory(CleanCategory::logs) != SidebarItem {S::overview});
     }
 
     void sizes_data()
@@ -55,20 +56,34 @@ private Q_SLOTS:
         QTest::addColumn<qint64>("bytes");
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("czech");
-        QTest::newRow("zero") << qint64(0) << "0 B" << "0 B";
-        QTest::newRow("bytes") << qint64(999) << "999 B" << "999 B";
-        QTest::newRow("one kB") << qint64(1000) << "1 kB" << "1 kB";
-        QTest::newRow("kB rounds") << qint64(1499) << "1 kB" << "1 kB";
-        QTest::newRow("kB up") << qint64(1500) << "2 kB" << "2 kB";
-        QTest::newRow("carry into MB") << qint64(999'999) << "1 MB" << "1 MB";
-        QTest::newRow("MB decimal") << qint64(1'550'000) << "1.6 MB" << "1,6 MB";
-        QTest::newRow("MB whole") << qint64(6'037'504) << "6 MB" << "6 MB";
-        QTest::newRow("GB two decimals") << qint64(1'234'567'890) << "1.23 GB" << "1,23 GB";
-        QTest::newRow("GB trailing zero") << qint64(2'500'000'000) << "2.5 GB" << "2,5 GB";
-        QTest::newRow("carry into GB") << qint64(999'960'000) << "1 GB" << "1 GB";
-        QTest::newRow("TB") << qint64(3'000'000'000'000) << "3 TB" << "3 TB";
-        QTest::newRow("negative") << qint64(-1'500'000) << "-1.5 MB" << "-1,5 MB";
-        QTest::newRow("largest") << std::numeric_limits<qint64>::max() << "9,223.37 PB" << "9 223,37 PB";
+        QTest::newRow("zero") << qint64(0) << "0 B"
+                              << "0 B";
+        QTest::newRow("bytes") << qint64(999) << "999 B"
+                               << "999 B";
+        QTest::newRow("one kB") << qint64(1000) << "1 kB"
+                                << "1 kB";
+        QTest::newRow("kB rounds") << qint64(1499) << "1 kB"
+                                   << "1 kB";
+        QTest::newRow("kB up") << qint64(1500) << "2 kB"
+                               << "2 kB";
+        QTest::newRow("carry into MB") << qint64(999'999) << "1 MB"
+                                       << "1 MB";
+        QTest::newRow("MB decimal") << qint64(1'550'000) << "1.6 MB"
+                                    << "1,6 MB";
+        QTest::newRow("MB whole") << qint64(6'037'504) << "6 MB"
+                                  << "6 MB";
+        QTest::newRow("GB two decimals") << qint64(1'234'567'890) << "1.23 GB"
+                                         << "1,23 GB";
+        QTest::newRow("GB trailing zero") << qint64(2'500'000'000) << "2.5 GB"
+                                          << "2,5 GB";
+        QTest::newRow("carry into GB") << qint64(999'960'000) << "1 GB"
+                                       << "1 GB";
+        QTest::newRow("TB") << qint64(3'000'000'000'000) << "3 TB"
+                            << "3 TB";
+        QTest::newRow("negative") << qint64(-1'500'000) << "-1.5 MB"
+                                  << "-1,5 MB";
+        QTest::newRow("largest") << std::numeric_limits<qint64>::max() << "9,223.37 PB"
+                                 << "9 223,37 PB";
     }
 
     void sizes()
@@ -85,12 +100,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("result");
-        QTest::newRow("two texts") << "Kopie souboru „%@“ · %@" << QStringList{"a.txt", "~/Dokumenty"}
+        QTest::newRow("two texts") << "Kopie souboru „%@“ · %@" << QStringList {"a.txt", "~/Dokumenty"}
                                    << "Kopie souboru „a.txt“ · ~/Dokumenty";
-        QTest::newRow("integer") << "položek: %lld, celkem %@" << QStringList{"3", "1 MB"} << "položek: 3, celkem 1 MB";
-        QTest::newRow("argument holding a placeholder") << "%@ a %@" << QStringList{"%@", "x"} << "%@ a x";
-        QTest::newRow("missing argument stays") << "%@ · %@" << QStringList{"a"} << "a · %@";
-        QTest::newRow("lone percent") << "100% %@" << QStringList{"hotovo"} << "100% hotovo";
+        QTest::newRow("integer") << "položek: %lld, celkem %@" << QStringList {"3", "1 MB"}
+                                 << "položek: 3, celkem 1 MB";
+        QTest::newRow("argument holding a placeholder") << "%@ a %@" << QStringList {"%@", "x"} << "%@ a x";
+        QTest::newRow("missing argument stays") << "%@ · %@" << QStringList {"a"} << "a · %@";
+        QTest::newRow("lone percent") << "100% %@" << QStringList {"hotovo"} << "100% hotovo";
     }
 
     void placeholdersAreFilledInOrder()

@@ -68,10 +68,10 @@ private Q_SLOTS:
         fake.setModified("Downloads/c2021.bin", year(2021));
 
         const QList<CleanItem> items = DiskScanner::duplicates(fake.home());
-        QCOMPARE(sortedPaths(items, fake), (QStringList{"Downloads/c2021.bin", "Music/c2022.bin"}));
+        QCOMPARE(sortedPaths(items, fake), (QStringList {"Downloads/c2021.bin", "Music/c2022.bin"}));
         for (const CleanItem &item : items) {
-            const QString folder = item.name == QStringLiteral("c2021.bin") ? QStringLiteral("~/Downloads")
-                                                                             : QStringLiteral("~/Music");
+            const QString folder
+                = item.name == QStringLiteral("c2021.bin") ? QStringLiteral("~/Downloads") : QStringLiteral("~/Music");
             QCOMPARE(item.detail, QStringLiteral("Kopie souboru „c2020.bin“ · ") + folder);
         }
     }

@@ -12,8 +12,8 @@
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace pelmo;
@@ -97,7 +97,7 @@ private Q_SLOTS:
         FakeHome fake;
         fake.writeFile("outside/big.bin", 50'000);
         fake.writeFile("r/own.bin", 5000);
-        fake.symlink("..", "r/loop");               // a loop back to the parent
+        fake.symlink("..", "r/loop"); // a loop back to the parent
         fake.symlink(fake.bytes("outside"), "r/to-outside");
         fake.symlink(fake.bytes("outside/big.bin"), "r/to-file");
         fake.symlink("missing", "r/dangling");
@@ -219,7 +219,9 @@ private Q_SLOTS:
         }
         const int file = ::openat(fd, "leaf.bin", O_CREAT | O_WRONLY, 0600);
         QCOMPARE(::write(file, std::string(30'000, 'x').data(), 30'000), ssize_t(30'000));
-        struct stat st {};
+        struct stat st
+        {
+        };
         ::fstat(file, &st);
         ::close(file);
         ::close(fd);
@@ -271,7 +273,7 @@ private Q_SLOTS:
         fake.makeFolder("r/folder");
         std::vector<std::string> names = FileWalker::listChildren(fake.bytes("r"));
         std::ranges::sort(names);
-        QCOMPARE(names, (std::vector<std::string>{"folder", "visible"}));
+        QCOMPARE(names, (std::vector<std::string> {"folder", "visible"}));
         QVERIFY(FileWalker::listChildren(fake.bytes("r/visible")).empty());
         QVERIFY(FileWalker::listChildren(fake.bytes("missing")).empty());
     }

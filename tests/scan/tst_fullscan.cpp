@@ -51,10 +51,10 @@ private Q_SLOTS:
         const QList<CleanItem> items = DiskScanner::scanAll(fake.home(), 1 * kMB, {}, catalogue);
         // Largest first; the two 2 MiB folders keep category order; the copy is listed
         // twice, as a duplicate (its length) and as a large file (its allocation).
-        QCOMPARE(describe(items), (QStringList{"largeFiles:film.mov", "largeFiles:Older film.mov",
-                                               "duplicates:Older film.mov", "caches:com.example.a", "logs:app",
-                                               "leftovers:com.example.Gone", "installers:Setup.dmg",
-                                               "caches:com.example.b"}));
+        QCOMPARE(describe(items),
+            (QStringList {"largeFiles:film.mov", "largeFiles:Older film.mov", "duplicates:Older film.mov",
+                "caches:com.example.a", "logs:app", "leftovers:com.example.Gone", "installers:Setup.dmg",
+                "caches:com.example.b"}));
         QCOMPARE(items[2].size, 3 * kMB);
         QCOMPARE(items[1].id(), items[2].id());
         for (qsizetype i = 1; i < items.size(); ++i)
@@ -65,13 +65,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("excluded");
         QTest::addColumn<QStringList>("gone");
-        QTest::newRow("none") << QStringList{} << QStringList{};
-        QTest::newRow("parent folder") << QStringList{"Library"}
-                                       << QStringList{"caches:com.example.a", "logs:app", "caches:com.example.b",
-                                                      "leftovers:com.example.Gone"};
+        QTest::newRow("none") << QStringList {} << QStringList {};
+        QTest::newRow("parent folder") << QStringList {"Library"}
+                                       << QStringList {"caches:com.example.a", "logs:app", "caches:com.example.b",
+                                              "leftovers:com.example.Gone"};
         QTest::newRow("text prefix of a sibling")
-            << QStringList{"Movies/Old"} << QStringList{"largeFiles:Older film.mov", "duplicates:Older film.mov"};
-        QTest::newRow("one item") << QStringList{"Downloads/Setup.dmg"} << QStringList{"installers:Setup.dmg"};
+            << QStringList {"Movies/Old"} << QStringList {"largeFiles:Older film.mov", "duplicates:Older film.mov"};
+        QTest::newRow("one item") << QStringList {"Downloads/Setup.dmg"} << QStringList {"installers:Setup.dmg"};
     }
 
     void exclusionsArePlainTextPrefixes()
@@ -101,15 +101,14 @@ private Q_SLOTS:
         fake.writeFile("Desktop/big.iso", 2 * kMB);
         const FakeCatalogue catalogue;
         QList<CleanCategory> progress;
-        const QList<CleanItem> all =
-            DiskScanner::scanAll(fake.home(), kMB, {}, catalogue, [&](CleanCategory c) { progress.append(c); });
+        const QList<CleanItem> all
+            = DiskScanner::scanAll(fake.home(), kMB, {}, catalogue, [&](CleanCategory c) { progress.append(c); });
         QCOMPARE(progress, QList<CleanCategory>(allCategories.begin(), allCategories.end()));
 
         QList<CleanItem> separate = DiskScanner::caches(fake.home()) + DiskScanner::logs(fake.home())
-                                    + DiskScanner::developer(fake.home())
-                                    + DiskScanner::leftovers(fake.home(), catalogue)
-                                    + DiskScanner::installers(fake.home()) + DiskScanner::duplicates(fake.home())
-                                    + DiskScanner::largeFiles(fake.home(), kMB);
+            + DiskScanner::developer(fake.home()) + DiskScanner::leftovers(fake.home(), catalogue)
+            + DiskScanner::installers(fake.home()) + DiskScanner::duplicates(fake.home())
+            + DiskScanner::largeFiles(fake.home(), kMB);
         std::ranges::stable_sort(separate, std::greater<>(), &CleanItem::size);
         QCOMPARE(all, separate);
     }

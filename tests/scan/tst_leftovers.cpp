@@ -1,9 +1,9 @@
 #include "FakeCatalogue.h"
 #include "FakeHome.h"
+#include "fs/PathBytes.h"
 #include "platform/linux/SystemApplicationCatalogue.h"
 #include "scan/DiskScanner.h"
 #include "scan/Leftovers.h"
-#include "fs/PathBytes.h"
 
 #include <QtTest>
 
@@ -46,25 +46,44 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("identifier"); // empty: none
-        QTest::newRow("plain") << "com.example.App" << "com.example.App";
-        QTest::newRow("savedState") << "com.example.App.savedState" << "com.example.App";
-        QTest::newRow("plist") << "com.example.App.plist" << "com.example.App";
-        QTest::newRow("plist then savedState") << "com.example.App.plist.savedState" << "com.example.App";
-        QTest::newRow("savedState then plist") << "com.example.App.savedState.plist" << "com.example.App.savedState";
-        QTest::newRow("two parts plus plist") << "example.App.plist" << "";
-        QTest::newRow("two parts") << "example.App" << "";
-        QTest::newRow("apple") << "com.apple.Safari" << "";
-        QTest::newRow("group") << "group.com.example.shared" << "";
-        QTest::newRow("Apple in other case") << "Com.Apple.X" << "Com.Apple.X";
-        QTest::newRow("leading dot") << ".com.example.App" << "";
-        QTest::newRow("trailing dot") << "com.example.App." << "";
-        QTest::newRow("doubled dot") << "com..example.App" << "";
-        QTest::newRow("space") << "com.example.My App" << "";
-        QTest::newRow("tilde") << "com.example.App~" << "";
-        QTest::newRow("diacritics") << "cz.příklad.Čtečka" << "cz.příklad.Čtečka";
-        QTest::newRow("combining mark") << "cz.example.Cafe\u0301" << "cz.example.Cafe\u0301";
-        QTest::newRow("hyphen underscore digits") << "org.my-tool.v2_beta" << "org.my-tool.v2_beta";
-        QTest::newRow("product name") << "Google Chrome" << "";
+        QTest::newRow("plain") << "com.example.App"
+                               << "com.example.App";
+        QTest::newRow("savedState") << "com.example.App.savedState"
+                                    << "com.example.App";
+        QTest::newRow("plist") << "com.example.App.plist"
+                               << "com.example.App";
+        QTest::newRow("plist then savedState") << "com.example.App.plist.savedState"
+                                               << "com.example.App";
+        QTest::newRow("savedState then plist") << "com.example.App.savedState.plist"
+                                               << "com.example.App.savedState";
+        QTest::newRow("two parts plus plist") << "example.App.plist"
+                                              << "";
+        QTest::newRow("two parts") << "example.App"
+                                   << "";
+        QTest::newRow("apple") << "com.apple.Safari"
+                               << "";
+        QTest::newRow("group") << "group.com.example.shared"
+                               << "";
+        QTest::newRow("Apple in other case") << "Com.Apple.X"
+                                             << "Com.Apple.X";
+        QTest::newRow("leading dot") << ".com.example.App"
+                                     << "";
+        QTest::newRow("trailing dot") << "com.example.App."
+                                      << "";
+        QTest::newRow("doubled dot") << "com..example.App"
+                                     << "";
+        QTest::newRow("space") << "com.example.My App"
+                               << "";
+        QTest::newRow("tilde") << "com.example.App~"
+                               << "";
+        QTest::newRow("diacritics") << "cz.příklad.Čtečka"
+                                    << "cz.příklad.Čtečka";
+        QTest::newRow("combining mark") << "cz.example.Cafe\u0301"
+                                        << "cz.example.Cafe\u0301";
+        QTest::newRow("hyphen underscore digits") << "org.my-tool.v2_beta"
+                                                  << "org.my-tool.v2_beta";
+        QTest::newRow("product name") << "Google Chrome"
+                                      << "";
         QTest::newRow("undecodable byte") << PathBytes::fromBytes("com.example.A\xFF") << "";
     }
 
@@ -80,11 +99,11 @@ private Q_SLOTS:
     {
         const FakeCatalogue catalogue({QStringLiteral("com.example.suite")});
         QVERIFY(DiskScanner::isInstalled(QStringLiteral("com.example.suite.helper"), catalogue));
-        QCOMPARE(catalogue.asked(), (QStringList{"com.example.suite.helper", "com.example.suite"}));
+        QCOMPARE(catalogue.asked(), (QStringList {"com.example.suite.helper", "com.example.suite"}));
 
         const FakeCatalogue empty({QStringLiteral("com.example")});
         QVERIFY(!DiskScanner::isInstalled(QStringLiteral("com.example.gone.helper"), empty));
-        QCOMPARE(empty.asked(), (QStringList{"com.example.gone.helper", "com.example.gone"}));
+        QCOMPARE(empty.asked(), (QStringList {"com.example.gone.helper", "com.example.gone"}));
     }
 
     void leftoversAreFoundOnlyWhereTheyBelong()
@@ -109,8 +128,9 @@ private Q_SLOTS:
         QStringList found;
         for (const CleanItem &item : items)
             found.append(item.name);
-        QCOMPARE(found, (QStringList{"com.example.Gone", "org.gone.Editor.savedState", "org.gone.Editor",
-                                     "net.gone.Browser", "org.gnome.Gone", "io.github.gone.Tool", "org.kde.gone"}));
+        QCOMPARE(found,
+            (QStringList {"com.example.Gone", "org.gone.Editor.savedState", "org.gone.Editor", "net.gone.Browser",
+                "org.gnome.Gone", "io.github.gone.Tool", "org.kde.gone"}));
         QCOMPARE(items[0].detail, QStringLiteral("Data aplikace · aplikace com.example.Gone není nainstalovaná"));
         QCOMPARE(items[1].detail, QStringLiteral("Uložený stav oken · aplikace org.gone.Editor není nainstalovaná"));
         QCOMPARE(items[4].detail, QStringLiteral("Data aplikace Flatpak · aplikace org.gnome.Gone není nainstalovaná"));
@@ -133,10 +153,10 @@ private Q_SLOTS:
         fake.makeFolder("flatpak/app/com.spotify.Client");
 
         const SystemApplicationCatalogue catalogue({.bundleFolders = {fake.path("Applications")},
-                                                    .desktopEntryFolders = {fake.path("share/applications")},
-                                                    .flatpakFolders = {fake.path("flatpak/app")}});
+            .desktopEntryFolders = {fake.path("share/applications")},
+            .flatpakFolders = {fake.path("flatpak/app")}});
         for (const char *id : {"com.example.XmlApp", "com.example.binapp", "org.gnome.Maps", "kde4-org.kde.Dolphin",
-                               "com.spotify.Client"})
+                 "com.spotify.Client"})
             QVERIFY2(catalogue.hasApplication(QString::fromUtf8(id)), id);
         for (const char *id : {"org.kde.Dolphin", "com.example", "Bin", "org.gnome.Maps.desktop"})
             QVERIFY2(!catalogue.hasApplication(QString::fromUtf8(id)), id);
@@ -147,8 +167,9 @@ private Q_SLOTS:
         FakeHome fake;
         qputenv("XDG_DATA_DIRS", "/opt/share:relative/ignored:/usr/share/");
         const SystemApplicationCatalogue::Sources sources = SystemApplicationCatalogue::sourcesFor(fake.home());
-        QCOMPARE(sources.desktopEntryFolders, (QStringList{fake.path(".local/share/applications"),
-                                                           "/opt/share/applications", "/usr/share//applications"}));
+        QCOMPARE(sources.desktopEntryFolders,
+            (QStringList {
+                fake.path(".local/share/applications"), "/opt/share/applications", "/usr/share//applications"}));
         QVERIFY(sources.flatpakFolders.contains(fake.path(".local/share/flatpak/app")));
         QVERIFY(sources.bundleFolders.contains(fake.path("Applications")));
     }

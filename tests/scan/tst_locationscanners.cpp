@@ -55,7 +55,7 @@ private Q_SLOTS:
         const QList<CleanItem> caches = DiskScanner::caches(fake.home());
         QStringList found = names(caches);
         found.sort();
-        QCOMPARE(found, (QStringList{"Com.Apple.X", "com.example.big", "loose.bin", "mesa_shader_cache"}));
+        QCOMPARE(found, (QStringList {"Com.Apple.X", "com.example.big", "loose.bin", "mesa_shader_cache"}));
         const CleanItem *mesa = find(caches, QStringLiteral("mesa_shader_cache"));
         QCOMPARE(mesa->size, fake.allocated(".cache/mesa_shader_cache"));
         QCOMPARE(mesa->path, fake.path(".cache/mesa_shader_cache"));
@@ -66,7 +66,7 @@ private Q_SLOTS:
         QCOMPARE(caches.last().name, QStringLiteral("mesa_shader_cache"));
 
         const QList<CleanItem> logs = DiskScanner::logs(fake.home());
-        QCOMPARE(names(logs), QStringList{"com.apple.CrashReporter"});
+        QCOMPARE(names(logs), QStringList {"com.apple.CrashReporter"});
         QCOMPARE(logs.first().detail, QStringLiteral("Staré logy a hlášení o pádech"));
         QVERIFY(logs.first().isSafe);
     }
@@ -84,8 +84,8 @@ private Q_SLOTS:
         // .gradle/caches is missing altogether.
 
         const QList<CleanItem> items = DiskScanner::developer(fake.home());
-        QCOMPARE(names(items), (QStringList{"App-abc", "17.0", "Cache simulátorů", "Cache npm", "Cache Cargo",
-                                            "Cache Go modulů"}));
+        QCOMPARE(names(items),
+            (QStringList {"App-abc", "17.0", "Cache simulátorů", "Cache npm", "Cache Cargo", "Cache Go modulů"}));
         QCOMPARE(items[0].detail, QStringLiteral("Xcode DerivedData – sestaví se znovu"));
         QVERIFY(items[0].isSafe);
         QCOMPARE(items[1].detail, QStringLiteral("Podpora zařízení – stáhne se při dalším připojení"));
@@ -110,14 +110,14 @@ private Q_SLOTS:
         const QList<CleanItem> installers = DiskScanner::installers(fake.home());
         QStringList found = names(installers);
         found.sort();
-        QCOMPARE(found, (QStringList{"Setup.DMG", "tool.deb"}));
+        QCOMPARE(found, (QStringList {"Setup.DMG", "tool.deb"}));
         QCOMPARE(installers.first().detail, QStringLiteral("~/Downloads"));
         QVERIFY(!installers.first().isSafe);
 
         const QList<CleanItem> large = DiskScanner::largeFiles(fake.home(), 1);
         found = names(large);
         found.sort();
-        QCOMPARE(found, QStringList{"archive.zip"});
+        QCOMPARE(found, QStringList {"archive.zip"});
     }
 
     void largeFilesFollowTheRules()
@@ -136,7 +136,7 @@ private Q_SLOTS:
         const QList<CleanItem> large = DiskScanner::largeFiles(fake.home(), threshold);
         QStringList found = names(large);
         found.sort();
-        QCOMPARE(found, (QStringList{"film.mkv", "top.bin", "video.mov"}));
+        QCOMPARE(found, (QStringList {"film.mkv", "top.bin", "video.mov"}));
         QCOMPARE(find(large, QStringLiteral("video.mov"))->detail, QStringLiteral("~/Documents/Projects"));
         QCOMPARE(find(large, QStringLiteral("top.bin"))->detail, QStringLiteral("~/Documents"));
         QCOMPARE(find(large, QStringLiteral("top.bin"))->size, threshold);
@@ -145,7 +145,7 @@ private Q_SLOTS:
         // A threshold of 0 reports every regular file of the four folders, empty ones too.
         found = names(DiskScanner::largeFiles(fake.home(), 0));
         found.sort();
-        QCOMPARE(found, (QStringList{"empty", "film.mkv", "small.txt", "top.bin", "video.mov"}));
+        QCOMPARE(found, (QStringList {"empty", "film.mkv", "small.txt", "top.bin", "video.mov"}));
         QCOMPARE(DiskScanner::largeFiles(fake.home(), threshold + 1).size(), 0);
     }
 
@@ -153,39 +153,41 @@ private Q_SLOTS:
     void userDirectoriesAreHonoured()
     {
         FakeHome fake;
-        fake.writeBytes(".config/user-dirs.dirs", "# written by xdg-user-dirs-update\n"
-                                                  "XDG_DOWNLOAD_DIR=\"$HOME/Stažené\"\n"
-                                                  "XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n"
-                                                  "XDG_DESKTOP_DIR=\"$HOME/\"\n"
-                                                  "XDG_VIDEOS_DIR=\"/etc\"\n"
-                                                  "XDG_MUSIC_DIR=\"$HOME/../elsewhere\"\n");
+        fake.writeBytes(".config/user-dirs.dirs",
+            "# written by xdg-user-dirs-update\n"
+            "XDG_DOWNLOAD_DIR=\"$HOME/Stažené\"\n"
+            "XDG_DOCUMENTS_DIR=\"$HOME/Dokumenty\"\n"
+            "XDG_DESKTOP_DIR=\"$HOME/\"\n"
+            "XDG_VIDEOS_DIR=\"/etc\"\n"
+            "XDG_MUSIC_DIR=\"$HOME/../elsewhere\"\n");
         fake.writeFile("Stažené/linux.iso", kAboveMinimum);
         fake.writeFile("Downloads/ignored.iso", kAboveMinimum);
         fake.writeFile("Dokumenty/report.pdf", 300'000);
         fake.writeFile("Documents/ignored.pdf", 300'000);
-        fake.writeFile("Desktop/desk.bin", 300'000);   // home itself is refused: back to Desktop
+        fake.writeFile("Desktop/desk.bin", 300'000);  // home itself is refused: back to Desktop
         fake.writeFile("loose-in-home.bin", 300'000); // so home is never walked whole
         fake.writeFile("Movies/film.mkv", 300'000);   // a folder outside home is refused too
 
         const QList<CleanItem> installers = DiskScanner::installers(fake.home());
-        QCOMPARE(names(installers), QStringList{"linux.iso"});
+        QCOMPARE(names(installers), QStringList {"linux.iso"});
         QCOMPARE(installers.first().detail, QStringLiteral("~/Stažené"));
         QStringList found = names(DiskScanner::largeFiles(fake.home(), 1));
         found.sort();
-        QCOMPARE(found, (QStringList{"desk.bin", "film.mkv", "report.pdf"}));
+        QCOMPARE(found, (QStringList {"desk.bin", "film.mkv", "report.pdf"}));
     }
 
     // Folders that overlap through user-dirs.dirs are walked once.
     void overlappingDocumentFoldersCountOnce()
     {
         FakeHome fake;
-        fake.writeBytes(".config/user-dirs.dirs", "XDG_DESKTOP_DIR=\"$HOME/Documents/Desktop\"\n"
-                                                  "XDG_DOWNLOAD_DIR=\"$HOME/Documents\"\n");
+        fake.writeBytes(".config/user-dirs.dirs",
+            "XDG_DESKTOP_DIR=\"$HOME/Documents/Desktop\"\n"
+            "XDG_DOWNLOAD_DIR=\"$HOME/Documents\"\n");
         fake.writeFile("Documents/Desktop/a.bin", 300'000);
         fake.writeFile("Documents/b.bin", 300'000);
         QStringList found = names(DiskScanner::largeFiles(fake.home(), 1));
         found.sort();
-        QCOMPARE(found, (QStringList{"a.bin", "b.bin"}));
+        QCOMPARE(found, (QStringList {"a.bin", "b.bin"}));
     }
 };
 

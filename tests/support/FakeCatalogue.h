@@ -15,8 +15,7 @@ class FakeCatalogue final : public ApplicationCatalogue
 public:
     explicit FakeCatalogue(QSet<QString> installed = {})
         : m_installed(std::move(installed))
-    {
-    }
+    { }
 
     [[nodiscard]] bool hasApplication(const QString &identifier) const override
     {

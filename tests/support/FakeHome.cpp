@@ -28,8 +28,8 @@ FakeHome::FakeHome()
     const std::string root = m_dir.path().toStdString();
     m_home = root + "/home";
     std::filesystem::create_directories(m_home);
-    const std::string values[4] = {m_home + "/.config", m_home + "/.local/share", m_home + "/.cache",
-                                   root + "/system-data"};
+    const std::string values[4]
+        = {m_home + "/.config", m_home + "/.local/share", m_home + "/.cache", root + "/system-data"};
     for (int i = 0; i < 4; ++i) {
         m_hadEnvironment[i] = qEnvironmentVariableIsSet(kVariables[i]);
         m_savedEnvironment[i] = qgetenv(kVariables[i]);
@@ -100,15 +100,16 @@ void FakeHome::symlink(std::string_view target, std::string_view relative) const
 void FakeHome::setModified(std::string_view relative, const QDateTime &when) const
 {
     const auto seconds = std::chrono::seconds(when.toSecsSinceEpoch());
-    const auto time = std::filesystem::file_time_type::clock::from_sys(
-        std::chrono::system_clock::time_point(seconds));
+    const auto time = std::filesystem::file_time_type::clock::from_sys(std::chrono::system_clock::time_point(seconds));
     std::filesystem::last_write_time(bytes(relative), time);
 }
 
 qint64 FakeHome::allocated(std::string_view relative) const
 {
     auto blocksOf = [](const std::filesystem::path &p) {
-        struct stat st {};
+        struct stat st
+        {
+        };
         return ::lstat(p.c_str(), &st) == 0 && S_ISREG(st.st_mode) ? qint64(st.st_blocks) * 512 : 0;
     };
     const std::filesystem::path root(bytes(relative));

@@ -17,13 +17,15 @@ namespace pelmo {
 namespace {
 
 // Info.plist files arrive from untrusted bundles; a real one is a few kilobytes.
-constexpr size_t kMaxPlistSize = 1024 * 1024;
+constexpr size_t kMaxPlistSize = size_t{1024} * 1024;
 
 std::string readFile(const std::string &path, size_t limit)
 {
     std::string content;
     PosixFile::UniqueFd fd = PosixFile::openPath(path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK);
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (!fd || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || static_cast<size_t>(st.st_size) > limit)
         return content;
     content.resize(static_cast<size_t>(st.st_size));
@@ -53,7 +55,7 @@ QString bundleIdentifierOf(const std::string &bundle)
         return {};
     char *value = nullptr;
     plist_get_string_val(node, &value);
-    const QString id = value ? QString::fromUtf8(value) : QString();
+    QString id = value ? QString::fromUtf8(value) : QString();
     std::free(value); // libplist 2.2 allocates with malloc and has no free function of its own
     return id;
 }
@@ -77,14 +79,14 @@ SystemApplicationCatalogue::Sources SystemApplicationCatalogue::sourcesFor(const
         if (dir.startsWith(QLatin1Char('/'))) // relative entries are invalid by the base-dir rules
             sources.desktopEntryFolders.append(dir + QStringLiteral("/applications"));
     }
-    sources.flatpakFolders = {home + QStringLiteral("/.local/share/flatpak/app"), QStringLiteral("/var/lib/flatpak/app")};
+    sources.flatpakFolders
+        = {home + QStringLiteral("/.local/share/flatpak/app"), QStringLiteral("/var/lib/flatpak/app")};
     return sources;
 }
 
 SystemApplicationCatalogue::SystemApplicationCatalogue(Sources sources)
     : m_sources(std::move(sources))
-{
-}
+{ }
 
 bool SystemApplicationCatalogue::hasApplication(const QString &identifier) const
 {

@@ -1,0 +1,33 @@
+#!/bin/sh
+# Shared by scripts/run and scripts/test: installs the Debian 12 packages Pelmo needs
+# (as root) or names the one apt-get line to run, then configures and builds into build/.
+# Usage: setup-build.sh TARGET [EXTRA-PACKAGE...]
+set -eu
+cd "$(dirname "$0")/.."
+
+target=$1
+shift
+packages="g++ make cmake pkg-config ccache qt6-base-dev qt6-tools-dev qt6-l10n-tools libssl-dev libplist-dev $*"
+
+missing=""
+for p in $packages; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing="$missing $p"
+    fi
+done
+if [ -n "$missing" ]; then
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing:$missing" >&2
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update -q >&2
+        # shellcheck disable=SC2086
+        apt-get install -y -q --no-install-recommends $missing >&2
+    else
+        echo "Pelmo needs these Debian packages. Run:" >&2
+        echo "  sudo apt-get install -y --no-install-recommends$missing" >&2
+        exit 1
+    fi
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
+cmake --build build --target "$target" -j2 >&2
