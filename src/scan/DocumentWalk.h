@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,23 +18,22 @@ struct FileEntry
     std::string path;
     qint64 size = 0;
     qint64 modifiedNs = 0;
+    quint64 walkOrder = 0; // position in the depth-first walk of the document folders
 };
 
 // One walk of the document folders (packages and hidden entries skipped) serves both the
 // large-file scanner (the first four folders) and the duplicate finder (all six), so a
-// full scan reads each folder once; either scanner alone gets the same results.
+// full scan reads each folder once; either scanner alone gets the same results. The walk
+// runs on two threads; results come back in the order of one depth-first walk.
 struct DocumentWalkRequest
 {
     std::optional<qint64> largeThreshold; // collect large files when set
-    bool duplicateCandidates = false;     // collect files of at least 1 000 000 bytes
+    // When set, receives every file of at least 1 000 000 bytes, from either walking
+    // thread and in no particular order; FileEntry::walkOrder tells the order.
+    std::function<void(FileEntry)> onDuplicateCandidate;
 };
 
-struct DocumentWalkResult
-{
-    QList<CleanItem> largeFiles;                // walk order
-    std::vector<FileEntry> duplicateCandidates; // walk order
-};
-
-[[nodiscard]] DocumentWalkResult walkDocumentFolders(const QString &home, const DocumentWalkRequest &request);
+// The large files, in walk order.
+[[nodiscard]] QList<CleanItem> walkDocumentFolders(const QString &home, const DocumentWalkRequest &request);
 
 } // namespace pelmo::DiskScanner

@@ -1,5 +1,6 @@
 #include "FileWalker.h"
 
+#include "fs/DirectoryListing.h"
 #include "fs/PosixFile.h"
 
 #include <algorithm>
@@ -45,32 +46,15 @@ struct Frame
     }
 };
 
-bool isDotOrDotDot(const char *name)
-{
-    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
-}
-
 // Reads the whole listing up front so the descriptor is needed only for fstatat/openat.
 void readListing(Frame &frame, const Options &options)
 {
-    const int dupFd = ::fcntl(frame.fd.get(), F_DUPFD_CLOEXEC, 0);
-    if (dupFd < 0)
-        return;
-    DIR *dir = ::fdopendir(dupFd);
-    if (!dir) {
-        ::close(dupFd);
-        return;
-    }
-    while (const dirent *ent = ::readdir(dir)) {
-        if (isDotOrDotDot(ent->d_name))
-            continue;
-        if (options.skipHidden && ent->d_name[0] == '.')
-            continue;
-        const std::string_view name(ent->d_name);
-        frame.entries.push_back({frame.names.size(), name.size(), ent->d_type, ent->d_ino});
+    DirectoryListing::read(frame.fd.get(), [&](std::string_view name, unsigned char type, ino_t inode) {
+        if (options.skipHidden && name.front() == '.')
+            return;
+        frame.entries.push_back({frame.names.size(), name.size(), type, inode});
         frame.names.append(name);
-    }
-    ::closedir(dir);
+    });
 }
 
 EntryType typeOf(mode_t mode)

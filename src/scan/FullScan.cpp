@@ -26,11 +26,14 @@ QList<CleanItem> scanAll(const QString &home, qint64 largeThreshold, const QSet<
     starting(CleanCategory::installers);
     items += installers(home);
     starting(CleanCategory::duplicates);
-    DocumentWalkResult documents
-        = walkDocumentFolders(home, {.largeThreshold = largeThreshold, .duplicateCandidates = true});
-    items += duplicateItems(documents.duplicateCandidates, home);
+    // One walk feeds the large-file list and, on a second thread, the duplicate hashing.
+    DuplicateStream stream;
+    const QList<CleanItem> largeFiles = walkDocumentFolders(home,
+        {.largeThreshold = largeThreshold,
+            .onDuplicateCandidate = [&stream](FileEntry file) { stream.add(std::move(file)); }});
+    items += duplicateItems(stream.finish(), home);
     starting(CleanCategory::largeFiles);
-    items += documents.largeFiles;
+    items += largeFiles;
 
     items.removeIf([&excluded](const CleanItem &item) {
         return std::ranges::any_of(excluded, [&item](const QString &prefix) { return item.path.startsWith(prefix); });

@@ -14,7 +14,7 @@ constexpr std::array<std::string_view, 6> kUserDirKeys = {
 
 std::string readSmallFile(const std::string &path)
 {
-    constexpr size_t kLimit = size_t{64} * 1024; // the file has six short lines; anything bigger is not it
+    constexpr size_t kLimit = size_t {64} * 1024; // the file has six short lines; anything bigger is not it
     std::string content;
     PosixFile::UniqueFd fd = PosixFile::openPath(path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK);
     if (!fd)

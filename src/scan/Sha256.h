@@ -11,7 +11,7 @@ namespace pelmo {
 
 using Sha256Digest = std::array<std::uint8_t, 32>;
 
-// Hashes files one at a time with OpenSSL's SHA-256, reading 1 MiB at a time through one
+// Hashes files one at a time with OpenSSL's SHA-256, reading 64 KiB at a time through one
 // reused buffer, so memory stays bounded whatever the file sizes. Not thread-safe: one
 // hasher per thread.
 class FileHasher

@@ -118,6 +118,30 @@ private Q_SLOTS:
         QVERIFY(items.first().size != fake.allocated("Desktop/link.bin"));
     }
 
+    // With equal dates the copy met first in the walk stays, however the two walking
+    // threads happen to share the folders.
+    void equalDatesKeepTheFirstInWalkOrder()
+    {
+        FakeHome fake;
+        const QByteArray data = pattern(kMB, 5);
+        // The first copy lies deep in a slow subtree, so the other thread meets the later
+        // copies first.
+        for (int i = 0; i < 300; ++i)
+            fake.writeFile("Downloads/sub/a/pad" + std::to_string(i), 10);
+        const char *copies[] = {"Music/z.bin", "Pictures/y.bin", "Downloads/sub/a/w.bin", "Movies/v.bin"};
+        for (const char *copy : copies) {
+            fake.writeBytes(copy, data);
+            fake.setModified(copy, year(2020));
+        }
+        for (int run = 0; run < 5; ++run) {
+            const QList<CleanItem> items = DiskScanner::duplicates(fake.home());
+            QCOMPARE(items.size(), 3);
+            for (const CleanItem &item : items)
+                QVERIFY(item.detail.startsWith(QStringLiteral("Kopie souboru „w.bin“")));
+            QCOMPARE(items.last().name, QStringLiteral("z.bin")); // Movies, Pictures, Music
+        }
+    }
+
     // Equal dates keep the walk order; groups of several sizes are all found.
     void severalGroups()
     {

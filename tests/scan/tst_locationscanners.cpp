@@ -176,6 +176,38 @@ private Q_SLOTS:
         QCOMPARE(found, (QStringList {"desk.bin", "film.mkv", "report.pdf"}));
     }
 
+    // The walk runs on two threads, yet the list comes in the order of one depth-first
+    // walk: folder by folder, each subtree whole, the same every time.
+    void largeFilesComeInDepthFirstOrder()
+    {
+        FakeHome fake;
+        for (const char *folder : {"Downloads", "Desktop", "Documents", "Movies"}) {
+            for (int unit = 0; unit < 6; ++unit) {
+                for (int file = 0; file < 3; ++file)
+                    fake.writeFile(std::string(folder) + "/u" + std::to_string(unit) + "/deep/f" + std::to_string(file),
+                                   20'000);
+            }
+        }
+        const QList<CleanItem> first = DiskScanner::largeFiles(fake.home(), 1);
+        QCOMPARE(first.size(), 4 * 6 * 3);
+        QStringList subtrees; // "Folder/uN" in the order met
+        for (const CleanItem &item : first) {
+            const QString subtree = item.path.mid(fake.home().size() + 1).section(u'/', 0, 1);
+            if (subtrees.isEmpty() || subtrees.last() != subtree) {
+                QVERIFY2(!subtrees.contains(subtree), qPrintable(subtree + " split"));
+                subtrees.append(subtree);
+            }
+        }
+        QStringList folders;
+        for (const QString &subtree : subtrees) {
+            if (!folders.contains(subtree.section(u'/', 0, 0)))
+                folders.append(subtree.section(u'/', 0, 0));
+        }
+        QCOMPARE(folders, (QStringList{"Downloads", "Desktop", "Documents", "Movies"}));
+        for (int run = 0; run < 5; ++run)
+            QCOMPARE(DiskScanner::largeFiles(fake.home(), 1), first);
+    }
+
     // Folders that overlap through user-dirs.dirs are walked once.
     void overlappingDocumentFoldersCountOnce()
     {
