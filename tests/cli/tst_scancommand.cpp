@@ -87,7 +87,8 @@ private Q_SLOTS:
         fake.writeFile("Library/Caches/c/data", 200 * 1024);
         QProcess process;
         process.setStandardOutputFile(QStringLiteral("/dev/full"));
-        process.start(QStringLiteral(PELMO_EXECUTABLE), {QStringLiteral("scan"), QStringLiteral("--home"), fake.home()});
+        process.start(
+            QStringLiteral(PELMO_EXECUTABLE), {QStringLiteral("scan"), QStringLiteral("--home"), fake.home()});
         QVERIFY(process.waitForFinished(60'000));
         QCOMPARE(process.exitCode(), 1);
         QCOMPARE(process.readAllStandardError().count('\n'), 1);

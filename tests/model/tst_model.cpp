@@ -116,14 +116,6 @@ private Q_SLOTS:
         QFETCH(QString, result);
         QCOMPARE(Localization::format(pattern, arguments), result);
     }
-
-    void languageChoice()
-    {
-        QCOMPARE(Localization::languageFromRawValue(QStringLiteral("de")), AppLanguage::system);
-        QCOMPARE(Localization::resolvedCode(AppLanguage::system, QLocale(QLocale::Czech)), QStringLiteral("cs"));
-        QCOMPARE(Localization::resolvedCode(AppLanguage::system, QLocale(QLocale::German)), QStringLiteral("en"));
-        QCOMPARE(Localization::resolvedCode(AppLanguage::cs, QLocale(QLocale::German)), QStringLiteral("cs"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestModel)

@@ -264,19 +264,6 @@ private Q_SLOTS:
         QVERIFY(started);
         QCOMPARE(files, 9);
     }
-
-    void childListingSkipsHiddenNames()
-    {
-        FakeHome fake;
-        fake.writeFile("r/.secret", 1);
-        fake.writeFile("r/visible", 1);
-        fake.makeFolder("r/folder");
-        std::vector<std::string> names = FileWalker::listChildren(fake.bytes("r"));
-        std::ranges::sort(names);
-        QCOMPARE(names, (std::vector<std::string> {"folder", "visible"}));
-        QVERIFY(FileWalker::listChildren(fake.bytes("r/visible")).empty());
-        QVERIFY(FileWalker::listChildren(fake.bytes("missing")).empty());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestFileWalker)

@@ -161,18 +161,6 @@ private Q_SLOTS:
         for (const char *id : {"org.kde.Dolphin", "com.example", "Bin", "org.gnome.Maps.desktop"})
             QVERIFY2(!catalogue.hasApplication(QString::fromUtf8(id)), id);
     }
-
-    void systemSourcesFollowTheDataDirectories()
-    {
-        FakeHome fake;
-        qputenv("XDG_DATA_DIRS", "/opt/share:relative/ignored:/usr/share/");
-        const SystemApplicationCatalogue::Sources sources = SystemApplicationCatalogue::sourcesFor(fake.home());
-        QCOMPARE(sources.desktopEntryFolders,
-            (QStringList {
-                fake.path(".local/share/applications"), "/opt/share/applications", "/usr/share//applications"}));
-        QVERIFY(sources.flatpakFolders.contains(fake.path(".local/share/flatpak/app")));
-        QVERIFY(sources.bundleFolders.contains(fake.path("Applications")));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestLeftovers)

@@ -184,8 +184,8 @@ private Q_SLOTS:
         for (const char *folder : {"Downloads", "Desktop", "Documents", "Movies"}) {
             for (int unit = 0; unit < 6; ++unit) {
                 for (int file = 0; file < 3; ++file)
-                    fake.writeFile(std::string(folder) + "/u" + std::to_string(unit) + "/deep/f" + std::to_string(file),
-                                   20'000);
+                    fake.writeFile(
+                        std::string(folder) + "/u" + std::to_string(unit) + "/deep/f" + std::to_string(file), 20'000);
             }
         }
         const QList<CleanItem> first = DiskScanner::largeFiles(fake.home(), 1);
@@ -203,7 +203,7 @@ private Q_SLOTS:
             if (!folders.contains(subtree.section(u'/', 0, 0)))
                 folders.append(subtree.section(u'/', 0, 0));
         }
-        QCOMPARE(folders, (QStringList{"Downloads", "Desktop", "Documents", "Movies"}));
+        QCOMPARE(folders, (QStringList {"Downloads", "Desktop", "Documents", "Movies"}));
         for (int run = 0; run < 5; ++run)
             QCOMPARE(DiskScanner::largeFiles(fake.home(), 1), first);
     }
