@@ -9,5 +9,21 @@
         <source>Data aplikací, které už na Macu nemáš.</source>
         <translation>Data aplikací, které už v počítači nemáš.</translation>
     </message>
+    <message>
+        <source>Pelmo nemá povolené ovládání Finderu. Zapni ho v Nastavení systému › Soukromí a zabezpečení › Automatizace.</source>
+        <translation>Pelmo nemůže použít správce souborů. Zkontroluj, že je správce souborů i jeho koš k dispozici.</translation>
+    </message>
+    <message>
+        <source>Povol Pelmo ovládání Finderu v Nastavení systému › Soukromí a zabezpečení › Automatizace.</source>
+        <translation>Pelmo nemůže použít správce souborů. Zkontroluj, že je správce souborů i jeho koš k dispozici.</translation>
+    </message>
+    <message>
+        <source>Koš se nepodařilo vysypat. Zkus to ve Finderu.</source>
+        <translation>Koš se nepodařilo vysypat. Zkus to ve správci souborů.</translation>
+    </message>
+    <message>
+        <source>Koš se nepodařilo otevřít. Otevři ho ručně v Docku.</source>
+        <translation>Koš se nepodařilo otevřít. Otevři ho ve správci souborů.</translation>
+    </message>
 </context>
 </TS>

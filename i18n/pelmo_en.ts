@@ -202,5 +202,45 @@
         <source>Výsledek se nepodařilo zapsat</source>
         <translation>The result could not be written</translation>
     </message>
+    <message>
+        <source>Pelmo nemá povolené ovládání Finderu. Zapni ho v Nastavení systému › Soukromí a zabezpečení › Automatizace.</source>
+        <translation>Pelmo may not use the file manager. Check that your desktop's file manager and its Trash are available.</translation>
+    </message>
+    <message>
+        <source>Do koše přesunuto %@. Místo se uvolní po vysypání koše.</source>
+        <translation>Moved %@ to the Trash. The space is freed when you empty the Trash.</translation>
+    </message>
+    <message>
+        <source> Nepodařilo se přesunout: %lld.</source>
+        <translation> Could not move: %lld.</translation>
+    </message>
+    <message>
+        <source>Koš je vysypaný.</source>
+        <translation>The Trash is empty.</translation>
+    </message>
+    <message>
+        <source>Povol Pelmo ovládání Finderu v Nastavení systému › Soukromí a zabezpečení › Automatizace.</source>
+        <translation>Pelmo may not use the file manager. Check that your desktop's file manager and its Trash are available.</translation>
+    </message>
+    <message>
+        <source>Vysypání koše bylo zrušeno.</source>
+        <translation>Emptying the Trash was cancelled.</translation>
+    </message>
+    <message>
+        <source>Koš se nepodařilo vysypat. Zkus to ve Finderu.</source>
+        <translation>The Trash could not be emptied. Try it in your file manager.</translation>
+    </message>
+    <message>
+        <source>Koš se nepodařilo otevřít. Otevři ho ručně v Docku.</source>
+        <translation>The Trash could not be opened. Open it in your file manager.</translation>
+    </message>
+    <message>
+        <source>Položku se nepodařilo vrátit. Možná už není v koši, nebo její místo obsadil jiný soubor.</source>
+        <translation>The item could not be put back. It may no longer be in the Trash, or another file has taken its place.</translation>
+    </message>
+    <message>
+        <source>Vráceno na původní místo: %@</source>
+        <translation>Put back where it was: %@</translation>
+    </message>
 </context>
 </TS>

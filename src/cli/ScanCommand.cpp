@@ -1,7 +1,7 @@
 #include "ScanCommand.h"
 
 #include "CommandSupport.h"
-#include "JsonText.h"
+#include "model/JsonText.h"
 #include "OptionParser.h"
 #include "app/Localization.h"
 #include "app/Preferences.h"

@@ -38,6 +38,15 @@ private:
 // pass O_NOFOLLOW to refuse a link in the last component.
 [[nodiscard]] UniqueFd openPath(std::string_view path, int flags, mode_t mode = 0);
 
+// Creates every missing folder of `path` (mode 0777 less the umask; existing ones and
+// links to folders are used as they are) and returns the last one opened, or an invalid
+// descriptor when some part cannot be made or opened. Works for paths of any length.
+[[nodiscard]] UniqueFd makeFolders(std::string_view path);
+
+// Removes everything inside the open folder `folderFd`, never following a link: a link is
+// removed, not its target. True when the folder is left empty.
+bool removeContents(int folderFd);
+
 // lstat(2) for paths of any length.
 [[nodiscard]] bool statNoFollow(std::string_view path, struct stat &result);
 

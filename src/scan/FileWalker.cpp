@@ -217,18 +217,24 @@ bool walk(std::string_view root, const Options &options, const Visitor &visit)
     return Walk(options, visit).run(root);
 }
 
+std::optional<std::vector<std::string>> tryListChildren(std::string_view folder)
+{
+    const PosixFile::UniqueFd fd = PosixFile::openPath(folder, O_RDONLY | O_DIRECTORY);
+    if (!fd)
+        return std::nullopt;
+    std::vector<std::string> names;
+    const bool complete = DirectoryListing::read(fd.get(), [&](std::string_view name, unsigned char, ino_t) {
+        if (name.front() != '.')
+            names.emplace_back(name);
+    });
+    if (!complete)
+        return std::nullopt;
+    return names;
+}
+
 std::vector<std::string> listChildren(std::string_view folder)
 {
-    std::vector<std::string> names;
-    Frame frame;
-    frame.fd = PosixFile::openPath(folder, O_RDONLY | O_DIRECTORY);
-    if (!frame.fd)
-        return names;
-    readListing(frame, Options {.skipHidden = true});
-    names.reserve(frame.entries.size());
-    for (size_t i = 0; i < frame.entries.size(); ++i)
-        names.emplace_back(frame.nameAt(i));
-    return names;
+    return tryListChildren(folder).value_or(std::vector<std::string>());
 }
 
 bool isPackageName(std::string_view name)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +42,8 @@ bool walk(std::string_view root, const Options &options, const Visitor &visit);
 // The names of a folder's direct children, hidden names left out, in listing order;
 // empty when the folder cannot be listed.
 [[nodiscard]] std::vector<std::string> listChildren(std::string_view folder);
+// The same, but nothing when the folder cannot be opened or read to the end.
+[[nodiscard]] std::optional<std::vector<std::string>> tryListChildren(std::string_view folder);
 
 // Folders that the desktop presents as one document (application bundles, photo
 // libraries, ...): walks that skip packages never enter them.

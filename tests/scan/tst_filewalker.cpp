@@ -1,4 +1,5 @@
 #include "FakeHome.h"
+#include "Unprivileged.h"
 #include "scan/DiskScanner.h"
 #include "scan/FileWalker.h"
 
@@ -10,14 +11,13 @@
 #include <set>
 
 #include <fcntl.h>
-#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace pelmo;
 using pelmo::test::FakeHome;
+using pelmo::test::makeReachable;
 
 namespace {
 
@@ -32,38 +32,6 @@ std::multiset<std::string> visited(const std::string &root, FileWalker::Options 
     if (!started)
         seen.insert("<not started>");
     return seen;
-}
-
-// Runs `work` in a child process without root's privileges and returns what it returned.
-std::string asUnprivilegedUser(const FakeHome &fake, const std::function<std::string()> &work)
-{
-    if (::geteuid() != 0)
-        return work();
-    // "nobody" must be able to reach the fixture.
-    for (std::string path = fake.bytes("r"); path.size() > 1; path = path.substr(0, path.rfind('/')))
-        ::chmod(path.c_str(), 0755);
-    int fds[2];
-    if (::pipe(fds) != 0)
-        return "no pipe";
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(fds[0]);
-        constexpr uid_t kNobody = 65534;
-        std::string text = "could not drop privileges";
-        if (::setgroups(0, nullptr) == 0 && ::setresgid(kNobody, kNobody, kNobody) == 0
-            && ::setresuid(kNobody, kNobody, kNobody) == 0)
-            text = work();
-        (void)!::write(fds[1], text.data(), text.size());
-        ::_exit(0);
-    }
-    ::close(fds[1]);
-    std::string text;
-    char buffer[256];
-    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;)
-        text.append(buffer, static_cast<size_t>(n));
-    ::close(fds[0]);
-    ::waitpid(child, nullptr, 0);
-    return text;
 }
 
 } // namespace
@@ -161,7 +129,8 @@ private Q_SLOTS:
         fake.writeFile("r/open", 10);
         QCOMPARE(::chmod(fake.bytes("r/locked").c_str(), 0), 0);
         // Permissions do not bind the superuser (CI runs as root): walk as "nobody" then.
-        const std::string outcome = asUnprivilegedUser(fake, [&] {
+        makeReachable(fake.bytes("r"));
+        const std::string outcome = pelmo::test::asUnprivilegedUser([&] {
             std::string text;
             for (const std::string &entry : visited(fake.bytes("r")))
                 text += entry + ';';

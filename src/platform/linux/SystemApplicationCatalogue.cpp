@@ -17,7 +17,7 @@ namespace pelmo {
 namespace {
 
 // Info.plist files arrive from untrusted bundles; a real one is a few kilobytes.
-constexpr size_t kMaxPlistSize = size_t{1024} * 1024;
+constexpr size_t kMaxPlistSize = size_t {1024} * 1024;
 
 std::string readFile(const std::string &path, size_t limit)
 {

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QUuid>
+
+namespace pelmo {
+
+// One item moved to the Trash. `trashPath` is empty when no new location is known, and for
+// every entry once the Trash has been emptied: such an entry cannot be put back.
+struct HistoryEntry
+{
+    QUuid id;
+    QDateTime date;
+    QString name;
+    qint64 size = 0;
+    QString originalPath;
+    QString trashPath;
+
+    friend bool operator==(const HistoryEntry &, const HistoryEntry &) = default;
+};
+
+} // namespace pelmo

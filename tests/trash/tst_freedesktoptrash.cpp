@@ -1,0 +1,332 @@
+#include "FakeHome.h"
+#include "Unprivileged.h"
+#include "fs/PathBytes.h"
+#include "platform/linux/FreedesktopTrash.h"
+
+#include <QtTest>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace pelmo;
+using pelmo::test::FakeHome;
+
+namespace {
+
+std::string readAll(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::string percentDecoded(const std::string &text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == 0x25 && i + 2 < text.size()) {
+            out.push_back(static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16)));
+            i += 2;
+        } else {
+            out.push_back(text[i]);
+        }
+    }
+    return out;
+}
+
+// The Path= value of an info file, decoded, and the DeletionDate line's presence.
+std::string originalOf(const std::string &infoFile)
+{
+    const std::string text = readAll(infoFile);
+    const size_t at = text.find("\nPath=");
+    if (!text.starts_with("[Trash Info]\n") || at == std::string::npos
+        || text.find("\nDeletionDate=") == std::string::npos)
+        return "<malformed>";
+    return percentDecoded(text.substr(at + 6, text.find('\n', at + 6) - at - 6));
+}
+
+size_t countIn(const std::string &folder)
+{
+    std::error_code ec;
+    size_t n = 0;
+    for (auto it = std::filesystem::directory_iterator(folder, ec); !ec && it != std::filesystem::directory_iterator();
+         ++it)
+        ++n;
+    return n;
+}
+
+FreedesktopTrash homeTrash(const FakeHome &fake)
+{
+    FreedesktopTrash::Environment env = FreedesktopTrash::systemEnvironment();
+    env.dataHome = fake.bytes(".local/share");
+    return FreedesktopTrash(env);
+}
+
+} // namespace
+
+class TestFreedesktopTrash : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Odd names are found, moved, recorded and put back with identical bytes.
+    void oddNamesRoundTrip_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("double quote") << QByteArray("say \"hi\".txt") << false;
+        QTest::newRow("backslash") << QByteArray("back\\slash") << false;
+        QTest::newRow("newline") << QByteArray("two\nlines") << false;
+        QTest::newRow("percent") << QByteArray("100% done") << false;
+        QTest::newRow("not UTF-8 file") << QByteArray("caf\xE9.txt") << false;
+        QTest::newRow("not UTF-8 folder") << QByteArray("d\xFF\xFE") << true;
+    }
+
+    void oddNamesRoundTrip()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(bool, folder);
+        FakeHome fake;
+        const std::string relative = "Documents/" + name.toStdString();
+        if (folder)
+            fake.writeBytes(relative + "/inner", "content");
+        else
+            fake.writeBytes(relative, "content");
+        const QString original = fake.path(relative);
+        FreedesktopTrash trash = homeTrash(fake);
+
+        const std::optional<QString> moved = trash.moveToTrash(original);
+        QVERIFY(moved.has_value());
+        const std::string inTrash = PathBytes::toBytes(*moved);
+        QCOMPARE(QByteArray::fromStdString(inTrash),
+            QByteArray::fromStdString(fake.bytes(".local/share/Trash/files/" + name.toStdString())));
+        QVERIFY(!std::filesystem::exists(std::filesystem::symlink_status(fake.bytes(relative))));
+        const std::string info = fake.bytes(".local/share/Trash/info/" + name.toStdString() + ".trashinfo");
+        QCOMPARE(QByteArray::fromStdString(originalOf(info)), QByteArray::fromStdString(fake.bytes(relative)));
+        const std::string infoText = readAll(info);
+        QCOMPARE(std::ranges::count(infoText, '\n'), 3L);
+
+        QVERIFY(trash.putBack(*moved, original));
+        QCOMPARE(readAll(fake.bytes(folder ? relative + "/inner" : relative)), std::string("content"));
+        QVERIFY(!std::filesystem::exists(info));
+        QCOMPARE(countIn(fake.bytes(".local/share/Trash/files")), size_t(0));
+    }
+
+    // A home without ~/.local/share: the Trash is made there (0700), never in the
+    // working directory.
+    void createsTheHomeTrashWhereItBelongs()
+    {
+        FakeHome fake;
+        fake.writeFile("victim.txt", 10);
+        QTemporaryDir workingDirectory;
+        const QString before = QDir::currentPath();
+        QDir::setCurrent(workingDirectory.path());
+        FreedesktopTrash trash = homeTrash(fake);
+        const std::optional<QString> moved = trash.moveToTrash(fake.path("victim.txt"));
+        QDir::setCurrent(before);
+        QVERIFY(moved.has_value());
+        QCOMPARE(*moved, fake.path(".local/share/Trash/files/victim.txt"));
+        QCOMPARE(QDir(workingDirectory.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+        struct stat st
+        {
+        };
+        QCOMPARE(::stat(fake.bytes(".local/share/Trash").c_str(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, 0700u);
+    }
+
+    void longNamesAreShortenedForTheInfoFile()
+    {
+        FakeHome fake;
+        const std::string name(255, 'n');
+        fake.writeFile("Downloads/" + name, 10);
+        FreedesktopTrash trash = homeTrash(fake);
+        const std::optional<QString> moved = trash.moveToTrash(fake.path("Downloads/" + name));
+        QVERIFY(moved.has_value());
+        const std::string inTrash = PathBytes::toBytes(*moved);
+        const std::string stored = inTrash.substr(inTrash.rfind('/') + 1);
+        QCOMPARE(stored.size(), size_t(255 - 10));
+        QCOMPARE(QByteArray::fromStdString(originalOf(fake.bytes(".local/share/Trash/info/" + stored + ".trashinfo"))),
+            QByteArray::fromStdString(fake.bytes("Downloads/" + name)));
+    }
+
+    // A foreign info file and an orphan in files/ are never overwritten.
+    void collisionsOverwriteNothing()
+    {
+        FakeHome fake;
+        fake.writeBytes(".local/share/Trash/info/a.txt.trashinfo", "foreign");
+        fake.writeBytes(".local/share/Trash/files/a.txt.2", "orphan");
+        fake.writeBytes("x/a.txt", "first");
+        fake.writeBytes("y/a.txt", "second");
+        FreedesktopTrash trash = homeTrash(fake);
+        const auto first = trash.moveToTrash(fake.path("x/a.txt"));
+        const auto second = trash.moveToTrash(fake.path("y/a.txt"));
+        QVERIFY(first && second);
+        QCOMPARE(readAll(fake.bytes(".local/share/Trash/info/a.txt.trashinfo")), std::string("foreign"));
+        QCOMPARE(readAll(fake.bytes(".local/share/Trash/files/a.txt.2")), std::string("orphan"));
+        QCOMPARE(readAll(PathBytes::toBytes(*first)), std::string("first"));
+        QCOMPARE(readAll(PathBytes::toBytes(*second)), std::string("second"));
+        QVERIFY(*first != *second);
+        QVERIFY(!std::filesystem::exists(fake.bytes(".local/share/Trash/info/a.txt.2.trashinfo")));
+    }
+
+    void twoProcessesAtOnce()
+    {
+        FakeHome fake;
+        constexpr int kItems = 100;
+        for (int p = 0; p < 2; ++p)
+            for (int i = 0; i < kItems; ++i)
+                fake.writeBytes("p" + std::to_string(p) + "/" + std::to_string(i) + "/same.txt", "x");
+        pid_t children[2];
+        for (int p = 0; p < 2; ++p) {
+            children[p] = ::fork();
+            if (children[p] == 0) {
+                FreedesktopTrash trash = homeTrash(fake);
+                int moved = 0;
+                for (int i = 0; i < kItems; ++i)
+                    moved
+                        += trash.moveToTrash(fake.path("p" + std::to_string(p) + "/" + std::to_string(i) + "/same.txt"))
+                        ? 1
+                        : 0;
+                ::_exit(moved == kItems ? 0 : 1);
+            }
+        }
+        for (const pid_t child : children) {
+            int status = -1;
+            ::waitpid(child, &status, 0);
+            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        }
+        QCOMPARE(countIn(fake.bytes(".local/share/Trash/files")), size_t(2 * kItems));
+        QCOMPARE(countIn(fake.bytes(".local/share/Trash/info")), size_t(2 * kItems));
+    }
+
+    // A vanished item or one in a read-only folder is not moved and leaves no record.
+    void failuresLeaveNothingBehind()
+    {
+        FakeHome fake;
+        fake.writeFile("locked/item", 10);
+        QVERIFY(!homeTrash(fake).moveToTrash(fake.path("gone")).has_value());
+        ::chmod(fake.bytes("locked").c_str(), 0555);
+        pelmo::test::makeReachable(fake.bytes("locked"));
+        // "nobody" needs a Trash of its own to write to.
+        fake.makeFolder("nobody-data");
+        ::chmod(fake.bytes("nobody-data").c_str(), 0777);
+        const std::string outcome = pelmo::test::asUnprivilegedUser([&] {
+            FreedesktopTrash::Environment env = FreedesktopTrash::systemEnvironment();
+            env.dataHome = fake.bytes("nobody-data");
+            FreedesktopTrash trash(env);
+            const bool moved = trash.moveToTrash(fake.path("locked/item")).has_value();
+            return std::string(moved ? "moved" : "refused") + ":"
+                + std::to_string(countIn(env.dataHome + "/Trash/info"));
+        });
+        QCOMPARE(outcome, std::string("refused:0"));
+        QVERIFY(std::filesystem::exists(fake.bytes("locked/item")));
+    }
+
+    void puttingBackNeverReplaces()
+    {
+        FakeHome fake;
+        fake.writeBytes("Documents/deep/er/file.txt", "mine");
+        FreedesktopTrash trash = homeTrash(fake);
+        const auto moved = trash.moveToTrash(fake.path("Documents/deep/er/file.txt"));
+        QVERIFY(moved);
+        fake.writeBytes("Documents/deep/er/file.txt", "newer");
+        QVERIFY(!trash.putBack(*moved, fake.path("Documents/deep/er/file.txt")));
+        QCOMPARE(readAll(fake.bytes("Documents/deep/er/file.txt")), std::string("newer"));
+        QCOMPARE(readAll(PathBytes::toBytes(*moved)), std::string("mine"));
+
+        std::filesystem::remove_all(fake.bytes("Documents/deep"));
+        QVERIFY(trash.putBack(*moved, fake.path("Documents/deep/er/file.txt")));
+        QCOMPARE(readAll(fake.bytes("Documents/deep/er/file.txt")), std::string("mine"));
+        // Only items directly in the home Trash's files folder come back.
+        QVERIFY(!trash.putBack(fake.path("elsewhere/file.txt"), fake.path("Documents/x")));
+    }
+
+    void emptyingNeverFollowsLinks()
+    {
+        FakeHome fake;
+        fake.writeBytes("precious/keep.txt", "keep");
+        fake.writeFile("junk/a/b/c.bin", 100);
+        FreedesktopTrash trash = homeTrash(fake);
+        QVERIFY(trash.moveToTrash(fake.path("junk")));
+        fake.symlink(fake.bytes("precious"), ".local/share/Trash/files/link-to-precious");
+        QVERIFY(trash.empty());
+        QCOMPARE(readAll(fake.bytes("precious/keep.txt")), std::string("keep"));
+        QCOMPARE(countIn(fake.bytes(".local/share/Trash/files")), size_t(0));
+        QCOMPARE(countIn(fake.bytes(".local/share/Trash/info")), size_t(0));
+    }
+
+    // Items on another file system go to that file system's own Trash, chosen safely.
+    void topdirTrashes_data()
+    {
+        QTest::addColumn<QString>("prepare");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("sticky shared .Trash") << "sticky"
+                                              << ".Trash/UID";
+        QTest::newRow("no shared .Trash") << "none"
+                                          << ".Trash-UID";
+        QTest::newRow(".Trash without the sticky bit") << "plain"
+                                                       << ".Trash-UID";
+        QTest::newRow(".Trash is a link") << "link"
+                                          << ".Trash-UID";
+    }
+
+    void topdirTrashes()
+    {
+        QFETCH(QString, prepare);
+        QFETCH(QString, expected);
+        FakeHome fake;
+        const std::string top = fake.bytes("mnt");
+        fake.writeBytes("mnt/data/file.txt", "on another disk");
+        fake.makeFolder("elsewhere");
+        if (prepare == "sticky" || prepare == "plain") {
+            fake.makeFolder("mnt/.Trash");
+            ::chmod((top + "/.Trash").c_str(), prepare == "sticky" ? 01777 : 0777);
+        } else if (prepare == "link") {
+            fake.symlink(fake.bytes("elsewhere"), "mnt/.Trash");
+        }
+        FreedesktopTrash::Environment env = FreedesktopTrash::systemEnvironment();
+        env.dataHome = fake.bytes(".local/share");
+        env.deviceOf = [top](const std::string &path) -> std::optional<dev_t> {
+            return path == top || path.starts_with(top + "/") ? 2 : 1;
+        };
+        env.mountPoints = [top] { return std::vector<std::string> {"/", top}; };
+        FreedesktopTrash trash(env);
+
+        const auto moved = trash.moveToTrash(fake.path("mnt/data/file.txt"));
+        QVERIFY(moved);
+        const QString folder = expected.replace(QStringLiteral("UID"), QString::number(::getuid()));
+        QCOMPARE(*moved, fake.path("mnt/" + folder.toStdString() + "/files/file.txt"));
+        QCOMPARE(
+            originalOf(top + "/" + folder.toStdString() + "/info/file.txt.trashinfo"), std::string("data/file.txt"));
+        QCOMPARE(countIn(fake.bytes("elsewhere")), size_t(0));
+        QVERIFY(trash.empty());
+        QCOMPARE(countIn(top + "/" + folder.toStdString() + "/files"), size_t(0));
+    }
+
+    // A real second file system where the tests may mount one (CI runs as root).
+    void realMountedFileSystem()
+    {
+        FakeHome fake;
+        fake.makeFolder("tmpfs");
+        const std::string point = fake.bytes("tmpfs");
+        if (::geteuid() != 0 || ::mount("pelmo-test", point.c_str(), "tmpfs", 0, "size=4m") != 0)
+            QSKIP("cannot mount a tmpfs here");
+        fake.writeBytes("tmpfs/item.txt", "tmpfs data");
+        FreedesktopTrash trash = homeTrash(fake);
+        const auto moved = trash.moveToTrash(fake.path("tmpfs/item.txt"));
+        const std::string expected = point + "/.Trash-" + std::to_string(::getuid()) + "/files/item.txt";
+        const bool found = moved && PathBytes::toBytes(*moved) == expected && readAll(expected) == "tmpfs data";
+        ::umount(point.c_str());
+        QVERIFY(found);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFreedesktopTrash)
+#include "tst_freedesktoptrash.moc"
