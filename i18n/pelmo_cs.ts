@@ -25,5 +25,9 @@
         <source>Koš se nepodařilo otevřít. Otevři ho ručně v Docku.</source>
         <translation>Koš se nepodařilo otevřít. Otevři ho ve správci souborů.</translation>
     </message>
+    <message>
+        <source>Oznámení nejsou povolená. Zapni je v Nastavení systému.</source>
+        <translation>Oznámení nejsou k dispozici. Zkontroluj, že prostředí plochy oznámení zobrazuje.</translation>
+    </message>
 </context>
 </TS>

@@ -3,10 +3,6 @@
 <context>
     <name>Pelmo</name>
     <message>
-        <source>Použití: pelmo scan [--home SLOŽKA] [--threshold-mb N] [--exclude PŘEDPONA]... [--lang cs|en] [--json]</source>
-        <translation>Usage: pelmo scan [--home FOLDER] [--threshold-mb N] [--exclude PREFIX]... [--lang cs|en] [--json]</translation>
-    </message>
-    <message>
         <source>Chybí příkaz</source>
         <translation>A command is missing</translation>
     </message>
@@ -241,6 +237,128 @@
     <message>
         <source>Vráceno na původní místo: %@</source>
         <translation>Put back where it was: %@</translation>
+    </message>
+    <message>
+        <source>Povolit přístup</source>
+        <translation>Allow access</translation>
+    </message>
+    <message>
+        <source>Vyber svou domovskou složku (ta s tvým jménem) a potvrď tlačítkem „Povolit přístup“.</source>
+        <translation>Choose your home folder (the one with your name) and confirm with “Allow access”.</translation>
+    </message>
+    <message>
+        <source>Vybraná složka není tvoje domovská složka. Zkus to prosím znovu.</source>
+        <translation>The chosen folder is not your home folder. Please try again.</translation>
+    </message>
+    <message>
+        <source>Přístup se nepodařilo získat.</source>
+        <translation>Access could not be granted.</translation>
+    </message>
+    <message>
+        <source>Oznámení nejsou povolená. Zapni je v Nastavení systému.</source>
+        <translation>Notifications are not available. Make sure your desktop shows notifications.</translation>
+    </message>
+    <message>
+        <source>Připomínka zapnuta. Jednou týdně se ozvu, pokud bude co uklízet.</source>
+        <translation>Reminder on. Once a week I will let you know if there is something to clean up.</translation>
+    </message>
+    <message>
+        <source>Nastavení se nepodařilo uložit. Zkontroluj, zda je na disku místo.</source>
+        <translation>The settings could not be saved. Check that there is space on the disk.</translation>
+    </message>
+    <message>
+        <source>Čas na úklid</source>
+        <translation>Time to clean up</translation>
+    </message>
+    <message>
+        <source>Našel jsem %@ k uklizení. Nic se nesmaže, dokud to sám nepotvrdíš.</source>
+        <translation>I found %@ to clean up. Nothing is removed until you confirm it.</translation>
+    </message>
+    <message>
+        <source>Neznámá kategorie %@</source>
+        <translation>Unknown category %@</translation>
+    </message>
+    <message>
+        <source>Zvol právě jedno z --safe, --category a --item</source>
+        <translation>Choose exactly one of --safe, --category and --item</translation>
+    </message>
+    <message>
+        <source>Položku %@ prohledávání nenašlo</source>
+        <translation>The scan did not find the item %@</translation>
+    </message>
+    <message>
+        <source>Do koše: %lld položek, %@</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Bez terminálu je potřeba potvrdit přesun volbou --yes</source>
+        <translation>Without a terminal, confirm the move with --yes</translation>
+    </message>
+    <message>
+        <source>Není co přesunout.</source>
+        <translation>There is nothing to move.</translation>
+    </message>
+    <message>
+        <source>Přesunout tyto položky do koše?</source>
+        <translation>Move these items to the Trash?</translation>
+    </message>
+    <message>
+        <source>Nic nebylo přesunuto.</source>
+        <translation>Nothing was moved.</translation>
+    </message>
+    <message>
+        <source>Použití:
+  pelmo scan [--home SLOŽKA] [--threshold-mb N] [--exclude PŘEDPONA]... [--lang cs|en] [--json]
+  pelmo clean [--home SLOŽKA] (--safe | --category DRUH... | --item CESTA...) [--yes] [--json]
+  pelmo history [--json]
+  pelmo restore ID
+  pelmo trash [list | empty | open] [--yes] [--json]</source>
+        <translation>Usage:
+  pelmo scan [--home FOLDER] [--threshold-mb N] [--exclude PREFIX]... [--lang cs|en] [--json]
+  pelmo clean [--home FOLDER] (--safe | --category KIND... | --item PATH...) [--yes] [--json]
+  pelmo history [--json]
+  pelmo restore ID
+  pelmo trash [list | empty | open] [--yes] [--json]</translation>
+    </message>
+    <message>
+        <source>už není v koši</source>
+        <translation>no longer in the Trash</translation>
+    </message>
+    <message>
+        <source>Přesunuto celkem: %@ (položek: %lld)</source>
+        <translation>Moved in all: %@ (items: %lld)</translation>
+    </message>
+    <message>
+        <source>Chybí ID položky z historie</source>
+        <translation>The ID of a history entry is missing</translation>
+    </message>
+    <message>
+        <source>V historii není položka %@</source>
+        <translation>The history holds no entry %@</translation>
+    </message>
+    <message>
+        <source>Koš nelze přečíst.</source>
+        <translation>The Trash cannot be read.</translation>
+    </message>
+    <message>
+        <source>V koši: %lld položek, %@</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Neznámá akce %@ (použij list, empty nebo open)</source>
+        <translation>Unknown action %@ (use list, empty or open)</translation>
+    </message>
+    <message>
+        <source>Bez terminálu je potřeba potvrdit vysypání volbou --yes</source>
+        <translation>Without a terminal, confirm emptying with --yes</translation>
+    </message>
+    <message>
+        <source>Vysypat koš? Položky v něm se tím smažou natrvalo.</source>
+        <translation>Empty the Trash? The items in it will be deleted for good.</translation>
+    </message>
+    <message>
+        <source>Koš zůstal beze změny.</source>
+        <translation>The Trash was left as it was.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "fs/PathBytes.h"
 
+#include <QDir>
 #include <QStringList>
 
 #include <sys/stat.h>
@@ -15,9 +16,14 @@ constexpr qint64 kBytesPerMB = 1'000'000;
 } // namespace
 
 Preferences::Preferences()
-    : m_settings(std::make_unique<QSettings>(
-        QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Pelmo"), QStringLiteral("Pelmo")))
-{ }
+{
+    // The path is worked out here, not by QSettings, which reads XDG_CONFIG_HOME once per
+    // process and would keep using the first value.
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!config.startsWith(QLatin1Char('/')))
+        config = QDir::homePath() + QStringLiteral("/.config");
+    m_settings = std::make_unique<QSettings>(config + QStringLiteral("/Pelmo/Pelmo.conf"), QSettings::NativeFormat);
+}
 
 QSet<QString> Preferences::excludedPaths() const
 {
@@ -31,6 +37,13 @@ QSet<QString> Preferences::excludedPaths() const
     if (value.typeId() == QMetaType::QString && !value.toString().isEmpty())
         return {value.toString()};
     return {};
+}
+
+bool Preferences::setExcludedPaths(const QSet<QString> &paths)
+{
+    QStringList sorted(paths.begin(), paths.end());
+    sorted.sort();
+    return write(QStringLiteral("excludedPaths"), sorted);
 }
 
 qint64 Preferences::largeThresholdBytes() const
@@ -58,6 +71,66 @@ QString Preferences::grantedHomeFolder() const
     if (bytes.isEmpty() || ::stat(bytes.constData(), &st) != 0 || !S_ISDIR(st.st_mode))
         return {};
     return PathBytes::fromBytes(bytes.toStdString());
+}
+
+bool Preferences::setGrantedHomeFolder(const QString &path)
+{
+    if (path.isEmpty())
+        return write(QStringLiteral("homeFolderBookmark"), {});
+    return write(QStringLiteral("homeFolderBookmark"), QByteArray::fromStdString(PathBytes::toBytes(path)));
+}
+
+std::optional<QByteArray> Preferences::cleanHistory() const
+{
+    const QVariant value = m_settings->value(QStringLiteral("cleanHistory"));
+    if (!value.isValid())
+        return std::nullopt;
+    return value.toByteArray();
+}
+
+bool Preferences::setCleanHistory(const QByteArray &stored)
+{
+    return write(QStringLiteral("cleanHistory"), stored);
+}
+
+qint64 Preferences::totalFreed() const
+{
+    return m_settings->value(QStringLiteral("totalFreed"), 0).toLongLong();
+}
+
+bool Preferences::setTotalFreed(qint64 bytes)
+{
+    return write(QStringLiteral("totalFreed"), bytes);
+}
+
+bool Preferences::reminderEnabled() const
+{
+    return m_settings->value(QStringLiteral("reminderEnabled"), false).toBool();
+}
+
+bool Preferences::setReminderEnabled(bool enabled)
+{
+    return write(QStringLiteral("reminderEnabled"), enabled);
+}
+
+double Preferences::lastReminder() const
+{
+    return m_settings->value(QStringLiteral("lastReminder"), 0.0).toDouble();
+}
+
+bool Preferences::setLastReminder(double secondsSince1970)
+{
+    return write(QStringLiteral("lastReminder"), secondsSince1970);
+}
+
+bool Preferences::write(const QString &key, const QVariant &value)
+{
+    if (value.isValid())
+        m_settings->setValue(key, value);
+    else
+        m_settings->remove(key);
+    m_settings->sync();
+    return m_settings->status() == QSettings::NoError;
 }
 
 } // namespace pelmo

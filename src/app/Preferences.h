@@ -1,30 +1,49 @@
 #pragma once
 
+#include <QByteArray>
 #include <QSet>
 #include <QSettings>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace pelmo {
 
-// The per-user settings store: $XDG_CONFIG_HOME/Pelmo/Pelmo.conf (QSettings native format, ini syntax). Values are read
-// when needed; readers turn a missing or malformed value into the key's default.
+// The per-user settings store: $XDG_CONFIG_HOME/Pelmo/Pelmo.conf (QSettings native format,
+// ini syntax). Values are read when needed; readers turn a missing or malformed value into
+// the key's default. Writers go to disk at once and answer false when the file could not
+// be written, so that no change is lost silently.
 class Preferences
 {
 public:
     Preferences();
 
     [[nodiscard]] QSet<QString> excludedPaths() const;
+    bool setExcludedPaths(const QSet<QString> &paths); // stored sorted
     // "largeThresholdMB" in bytes of the decimal megabyte; 0 or missing means 200 MB.
     [[nodiscard]] qint64 largeThresholdBytes() const;
     [[nodiscard]] QString appLanguage() const;
+
     // The granted home folder, or empty when none is stored or it is no longer a folder.
     [[nodiscard]] QString grantedHomeFolder() const;
+    bool setGrantedHomeFolder(const QString &path); // empty removes the grant
 
-    [[nodiscard]] QSettings &settings() { return *m_settings; }
+    // "cleanHistory" as stored, nothing when absent.
+    [[nodiscard]] std::optional<QByteArray> cleanHistory() const;
+    bool setCleanHistory(const QByteArray &stored);
+    [[nodiscard]] qint64 totalFreed() const;
+    bool setTotalFreed(qint64 bytes);
+
+    [[nodiscard]] bool reminderEnabled() const;
+    bool setReminderEnabled(bool enabled);
+    // Seconds since 1970; 0 when never set.
+    [[nodiscard]] double lastReminder() const;
+    bool setLastReminder(double secondsSince1970);
 
 private:
+    bool write(const QString &key, const QVariant &value);
+
     std::unique_ptr<QSettings> m_settings;
 };
 

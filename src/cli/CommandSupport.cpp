@@ -1,6 +1,9 @@
 #include "CommandSupport.h"
 
+#include "app/Localization.h"
+#include "app/Preferences.h"
 #include "fs/PathBytes.h"
+#include "platform/UserAccount.h"
 
 #include <QDir>
 
@@ -38,6 +41,37 @@ bool isReadableFolder(const QString &path)
     {
     };
     return ::stat(bytes.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && ::access(bytes.c_str(), R_OK | X_OK) == 0;
+}
+
+QString homeFolder(const std::optional<QString> &option, QString &problem)
+{
+    if (option) {
+        const QString home = absolutePath(*option);
+        if (!isReadableFolder(home))
+            problem = Localization::format(
+                Localization::tr("Složka %@ neexistuje nebo ji nelze číst"), {PathBytes::display(*option)});
+        return home;
+    }
+    const QString granted = Preferences().grantedHomeFolder();
+    return granted.isEmpty() ? UserAccount::homeFolder() : granted;
+}
+
+bool canAsk()
+{
+    return ::isatty(STDIN_FILENO) == 1;
+}
+
+bool confirm(const QString &question)
+{
+    if (!canAsk())
+        return false;
+    write(stdout, question + QStringLiteral(" [a/N] "));
+    std::string answer;
+    for (int c = std::getchar(); c != EOF && c != '\n'; c = std::getchar())
+        answer.push_back(static_cast<char>(c));
+    const QString text = QString::fromStdString(answer).trimmed().toLower();
+    return text == QLatin1StringView("a") || text == QLatin1StringView("ano") || text == QLatin1StringView("y")
+        || text == QLatin1StringView("yes");
 }
 
 std::optional<qint64> parseMegabytes(const QString &text)

@@ -1,13 +1,12 @@
 #include "ScanCommand.h"
 
 #include "CommandSupport.h"
-#include "model/JsonText.h"
 #include "OptionParser.h"
 #include "app/Localization.h"
 #include "app/Preferences.h"
 #include "fs/PathBytes.h"
+#include "model/JsonText.h"
 #include "model/SizeText.h"
-#include "platform/UserAccount.h"
 #include "platform/linux/SystemApplicationCatalogue.h"
 #include "scan/DiskScanner.h"
 
@@ -59,16 +58,10 @@ QString readRequest(const QStringList &arguments, const Preferences &preferences
         request.threshold = preferences.largeThresholdBytes();
     }
 
-    if (const auto home = parser.value(QStringLiteral("home"))) {
-        request.home = CommandSupport::absolutePath(*home);
-        if (!CommandSupport::isReadableFolder(request.home))
-            return Localization::format(
-                Localization::tr("Složka %@ neexistuje nebo ji nelze číst"), {PathBytes::display(*home)});
-    } else {
-        request.home = preferences.grantedHomeFolder();
-        if (request.home.isEmpty())
-            request.home = UserAccount::homeFolder();
-    }
+    QString problem;
+    request.home = CommandSupport::homeFolder(parser.value(QStringLiteral("home")), problem);
+    if (!problem.isEmpty())
+        return problem;
 
     request.excluded = preferences.excludedPaths();
     for (const QString &prefix : parser.values(QStringLiteral("exclude")))

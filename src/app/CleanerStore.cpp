@@ -1,0 +1,396 @@
+#include "CleanerStore.h"
+
+#include "Localization.h"
+#include "access/AccessManager.h"
+#include "model/SizeText.h"
+#include "platform/Notifier.h"
+#include "scan/DiskScanner.h"
+#include "trash/TrashService.h"
+
+#include <QFutureWatcher>
+#include <QPromise>
+#include <QtConcurrent>
+
+#include <algorithm>
+
+namespace pelmo {
+namespace {
+
+constexpr auto kToastDuration = std::chrono::seconds(8);
+constexpr auto kReminderInterval = std::chrono::hours(1);
+constexpr double kReminderPeriodSeconds = 604'800;
+constexpr qint64 kReminderThreshold = 100'000'000;
+
+template<typename T, typename Signal> void assign(CleanerStore *store, T &field, T value, Signal changed)
+{
+    if (field == value)
+        return;
+    field = std::move(value);
+    Q_EMIT(store->*changed)();
+}
+
+} // namespace
+
+CleanerStore::CleanerStore(StoreServices services, QObject *parent)
+    : QObject(parent)
+    , m_services(std::move(services))
+{
+    m_access = new AccessManager(m_preferences, m_services.picker, m_services.realHome, this);
+    m_excluded = m_preferences.excludedPaths();
+    m_reminderEnabled = m_preferences.reminderEnabled();
+    if (const std::optional<QByteArray> stored = m_preferences.cleanHistory()) {
+        if (const auto decoded = CleaningHistory::decode(*stored))
+            m_history = *decoded;
+        else
+            m_historyWritable = false; // the stored value stays untouched for this run
+    }
+    refreshDisk();
+    // The first check comes right after start, on the event loop.
+    m_reminderTimer = m_services.clock->after(std::chrono::milliseconds(0), [this] { reminderTick(); });
+}
+
+CleanerStore::~CleanerStore() = default;
+
+QList<CleanItem> CleanerStore::itemsIn(CleanCategory category) const
+{
+    QList<CleanItem> out;
+    std::ranges::copy_if(m_items, std::back_inserter(out), [&](const CleanItem &i) { return i.category == category; });
+    return out;
+}
+
+QList<CleanItem> CleanerStore::selectedItemsIn(CleanCategory category) const
+{
+    QList<CleanItem> out = itemsIn(category);
+    out.removeIf([this](const CleanItem &i) { return !m_selection.contains(i.id()); });
+    return out;
+}
+
+qint64 CleanerStore::total(CleanCategory category) const
+{
+    qint64 sum = 0;
+    for (const CleanItem &item : m_items)
+        sum += item.category == category ? item.size : 0;
+    return sum;
+}
+
+QList<CleanItem> CleanerStore::safeItems() const
+{
+    QList<CleanItem> out;
+    std::ranges::copy_if(m_items, std::back_inserter(out), &CleanItem::isSafe);
+    return out;
+}
+
+qint64 CleanerStore::safeTotal() const
+{
+    qint64 sum = 0;
+    for (const CleanItem &item : safeItems())
+        sum += item.size;
+    return sum;
+}
+
+QList<CategoryTotal> CleanerStore::categoryTotals() const
+{
+    QList<CategoryTotal> totals;
+    for (const CleanCategory category : allCategories) {
+        if (const qint64 size = total(category); size > 0)
+            totals.append({category, size});
+    }
+    return totals;
+}
+
+QList<CleaningHistory::DailyFreed> CleanerStore::dailyFreed() const
+{
+    return CleaningHistory::dailyFreed(m_history, m_services.clock->now());
+}
+
+void CleanerStore::scan()
+{
+    if (m_access->hasAccess())
+        scanFolder(m_access->homeUrl());
+}
+
+void CleanerStore::scanFolder(const QString &home)
+{
+    if (m_isScanning || home.isEmpty())
+        return;
+    assign(this, m_isScanning, true, &CleanerStore::isScanningChanged);
+    const qint64 threshold = m_preferences.largeThresholdBytes();
+    const QSet<QString> excluded = m_excluded;
+    const auto catalogueFor = m_services.catalogueFor;
+    QFuture<QList<CleanItem>> future
+        = QtConcurrent::run([home, threshold, excluded, catalogueFor](QPromise<QList<CleanItem>> &promise) {
+              promise.setProgressRange(0, static_cast<int>(allCategories.size()));
+              const auto catalogue = catalogueFor(home);
+              promise.addResult(DiskScanner::scanAll(home, threshold, excluded, *catalogue, [&](CleanCategory c) {
+                  promise.setProgressValueAndText(static_cast<int>(c) + 1, Category::rawValue(c));
+              }));
+          });
+    auto *watcher = new QFutureWatcher<QList<CleanItem>>(this);
+    connect(watcher, &QFutureWatcherBase::progressTextChanged, this,
+        [this](const QString &raw) { assign(this, m_scanningCategory, raw, &CleanerStore::scanningCategoryChanged); });
+    connect(watcher, &QFutureWatcherBase::finished, watcher, &QObject::deleteLater);
+    watcher->setFuture(future);
+    future.then(this, [this](const QList<CleanItem> &items) { applyScan(items); });
+}
+
+void CleanerStore::applyScan(const QList<CleanItem> &items)
+{
+    setItems(items);
+    QSet<QString> safe;
+    for (const CleanItem &item : items) {
+        if (item.isSafe)
+            safe.insert(item.id());
+    }
+    setSelection(safe);
+    assign(this, m_hasScanned, true, &CleanerStore::hasScannedChanged);
+    assign(this, m_isScanning, false, &CleanerStore::isScanningChanged);
+    assign(this, m_scanningCategory, QString(), &CleanerStore::scanningCategoryChanged);
+    refreshDisk();
+    Q_EMIT scanFinished();
+    if (m_reminderScanPending)
+        finishReminderScan();
+}
+
+void CleanerStore::clean(const QList<CleanItem> &items)
+{
+    if (items.isEmpty() || m_isCleaning)
+        return;
+    assign(this, m_isCleaning, true, &CleanerStore::isCleaningChanged);
+    TrashCan *trash = m_services.trash;
+    FileManagerBridge *bridge = m_services.bridge;
+    QtConcurrent::run([items, trash, bridge] {
+        return TrashService::trash(items, *trash, *bridge);
+    }).then(this, [this](const TrashResult &result) { applyBatch(result); });
+}
+
+void CleanerStore::applyBatch(const TrashResult &result)
+{
+    QList<CleanItem> items = m_items;
+    items.removeIf([&](const CleanItem &i) { return result.cleaned.contains(i.id()); });
+    setItems(items);
+    setSelection(m_selection - result.cleaned);
+    assign(this, m_isCleaning, false, &CleanerStore::isCleaningChanged);
+    refreshDisk();
+    setHistory(CleaningHistory::withBatch(m_history, result.entries));
+    const bool saved = saveHistory() && stored(m_preferences.setTotalFreed(m_preferences.totalFreed() + result.freed));
+    if (saved)
+        showToast(TrashService::batchMessage(result));
+    Q_EMIT batchFinished(result);
+}
+
+void CleanerStore::exclude(const QString &path)
+{
+    QSet<QString> excluded = m_excluded;
+    excluded.insert(path);
+    assign(this, m_excluded, excluded, &CleanerStore::excludedChanged);
+    stored(m_preferences.setExcludedPaths(m_excluded));
+    QList<CleanItem> items = m_items;
+    QSet<QString> selection = m_selection;
+    items.removeIf([&](const CleanItem &i) {
+        const bool hidden = i.path.startsWith(path);
+        if (hidden)
+            selection.remove(i.id());
+        return hidden;
+    });
+    setItems(items);
+    setSelection(selection);
+}
+
+void CleanerStore::unexclude(const QString &path)
+{
+    QSet<QString> excluded = m_excluded;
+    excluded.remove(path);
+    assign(this, m_excluded, excluded, &CleanerStore::excludedChanged);
+    stored(m_preferences.setExcludedPaths(m_excluded));
+}
+
+void CleanerStore::setSelected(const QString &id, bool selected)
+{
+    QSet<QString> selection = m_selection;
+    if (selected)
+        selection.insert(id);
+    else
+        selection.remove(id);
+    setSelection(selection);
+}
+
+void CleanerStore::setCurrentCategory(std::optional<CleanCategory> category)
+{
+    m_currentCategory = category;
+}
+
+void CleanerStore::toggleSelectionInCurrentCategory()
+{
+    if (!m_currentCategory)
+        return;
+    QSet<QString> ids;
+    for (const CleanItem &item : itemsIn(*m_currentCategory))
+        ids.insert(item.id());
+    setSelection(m_selection.contains(ids) ? m_selection - ids : m_selection + ids);
+}
+
+void CleanerStore::requestTrashSelected()
+{
+    if (m_currentCategory && !selectedItemsIn(*m_currentCategory).isEmpty())
+        assign(this, m_confirmRequest, m_confirmRequest + 1, &CleanerStore::confirmRequestChanged);
+}
+
+void CleanerStore::openTrash()
+{
+    if (const std::optional<QString> message
+        = TrashService::openMessage(TrashService::openWithFinder(*m_services.bridge)))
+        showToast(*message);
+}
+
+void CleanerStore::emptyTrash()
+{
+    // Emptying a large Trash takes a while: off the main thread.
+    FileManagerBridge *bridge = m_services.bridge;
+    QtConcurrent::run([bridge] {
+        return TrashService::emptyWithFinder(*bridge);
+    }).then(this, [this](std::optional<int> error) {
+        if (!error) {
+            QList<HistoryEntry> history = m_history;
+            for (HistoryEntry &entry : history)
+                entry.trashPath.clear();
+            setHistory(history);
+            if (saveHistory())
+                showToast(TrashService::emptyMessage(error));
+            refreshDisk();
+        } else {
+            showToast(TrashService::emptyMessage(error));
+        }
+        Q_EMIT trashEmptied(!error);
+    });
+}
+
+bool CleanerStore::restore(const HistoryEntry &entry)
+{
+    const bool restored = TrashService::restore(entry, *m_services.trash);
+    if (restored) {
+        QList<HistoryEntry> history = m_history;
+        history.removeIf([&](const HistoryEntry &e) { return e.id == entry.id; });
+        setHistory(history);
+        const bool saved = saveHistory()
+            && stored(m_preferences.setTotalFreed(std::max<qint64>(0, m_preferences.totalFreed() - entry.size)));
+        refreshDisk();
+        if (!saved)
+            return true;
+    }
+    showToast(TrashService::restoreMessage(restored, entry.name));
+    return restored;
+}
+
+void CleanerStore::clearHistory()
+{
+    setHistory({});
+    saveHistory();
+}
+
+void CleanerStore::setReminder(bool on)
+{
+    if (!on) {
+        assign(this, m_reminderEnabled, false, &CleanerStore::reminderEnabledChanged);
+        stored(m_preferences.setReminderEnabled(false));
+        return;
+    }
+    m_services.notifier->requestPermission([self = QPointer(this)](bool granted) {
+        if (!self)
+            return;
+        assign(self.data(), self->m_reminderEnabled, granted, &CleanerStore::reminderEnabledChanged);
+        if (!self->stored(self->m_preferences.setReminderEnabled(granted)))
+            return;
+        if (!granted) {
+            self->showToast(Localization::tr("Oznámení nejsou povolená. Zapni je v Nastavení systému."));
+            return;
+        }
+        const double now = static_cast<double>(self->m_services.clock->now().toMSecsSinceEpoch()) / 1000.0;
+        if (self->stored(self->m_preferences.setLastReminder(now)))
+            self->showToast(Localization::tr("Připomínka zapnuta. Jednou týdně se ozvu, pokud bude co uklízet."));
+    });
+}
+
+void CleanerStore::showToast(const QString &text)
+{
+    assign(this, m_toast, Localization::tr(text.toUtf8().constData()), &CleanerStore::toastChanged);
+    // A newer toast replaces the older one's timer, so it always gets its own 8 seconds.
+    m_toastTimer = m_services.clock->after(
+        kToastDuration, [this] { assign(this, m_toast, QString(), &CleanerStore::toastChanged); });
+}
+
+void CleanerStore::refreshDisk()
+{
+    assign(this, m_disk, m_services.volume(), &CleanerStore::diskChanged);
+}
+
+void CleanerStore::forgetScan()
+{
+    setItems({});
+    setSelection({});
+    assign(this, m_hasScanned, false, &CleanerStore::hasScannedChanged);
+}
+
+void CleanerStore::setItems(QList<CleanItem> items)
+{
+    assign(this, m_items, std::move(items), &CleanerStore::itemsChanged);
+}
+
+void CleanerStore::setSelection(QSet<QString> selection)
+{
+    assign(this, m_selection, std::move(selection), &CleanerStore::selectionChanged);
+}
+
+void CleanerStore::setHistory(QList<HistoryEntry> history)
+{
+    assign(this, m_history, std::move(history), &CleanerStore::historyChanged);
+}
+
+bool CleanerStore::saveHistory()
+{
+    if (!m_historyWritable)
+        return true;
+    return stored(m_preferences.setCleanHistory(CleaningHistory::encode(m_history)));
+}
+
+bool CleanerStore::stored(bool written)
+{
+    if (!written)
+        showToast(Localization::tr("Nastavení se nepodařilo uložit. Zkontroluj, zda je na disku místo."));
+    return written;
+}
+
+void CleanerStore::reminderTick()
+{
+    checkReminder();
+    m_reminderTimer = m_services.clock->after(kReminderInterval, [this] { reminderTick(); });
+}
+
+void CleanerStore::checkReminder()
+{
+    if (!m_reminderEnabled || !m_access->hasAccess() || m_reminderScanPending)
+        return;
+    const double last = m_preferences.lastReminder();
+    const double now = static_cast<double>(m_services.clock->now().toMSecsSinceEpoch()) / 1000.0;
+    if (last <= 0 || last > now - kReminderPeriodSeconds)
+        return;
+    m_reminderScanPending = true;
+    if (!m_isScanning)
+        scan();
+}
+
+void CleanerStore::finishReminderScan()
+{
+    m_reminderScanPending = false;
+    const double now = static_cast<double>(m_services.clock->now().toMSecsSinceEpoch()) / 1000.0;
+    stored(m_preferences.setLastReminder(now));
+    qint64 found = 0;
+    for (const CleanItem &item : m_items)
+        found += item.size;
+    if (found <= kReminderThreshold)
+        return;
+    m_services.notifier->post(Localization::tr("Čas na úklid"),
+        Localization::format(Localization::tr("Našel jsem %@ k uklizení. Nic se nesmaže, dokud to sám nepotvrdíš."),
+            {formatSize(found)}));
+}
+
+} // namespace pelmo

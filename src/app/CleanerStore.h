@@ -1,0 +1,147 @@
+#pragma once
+
+#include "Preferences.h"
+#include "StoreServices.h"
+#include "model/CategoryTotal.h"
+#include "model/CleanItem.h"
+#include "platform/Clock.h"
+#include "trash/CleaningHistory.h"
+#include "trash/TrashResult.h"
+
+#include <QObject>
+
+#include <memory>
+#include <optional>
+
+namespace pelmo {
+
+class AccessManager;
+
+// The one application state object: the last scan, the selection, the exclusions, the
+// history, the volume figures, the toast and the weekly reminder. Main thread only; scans
+// and batches run on worker threads and come back through continuations. Every property
+// notifies only when its value really changes.
+class CleanerStore : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(AccessManager *access READ access CONSTANT)
+    Q_PROPERTY(QList<pelmo::CleanItem> items READ items NOTIFY itemsChanged)
+    Q_PROPERTY(QSet<QString> selection READ selection NOTIFY selectionChanged)
+    Q_PROPERTY(bool isScanning READ isScanning NOTIFY isScanningChanged)
+    Q_PROPERTY(QString scanningCategory READ scanningCategory NOTIFY scanningCategoryChanged)
+    Q_PROPERTY(bool isCleaning READ isCleaning NOTIFY isCleaningChanged)
+    Q_PROPERTY(bool hasScanned READ hasScanned NOTIFY hasScannedChanged)
+    Q_PROPERTY(pelmo::DiskInfo disk READ disk NOTIFY diskChanged)
+    Q_PROPERTY(QString toast READ toast NOTIFY toastChanged)
+    Q_PROPERTY(QList<pelmo::HistoryEntry> history READ history NOTIFY historyChanged)
+    Q_PROPERTY(bool reminderEnabled READ reminderEnabled NOTIFY reminderEnabledChanged)
+    Q_PROPERTY(int confirmRequest READ confirmRequest NOTIFY confirmRequestChanged)
+    Q_PROPERTY(QSet<QString> excluded READ excluded NOTIFY excludedChanged)
+
+public:
+    // Restores the home-folder grant, reads the settings and the history, the volume
+    // figures, and starts the reminder loop.
+    explicit CleanerStore(StoreServices services, QObject *parent = nullptr);
+    ~CleanerStore() override;
+
+    [[nodiscard]] AccessManager *access() const { return m_access; }
+    [[nodiscard]] const QList<CleanItem> &items() const { return m_items; }
+    [[nodiscard]] const QSet<QString> &selection() const { return m_selection; }
+    [[nodiscard]] bool isScanning() const { return m_isScanning; }
+    // The raw value of the category being scanned, empty when idle.
+    [[nodiscard]] QString scanningCategory() const { return m_scanningCategory; }
+    [[nodiscard]] bool isCleaning() const { return m_isCleaning; }
+    [[nodiscard]] bool hasScanned() const { return m_hasScanned; }
+    [[nodiscard]] DiskInfo disk() const { return m_disk; }
+    [[nodiscard]] QString toast() const { return m_toast; }
+    [[nodiscard]] const QList<HistoryEntry> &history() const { return m_history; }
+    [[nodiscard]] bool reminderEnabled() const { return m_reminderEnabled; }
+    [[nodiscard]] int confirmRequest() const { return m_confirmRequest; }
+    [[nodiscard]] const QSet<QString> &excluded() const { return m_excluded; }
+    [[nodiscard]] std::optional<CleanCategory> currentCategory() const { return m_currentCategory; }
+    [[nodiscard]] bool historyWritable() const { return m_historyWritable; }
+
+    [[nodiscard]] QList<CleanItem> itemsIn(CleanCategory category) const;
+    [[nodiscard]] QList<CleanItem> selectedItemsIn(CleanCategory category) const;
+    [[nodiscard]] qint64 total(CleanCategory category) const;
+    [[nodiscard]] QList<CleanItem> safeItems() const;
+    [[nodiscard]] qint64 safeTotal() const;
+    [[nodiscard]] QList<CategoryTotal> categoryTotals() const;
+    [[nodiscard]] QList<CleaningHistory::DailyFreed> dailyFreed() const;
+    [[nodiscard]] qint64 totalFreed() const { return m_preferences.totalFreed(); }
+
+    // A full scan of the granted home; nothing without a grant or while one runs.
+    void scan();
+    // The same on a given folder (the headless commands' --home).
+    void scanFolder(const QString &home);
+    // Moves the items to the Trash; nothing when empty or while a batch runs.
+    void clean(const QList<CleanItem> &items);
+    void exclude(const QString &path);
+    void unexclude(const QString &path);
+    void setSelected(const QString &id, bool selected);
+    void setCurrentCategory(std::optional<CleanCategory> category);
+    void toggleSelectionInCurrentCategory();
+    void requestTrashSelected();
+    void openTrash();
+    void emptyTrash();
+    bool restore(const HistoryEntry &entry);
+    void clearHistory();
+    void setReminder(bool on);
+    void showToast(const QString &text);
+    void refreshDisk();
+    // Forgets the last scan (when the folder access is revoked).
+    void forgetScan();
+
+Q_SIGNALS:
+    void itemsChanged();
+    void selectionChanged();
+    void isScanningChanged();
+    void scanningCategoryChanged();
+    void isCleaningChanged();
+    void hasScannedChanged();
+    void diskChanged();
+    void toastChanged();
+    void historyChanged();
+    void reminderEnabledChanged();
+    void confirmRequestChanged();
+    void excludedChanged();
+    void scanFinished();
+    void batchFinished(const pelmo::TrashResult &result);
+    void trashEmptied(bool success);
+
+private:
+    void applyScan(const QList<CleanItem> &items);
+    void applyBatch(const TrashResult &result);
+    void setItems(QList<CleanItem> items);
+    void setSelection(QSet<QString> selection);
+    void setHistory(QList<HistoryEntry> history);
+    // False (with a toast) when the settings file could not be written.
+    bool saveHistory();
+    bool stored(bool written);
+    void reminderTick();
+    void checkReminder();
+    void finishReminderScan();
+
+    StoreServices m_services;
+    Preferences m_preferences;
+    AccessManager *m_access = nullptr;
+    QList<CleanItem> m_items;
+    QSet<QString> m_selection;
+    bool m_isScanning = false;
+    QString m_scanningCategory;
+    bool m_isCleaning = false;
+    bool m_hasScanned = false;
+    DiskInfo m_disk;
+    QString m_toast;
+    QList<HistoryEntry> m_history;
+    bool m_reminderEnabled = false;
+    int m_confirmRequest = 0;
+    QSet<QString> m_excluded;
+    std::optional<CleanCategory> m_currentCategory;
+    bool m_historyWritable = true;
+    bool m_reminderScanPending = false;
+    std::unique_ptr<Clock::Timer> m_toastTimer;
+    std::unique_ptr<Clock::Timer> m_reminderTimer;
+};
+
+} // namespace pelmo

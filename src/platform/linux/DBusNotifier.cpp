@@ -1,0 +1,52 @@
+#include "DBusNotifier.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QVariantMap>
+
+namespace pelmo {
+namespace {
+
+constexpr int kTimeoutMs = 3000;
+
+QDBusMessage call(const QString &method)
+{
+    return QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"), QStringLiteral("org.freedesktop.Notifications"), method);
+}
+
+} // namespace
+
+DBusNotifier::DBusNotifier(QDBusConnection bus)
+    : m_bus(std::move(bus))
+{ }
+
+void DBusNotifier::requestPermission(std::function<void(bool granted)> answer)
+{
+    if (!m_bus.isConnected()) {
+        answer(false);
+        return;
+    }
+    auto *watcher
+        = new QDBusPendingCallWatcher(m_bus.asyncCall(call(QStringLiteral("GetServerInformation")), kTimeoutMs));
+    QObject::connect(
+        watcher, &QDBusPendingCallWatcher::finished, watcher, [answer = std::move(answer)](QDBusPendingCallWatcher *w) {
+            answer(!w->isError());
+            w->deleteLater();
+        });
+}
+
+void DBusNotifier::post(const QString &title, const QString &body)
+{
+    if (!m_bus.isConnected())
+        return;
+    QDBusMessage message = call(QStringLiteral("Notify"));
+    message << QStringLiteral("Pelmo") << 0u << QStringLiteral("pelmo") << title << body << QStringList()
+            << QVariantMap {{QStringLiteral("urgency"), QVariant::fromValue<uchar>(1)}} << -1;
+    // Errors are ignored: a failed reminder simply waits for the next week.
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(message, kTimeoutMs));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, &QObject::deleteLater);
+}
+
+} // namespace pelmo

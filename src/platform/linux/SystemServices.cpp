@@ -1,0 +1,30 @@
+#include "SystemServices.h"
+
+#include "SystemApplicationCatalogue.h"
+#include "platform/UserAccount.h"
+#include "platform/VolumeInfo.h"
+
+namespace pelmo {
+
+SystemServices::SystemServices()
+    : m_trash(FreedesktopTrash::systemEnvironment())
+    , m_bridge(m_trash)
+{ }
+
+StoreServices SystemServices::storeServices(Clock *clock, FolderPicker *picker)
+{
+    StoreServices services;
+    services.catalogueFor = [](const QString &home) -> std::shared_ptr<const ApplicationCatalogue> {
+        return std::make_shared<SystemApplicationCatalogue>(SystemApplicationCatalogue::sourcesFor(home));
+    };
+    services.trash = &m_trash;
+    services.bridge = &m_bridge;
+    services.notifier = &m_notifier;
+    services.clock = clock ? clock : &m_clock;
+    services.picker = picker;
+    services.realHome = &UserAccount::homeFolder;
+    services.volume = &VolumeInfo::rootVolume;
+    return services;
+}
+
+} // namespace pelmo
