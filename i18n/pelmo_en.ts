@@ -287,10 +287,6 @@
         <translation>The scan did not find the item %@</translation>
     </message>
     <message>
-        <source>Do koše: %lld položek, %@</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>Bez terminálu je potřeba potvrdit přesun volbou --yes</source>
         <translation>Without a terminal, confirm the move with --yes</translation>
     </message>
@@ -341,10 +337,6 @@
         <translation>The Trash cannot be read.</translation>
     </message>
     <message>
-        <source>V koši: %lld položek, %@</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>Neznámá akce %@ (použij list, empty nebo open)</source>
         <translation>Unknown action %@ (use list, empty or open)</translation>
     </message>
@@ -359,6 +351,14 @@
     <message>
         <source>Koš zůstal beze změny.</source>
         <translation>The Trash was left as it was.</translation>
+    </message>
+    <message>
+        <source>Do koše: %@ (položek: %lld)</source>
+        <translation>To the Trash: %@ (items: %lld)</translation>
+    </message>
+    <message>
+        <source>V koši: %@ (položek: %lld)</source>
+        <translation>In the Trash: %@ (items: %lld)</translation>
     </message>
 </context>
 </TS>

@@ -68,7 +68,7 @@ void printPlan(const QList<CleanItem> &items)
         total += item.size;
     }
     text += Localization::format(
-                Localization::tr("Do koše: %lld položek, %@"), {QString::number(items.size()), formatSize(total)})
+                Localization::tr("Do koše: %@ (položek: %lld)"), {formatSize(total), QString::number(items.size())})
         + u'\n';
     CommandSupport::write(stdout, text);
 }

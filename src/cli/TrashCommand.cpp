@@ -40,8 +40,8 @@ int list(HeadlessStore &headless, bool json)
     if (json)
         text = u'[' + text + QStringLiteral("]\n");
     else
-        text += Localization::format(
-                    Localization::tr("V koši: %lld položek, %@"), {QString::number(entries->size()), formatSize(total)})
+        text += Localization::format(Localization::tr("V koši: %@ (položek: %lld)"),
+                    {formatSize(total), QString::number(entries->size())})
             + u'\n';
     CommandSupport::write(stdout, text);
     return 0;

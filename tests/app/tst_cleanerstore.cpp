@@ -1,0 +1,366 @@
+#include "FakeCatalogue.h"
+#include "FakeHome.h"
+#include "FakeServices.h"
+#include "FakeTrashServices.h"
+#include "access/AccessManager.h"
+#include "app/CleanerStore.h"
+#include "fs/PathBytes.h"
+#include "trash/FinderScripts.h"
+
+#include <filesystem>
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+using namespace pelmo;
+using namespace pelmo::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+// A store on a fake home with fake services; the home is granted through the settings.
+struct Fixture
+{
+    FakeHome fake;
+    FakeClock clock;
+    FakeNotifier notifier;
+    FakeTrashCan trash;
+    FakeBridge bridge;
+    FakeFolderPicker picker;
+    std::unique_ptr<CleanerStore> store;
+
+    explicit Fixture(const QByteArray &settings = {})
+    {
+        fake.writeBytes(".config/Pelmo/Pelmo.conf",
+            "[General]\nhomeFolderBookmark=@ByteArray(" + fake.home().toUtf8() + ")\n" + settings);
+    }
+
+    CleanerStore &make()
+    {
+        StoreServices services;
+        services.catalogueFor = [](const QString &) { return std::make_shared<FakeCatalogue>(); };
+        services.trash = &trash;
+        services.bridge = &bridge;
+        services.notifier = &notifier;
+        services.clock = &clock;
+        services.picker = &picker;
+        services.realHome = [this] { return fake.home(); };
+        services.volume = [] { return DiskInfo {1000, 400}; };
+        store = std::make_unique<CleanerStore>(services);
+        return *store;
+    }
+
+    bool scan()
+    {
+        QSignalSpy finished(store.get(), &CleanerStore::scanFinished);
+        store->scan();
+        return finished.wait(20'000);
+    }
+
+    bool clean(const QList<CleanItem> &items)
+    {
+        QSignalSpy finished(store.get(), &CleanerStore::batchFinished);
+        store->clean(items);
+        return finished.wait(20'000);
+    }
+
+    QSet<QString> ids(const QList<CleanItem> &items) const
+    {
+        QSet<QString> out;
+        for (const CleanItem &item : items)
+            out.insert(item.id());
+        return out;
+    }
+
+    QString setting(const char *key) const
+    {
+        QSettings settings(fake.settingsFile(), QSettings::NativeFormat);
+        return settings.value(QString::fromLatin1(key)).toString();
+    }
+};
+
+void populate(const FakeHome &fake)
+{
+    fake.writeFile("Library/Caches/com.a/data", 300'000);
+    fake.writeFile("Library/Caches/com.b/data", 200'000);
+    fake.writeFile("Library/Logs/app/log", 150'000);
+    fake.writeFile("Downloads/setup.dmg", 400'000);
+    fake.writeFile("Documents/big.bin", 2'500'000);
+}
+
+} // namespace
+
+class TestCleanerStore : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void everyScanPreselectsExactlyTheSafeItems()
+    {
+        Fixture f("largeThresholdMB=2\n");
+        populate(f.fake);
+        CleanerStore &store = f.make();
+        QVERIFY(store.access()->hasAccess());
+        QVERIFY(f.scan());
+        QVERIFY(store.hasScanned() && !store.isScanning());
+        QCOMPARE(store.items().size(), 5);
+        QCOMPARE(store.selection(), f.ids(store.safeItems()));
+        QCOMPARE(store.selection().size(), 3);
+
+        store.setSelected(f.fake.path("Downloads/setup.dmg"), true);
+        store.setSelected(f.fake.path("Library/Logs/app"), false);
+        QVERIFY(f.scan());
+        QCOMPARE(store.selection(), f.ids(store.safeItems()));
+    }
+
+    // "largeThresholdMB" = 0 means 200 MB, not 0 bytes.
+    void aZeroThresholdMeansTheDefault()
+    {
+        Fixture f("largeThresholdMB=0\n");
+        f.fake.writeFile("Documents/two-megabytes.bin", 2'000'000);
+        CleanerStore &store = f.make();
+        QVERIFY(f.scan());
+        QVERIFY(store.itemsIn(CleanCategory::largeFiles).isEmpty());
+    }
+
+    void failedItemsStayListedAndSelected()
+    {
+        Fixture f;
+        populate(f.fake);
+        CleanerStore &store = f.make();
+        QVERIFY(f.scan());
+        const QString failing = f.fake.path("Library/Caches/com.b");
+        f.trash.answers.insert(failing, std::nullopt); // and the bridge answers -1
+        QVERIFY(f.clean(store.safeItems()));
+        QCOMPARE(store.itemsIn(CleanCategory::caches).size(), 1);
+        QCOMPARE(store.itemsIn(CleanCategory::caches).first().path, failing);
+        QCOMPARE(store.selection(), QSet<QString> {failing});
+        QCOMPARE(store.history().size(), 2);
+        QVERIFY(store.toast().endsWith(QStringLiteral("Nepodařilo se přesunout: 1.")));
+        const qint64 freed = f.fake.allocated("Library/Caches/com.a") + f.fake.allocated("Library/Logs/app");
+        QCOMPARE(store.totalFreed(), freed);
+        QVERIFY(!store.categoryTotals().isEmpty());
+        QCOMPARE(store.categoryTotals().first().category, CleanCategory::caches);
+
+        // Everything failing changes nothing but the toast.
+        f.trash.answers.insert(failing, std::nullopt);
+        const QList<CleanItem> before = store.items();
+        QVERIFY(f.clean(store.itemsIn(CleanCategory::caches)));
+        QCOMPARE(store.items(), before);
+        QCOMPARE(store.toast(),
+            QStringLiteral("Do koše přesunuto 0 B. Místo se uvolní po vysypání koše. "
+                           "Nepodařilo se přesunout: 1."));
+    }
+
+    void cleaningACategoryEmptiesItsTotal()
+    {
+        Fixture f;
+        populate(f.fake);
+        CleanerStore &store = f.make();
+        QVERIFY(f.scan());
+        QVERIFY(f.clean(store.itemsIn(CleanCategory::logs)));
+        for (const CategoryTotal &total : store.categoryTotals())
+            QVERIFY(total.category != CleanCategory::logs);
+    }
+
+    void theToastStaysEightSecondsAfterTheLatestMessage()
+    {
+        Fixture f;
+        CleanerStore &store = f.make();
+        store.showToast(QStringLiteral("první"));
+        f.clock.advance(5s);
+        store.showToast(QStringLiteral("druhá"));
+        f.clock.advance(7900ms);
+        QCOMPARE(store.toast(), QStringLiteral("druhá"));
+        f.clock.advance(200ms);
+        QCOMPARE(store.toast(), QString());
+    }
+
+    void exclusions()
+    {
+        Fixture f;
+        populate(f.fake);
+        CleanerStore &store = f.make();
+        QVERIFY(f.scan());
+        store.exclude(f.fake.path("Library/Logs"));
+        store.exclude(f.fake.path("Library/Caches/com.a"));
+        store.exclude(f.fake.path("Downloads"));
+        QVERIFY(store.itemsIn(CleanCategory::logs).isEmpty());
+        QCOMPARE(store.itemsIn(CleanCategory::caches).size(), 1);
+        QVERIFY(!store.selection().contains(f.fake.path("Library/Caches/com.a")));
+        QSettings settings(f.fake.settingsFile(), QSettings::NativeFormat);
+        const QStringList stored = settings.value(QStringLiteral("excludedPaths")).toStringList();
+        QStringList sorted = stored;
+        sorted.sort();
+        QCOMPARE(stored, sorted);
+        QCOMPARE(stored.size(), 3);
+
+        store.unexclude(f.fake.path("Library/Logs"));
+        QVERIFY(store.itemsIn(CleanCategory::logs).isEmpty()); // back only with the next scan
+        QVERIFY(f.scan());
+        QCOMPARE(store.itemsIn(CleanCategory::logs).size(), 1);
+    }
+
+    void selectionCommandsOfTheShownCategory()
+    {
+        Fixture f;
+        populate(f.fake);
+        CleanerStore &store = f.make();
+        QVERIFY(f.scan());
+        store.toggleSelectionInCurrentCategory(); // no category shown: nothing
+        const QSet<QString> before = store.selection();
+        QCOMPARE(store.selection(), before);
+
+        store.setCurrentCategory(CleanCategory::caches);
+        store.setSelected(f.fake.path("Library/Caches/com.a"), false);
+        store.toggleSelectionInCurrentCategory(); // some selected: all
+        QCOMPARE(store.selectedItemsIn(CleanCategory::caches).size(), 2);
+        store.toggleSelectionInCurrentCategory(); // all selected: none
+        QVERIFY(store.selectedItemsIn(CleanCategory::caches).isEmpty());
+        QVERIFY(store.selection().contains(f.fake.path("Library/Logs/app")));
+
+        QSignalSpy requests(&store, &CleanerStore::confirmRequestChanged);
+        store.requestTrashSelected();
+        QCOMPARE(requests.size(), 0);
+        store.toggleSelectionInCurrentCategory();
+        store.requestTrashSelected();
+        QCOMPARE(store.confirmRequest(), 1);
+    }
+
+    // An unreadable stored history starts empty and is never overwritten in that run.
+    void unreadableHistoryIsLeftAlone()
+    {
+        Fixture f("cleanHistory=@ByteArray([{\\\"id\\\":1}])\n");
+        populate(f.fake);
+        CleanerStore &store = f.make();
+        QVERIFY(store.history().isEmpty());
+        QVERIFY(!store.historyWritable());
+        QVERIFY(f.scan());
+        QVERIFY(f.clean(store.safeItems()));
+        QCOMPARE(store.history().size(), 3);
+        QCOMPARE(f.setting("cleanHistory"), QStringLiteral("[{\"id\":1}]"));
+    }
+
+    // A settings file that cannot be written is reported, not silently lost.
+    void unwritableSettingsAreReported()
+    {
+        Fixture f;
+        CleanerStore &store = f.make();
+        std::filesystem::remove(f.fake.bytes(".config/Pelmo/Pelmo.conf"));
+        f.fake.makeFolder(".config/Pelmo/Pelmo.conf"); // a folder where the file should be
+        store.exclude(f.fake.path("Documents"));
+        QVERIFY(store.toast().startsWith(QStringLiteral("Nastavení se nepodařilo uložit")));
+    }
+
+    void restoringLowersTheTotalButNeverBelowZero()
+    {
+        Fixture f;
+        FakeHome &fake = f.fake;
+        fake.writeFile(".local/share/Trash/files/a", 10);
+        const QString files = fake.path(".local/share/Trash/files");
+        f.trash.filesFolder = files;
+        const HistoryEntry entry {
+            QUuid::createUuid(), QDateTime::currentDateTimeUtc(), "a", 5000, fake.path("Documents/a"), files + "/a"};
+        {
+            QSettings settings(fake.settingsFile(), QSettings::NativeFormat);
+            settings.setValue(QStringLiteral("totalFreed"), 3000);
+            settings.setValue(QStringLiteral("cleanHistory"), CleaningHistory::encode({entry}));
+        }
+        CleanerStore &store = f.make();
+        QCOMPARE(store.history().size(), 1);
+        QVERIFY(store.restore(entry));
+        QCOMPARE(f.trash.putBackCalls, QStringList {files + "/a"});
+        QCOMPARE(store.totalFreed(), 0);
+        QVERIFY(store.history().isEmpty());
+        QCOMPARE(store.toast(), QStringLiteral("Vráceno na původní místo: a"));
+    }
+
+    void emptyingForgetsEveryTrashPath()
+    {
+        Fixture f;
+        populate(f.fake);
+        CleanerStore &store = f.make();
+        QVERIFY(f.scan());
+        QVERIFY(f.clean(store.safeItems()));
+        f.bridge.byScript.insert(FinderScripts::emptyScript(), {QString(), std::nullopt});
+        QSignalSpy emptied(&store, &CleanerStore::trashEmptied);
+        store.emptyTrash();
+        QVERIFY(emptied.wait());
+        QCOMPARE(emptied.first().first().toBool(), true);
+        QCOMPARE(store.history().size(), 3);
+        for (const HistoryEntry &e : store.history())
+            QVERIFY(e.trashPath.isEmpty());
+        QCOMPARE(store.toast(), QStringLiteral("Koš je vysypaný."));
+    }
+
+    void weeklyReminder()
+    {
+        Fixture f;
+        CleanerStore &store = f.make();
+        f.notifier.grant = false;
+        store.setReminder(true);
+        QVERIFY(!store.reminderEnabled());
+        QVERIFY(store.toast().startsWith(QStringLiteral("Oznámení nejsou povolená")));
+
+        f.notifier.grant = true;
+        store.setReminder(true);
+        QVERIFY(store.reminderEnabled());
+        QCOMPARE(f.setting("reminderEnabled"), QStringLiteral("true"));
+
+        // 95 MB found a week later: a scan, but no notification.
+        fallocateFile(f.fake, "Library/Caches/big/data", 95'000'000);
+        QSignalSpy scans(&store, &CleanerStore::scanFinished);
+        f.clock.advance(std::chrono::hours(24 * 7 + 1));
+        QVERIFY(scans.wait());
+        QCOMPARE(f.notifier.posted.size(), 0);
+
+        // 101 MB the week after: one notification.
+        fallocateFile(f.fake, "Library/Caches/big/more", 6'000'000);
+        f.clock.advance(std::chrono::hours(24 * 3));
+        QCOMPARE(scans.size(), 1); // not yet a week
+        f.clock.advance(std::chrono::hours(24 * 4 + 1));
+        QVERIFY(scans.wait());
+        QCOMPARE(f.notifier.posted.size(), 1);
+        QCOMPARE(f.notifier.posted.first().first, QStringLiteral("Čas na úklid"));
+        QVERIFY(f.notifier.posted.first().second.startsWith(QStringLiteral("Našel jsem 101")));
+
+        store.setReminder(false);
+        QCOMPARE(f.setting("reminderEnabled"), QStringLiteral("false"));
+    }
+
+    void accessIsOnlyForTheHomeFolderItself()
+    {
+        Fixture f;
+        std::filesystem::remove(f.fake.bytes(".config/Pelmo/Pelmo.conf"));
+        CleanerStore &store = f.make();
+        AccessManager &access = *store.access();
+        QVERIFY(!access.hasAccess());
+        f.picker.choice = f.fake.path("Documents");
+        access.requestAccess();
+        QVERIFY(!access.hasAccess());
+        QCOMPARE(
+            access.errorMessage(), QStringLiteral("Vybraná složka není tvoje domovská složka. Zkus to prosím znovu."));
+        f.picker.choice = f.fake.home() + QStringLiteral("/./");
+        access.requestAccess();
+        QVERIFY(access.hasAccess());
+        QVERIFY(access.errorMessage().isEmpty());
+        QCOMPARE(f.picker.startedIn, f.fake.home());
+        access.revoke();
+        QVERIFY(f.setting("homeFolderBookmark").isEmpty());
+    }
+
+private:
+    static void fallocateFile(const FakeHome &fake, const std::string &relative, off_t size)
+    {
+        fake.writeFile(relative, 0);
+        const int fd = ::open(fake.bytes(relative).c_str(), O_WRONLY);
+        QCOMPARE(::posix_fallocate(fd, 0, size), 0);
+        ::close(fd);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCleanerStore)
+#include "tst_cleanerstore.moc"

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/FolderPicker.h"
+#include "platform/Notifier.h"
+
+#include <QList>
+#include <QPair>
+
+#include <map>
+#include <memory>
+
+namespace pelmo::test {
+
+// A clock that moves only when told; timers fire in time order as it passes them.
+class FakeClock final : public Clock
+{
+public:
+    explicit FakeClock(QDateTime start = QDateTime(QDate(2026, 6, 1), QTime(9, 0)))
+        : m_now(std::move(start))
+    { }
+
+    [[nodiscard]] QDateTime now() const override { return m_now; }
+
+    [[nodiscard]] std::unique_ptr<Timer> after(std::chrono::milliseconds delay, std::function<void()> fire) override
+    {
+        auto timer = std::make_unique<Pending>(this);
+        m_pending.emplace(std::pair(m_now.addMSecs(delay.count()), m_sequence++), Entry {timer.get(), std::move(fire)});
+        return timer;
+    }
+
+    // Moves time forward, firing every timer that falls due on the way.
+    void advance(std::chrono::milliseconds by)
+    {
+        const QDateTime end = m_now.addMSecs(by.count());
+        while (!m_pending.empty() && m_pending.begin()->first.first <= end) {
+            auto node = m_pending.extract(m_pending.begin());
+            m_now = node.key().first;
+            node.mapped().timer->m_fired = true;
+            node.mapped().fire();
+        }
+        m_now = end;
+    }
+
+private:
+    struct Pending final : Timer
+    {
+        explicit Pending(FakeClock *clock)
+            : m_clock(clock)
+        { }
+        ~Pending() override
+        {
+            if (!m_fired)
+                std::erase_if(m_clock->m_pending, [this](const auto &p) { return p.second.timer == this; });
+        }
+        FakeClock *m_clock;
+        bool m_fired = false;
+    };
+    struct Entry
+    {
+        Pending *timer;
+        std::function<void()> fire;
+    };
+
+    QDateTime m_now;
+    quint64 m_sequence = 0;
+    std::map<std::pair<QDateTime, quint64>, Entry> m_pending;
+};
+
+class FakeNotifier final : public Notifier
+{
+public:
+    bool grant = true;
+    QList<QPair<QString, QString>> posted;
+
+    void requestPermission(std::function<void(bool)> answer) override { answer(grant); }
+    void post(const QString &title, const QString &body) override { posted.append({title, body}); }
+};
+
+class FakeFolderPicker final : public FolderPicker
+{
+public:
+    std::optional<QString> choice;
+    QString startedIn;
+
+    void pickFolder(const QString &startIn, const QString &, const QString &,
+        std::function<void(std::optional<QString>)> answer) override
+    {
+        startedIn = startIn;
+        answer(choice);
+    }
+};
+
+} // namespace pelmo::test
