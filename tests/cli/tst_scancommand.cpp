@@ -1,4 +1,5 @@
 #include "FakeHome.h"
+#include "ProcessRun.h"
 #include "fs/PathBytes.h"
 
 #include <QFileInfo>
@@ -10,27 +11,14 @@
 
 using namespace pelmo;
 using pelmo::test::FakeHome;
+using pelmo::test::ProcessRun;
+using pelmo::test::runProgram;
 
 namespace {
 
-struct Run
+ProcessRun runPelmo(const QStringList &arguments)
 {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run runPelmo(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(PELMO_EXECUTABLE), arguments);
-    Run run;
-    if (!process.waitForFinished(120'000))
-        return run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return runProgram(QStringLiteral(PELMO_EXECUTABLE), arguments);
 }
 
 struct Expected
@@ -72,7 +60,7 @@ private Q_SLOTS:
         arguments.replaceInStrings(QStringLiteral("FILE"), fake.path("a-file"));
         arguments.replaceInStrings(QStringLiteral("MISSING"), fake.path("missing"));
         arguments.replaceInStrings(QStringLiteral("HOME"), fake.home());
-        const Run run = runPelmo(arguments);
+        const ProcessRun run = runPelmo(arguments);
         QCOMPARE(run.status, 2);
         QVERIFY(run.out.isEmpty());
         QCOMPARE(run.err.count('\n'), 1);
@@ -112,7 +100,7 @@ private Q_SLOTS:
         fake.writeFile("Documents/big.bin", 2'500'000);
         fake.makeFolder("system-data");
 
-        const Run run
+        const ProcessRun run
             = runPelmo({QStringLiteral("scan"), QStringLiteral("--home"), fake.home(), QStringLiteral("--threshold-mb"),
                 QStringLiteral("2"), QStringLiteral("--json"), QStringLiteral("--lang"), QStringLiteral("cs")});
         QCOMPARE(run.status, 0);
@@ -170,7 +158,7 @@ private Q_SLOTS:
         fake.writeBytes(".config/Pelmo/Pelmo.conf", settings);
         const QDateTime before = QFileInfo(fake.settingsFile()).lastModified();
 
-        Run run = runPelmo({QStringLiteral("scan"), QStringLiteral("--json")});
+        ProcessRun run = runPelmo({QStringLiteral("scan"), QStringLiteral("--json")});
         QCOMPARE(run.status, 0);
         const QJsonObject root = QJsonDocument::fromJson(run.out).object();
         QCOMPARE(root.value(QStringLiteral("home")).toString(), fake.home());
@@ -202,7 +190,7 @@ private Q_SLOTS:
         FakeHome fake;
         for (int i = 0; i < 7; ++i)
             fake.writeFile("Library/Caches/c" + std::to_string(i) + "/data", 1'000'000 + i * 4096);
-        const Run run = runPelmo({QStringLiteral("scan"), QStringLiteral("--home"), fake.home(),
+        const ProcessRun run = runPelmo({QStringLiteral("scan"), QStringLiteral("--home"), fake.home(),
             QStringLiteral("--lang"), QStringLiteral("en")});
         QCOMPARE(run.status, 0);
         const QString text = QString::fromUtf8(run.out);

@@ -1,0 +1,108 @@
+#include "platform/linux/DBusNotifier.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QElapsedTimer>
+#include <QVariantMap>
+#include <QtTest>
+
+using namespace pelmo;
+
+namespace {
+
+// A notification server on its own connection to the private session bus. When wedged it
+// takes calls and never answers them.
+class NotificationServer : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    bool wedged = false;
+    QStringList received;
+
+public Q_SLOTS:
+    QString GetServerInformation(const QDBusMessage &message, QString &vendor, QString &version, QString &spec)
+    {
+        if (wedged)
+            message.setDelayedReply(true);
+        vendor = QStringLiteral("tests");
+        version = QStringLiteral("1");
+        spec = QStringLiteral("1.2");
+        return QStringLiteral("test server");
+    }
+
+    uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &body,
+        const QStringList &, const QVariantMap &, int)
+    {
+        received.append(summary + u'|' + body);
+        return 1;
+    }
+};
+
+} // namespace
+
+class TestDBusNotifier : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
+            QSKIP("needs a private session bus: run under dbus-run-session");
+    }
+
+    void permissionAndPosting()
+    {
+        QDBusConnection serverBus
+            = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("server"));
+        NotificationServer server;
+        QVERIFY(serverBus.registerObject(
+            QStringLiteral("/org/freedesktop/Notifications"), &server, QDBusConnection::ExportAllSlots));
+        QVERIFY(serverBus.registerService(QStringLiteral("org.freedesktop.Notifications")));
+
+        DBusNotifier notifier;
+        std::optional<bool> answer;
+        notifier.requestPermission([&](bool granted) { answer = granted; });
+        QTRY_VERIFY(answer.has_value());
+        QCOMPARE(*answer, true);
+        notifier.post(QStringLiteral("Čas na úklid"), QStringLiteral("Našel jsem 2 GB"));
+        QTRY_COMPARE(server.received, QStringList {QStringLiteral("Čas na úklid|Našel jsem 2 GB")});
+
+        // A server that takes the call and never answers is a refusal, and waiting for it
+        // never blocks the caller.
+        server.wedged = true;
+        answer.reset();
+        QElapsedTimer clock;
+        clock.start();
+        notifier.requestPermission([&](bool granted) { answer = granted; });
+        QVERIFY(clock.elapsed() < 500);
+        QTRY_VERIFY_WITH_TIMEOUT(answer.has_value(), 10'000);
+        QCOMPARE(*answer, false);
+
+        serverBus.unregisterService(QStringLiteral("org.freedesktop.Notifications"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("server"));
+    }
+
+    void noServerIsARefusal()
+    {
+        DBusNotifier notifier;
+        std::optional<bool> answer;
+        notifier.requestPermission([&](bool granted) { answer = granted; });
+        QTRY_VERIFY(answer.has_value());
+        QCOMPARE(*answer, false);
+    }
+
+    void noBusIsARefusal()
+    {
+        DBusNotifier notifier(QDBusConnection(QStringLiteral("never-connected")));
+        std::optional<bool> answer;
+        notifier.requestPermission([&](bool granted) { answer = granted; });
+        QCOMPARE(answer, std::optional(false));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDBusNotifier)
+#include "tst_dbusnotifier.moc"
