@@ -216,7 +216,17 @@ void CleanerStore::setSelected(const QString &id, bool selected)
 
 void CleanerStore::setCurrentCategory(std::optional<CleanCategory> category)
 {
-    m_currentCategory = category;
+    assign(this, m_currentCategory, category, &CleanerStore::currentCategoryChanged);
+}
+
+void CleanerStore::setPendingApp(const QString &path)
+{
+    assign(this, m_pendingApp, path, &CleanerStore::pendingAppChanged);
+}
+
+void CleanerStore::setRequestedSection(std::optional<SidebarItem> section)
+{
+    assign(this, m_requestedSection, section, &CleanerStore::requestedSectionChanged);
 }
 
 void CleanerStore::toggleSelectionInCurrentCategory()

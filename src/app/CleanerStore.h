@@ -4,6 +4,7 @@
 #include "StoreServices.h"
 #include "model/CategoryTotal.h"
 #include "model/CleanItem.h"
+#include "model/SidebarItem.h"
 #include "platform/Clock.h"
 #include "trash/CleaningHistory.h"
 #include "trash/TrashResult.h"
@@ -37,6 +38,7 @@ class CleanerStore : public QObject
     Q_PROPERTY(bool reminderEnabled READ reminderEnabled NOTIFY reminderEnabledChanged)
     Q_PROPERTY(int confirmRequest READ confirmRequest NOTIFY confirmRequestChanged)
     Q_PROPERTY(QSet<QString> excluded READ excluded NOTIFY excludedChanged)
+    Q_PROPERTY(QString pendingApp READ pendingApp WRITE setPendingApp NOTIFY pendingAppChanged)
 
 public:
     // Restores the home-folder grant, reads the settings and the history, the volume
@@ -59,6 +61,12 @@ public:
     [[nodiscard]] int confirmRequest() const { return m_confirmRequest; }
     [[nodiscard]] const QSet<QString> &excluded() const { return m_excluded; }
     [[nodiscard]] std::optional<CleanCategory> currentCategory() const { return m_currentCategory; }
+    // An application dropped on the window, waiting for the uninstaller; empty when none.
+    [[nodiscard]] QString pendingApp() const { return m_pendingApp; }
+    void setPendingApp(const QString &path);
+    // A section another part asks the shell to show; the shell resets it.
+    [[nodiscard]] std::optional<SidebarItem> requestedSection() const { return m_requestedSection; }
+    void setRequestedSection(std::optional<SidebarItem> section);
     [[nodiscard]] bool historyWritable() const { return m_historyWritable; }
 
     [[nodiscard]] QList<CleanItem> itemsIn(CleanCategory category) const;
@@ -105,6 +113,9 @@ Q_SIGNALS:
     void reminderEnabledChanged();
     void confirmRequestChanged();
     void excludedChanged();
+    void currentCategoryChanged();
+    void pendingAppChanged();
+    void requestedSectionChanged();
     void scanFinished();
     void batchFinished(const pelmo::TrashResult &result);
     void trashEmptied(bool success);
@@ -138,6 +149,8 @@ private:
     int m_confirmRequest = 0;
     QSet<QString> m_excluded;
     std::optional<CleanCategory> m_currentCategory;
+    QString m_pendingApp;
+    std::optional<SidebarItem> m_requestedSection;
     bool m_historyWritable = true;
     bool m_reminderScanPending = false;
     std::unique_ptr<Clock::Timer> m_toastTimer;
