@@ -1,16 +1,33 @@
 #include "app/Localization.h"
 #include "app/Preferences.h"
+#include "app/Window.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 
 #include <QCoreApplication>
 
+namespace {
+
+bool hasDisplay()
+{
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
+           || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
+// With a subcommand, or without a display, Pelmo runs headless; otherwise it opens its window.
 int main(int argc, char **argv)
 {
+    if (argc == 1 && hasDisplay())
+        return pelmo::runWindow(argc, argv);
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Pelmo"));
     QCoreApplication::setApplicationName(QStringLiteral("Pelmo"));
     pelmo::Localization::install(pelmo::Localization::resolvedCode(
         pelmo::Localization::languageFromRawValue(pelmo::Preferences().appLanguage())));
-    return pelmo::runCommand(pelmo::CommandSupport::decodeArguments(argc, argv).mid(1));
+    QStringList arguments = pelmo::CommandSupport::decodeArguments(argc, argv).mid(1);
+    if (arguments.isEmpty())
+        arguments = {QStringLiteral("scan")}; // no display: print what the window would show
+    return pelmo::runCommand(arguments);
 }

@@ -214,6 +214,11 @@ void CleanerStore::setSelected(const QString &id, bool selected)
     setSelection(selection);
 }
 
+void CleanerStore::setSelected(const QSet<QString> &ids, bool selected)
+{
+    setSelection(selected ? m_selection + ids : m_selection - ids);
+}
+
 void CleanerStore::setCurrentCategory(std::optional<CleanCategory> category)
 {
     assign(this, m_currentCategory, category, &CleanerStore::currentCategoryChanged);

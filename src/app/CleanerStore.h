@@ -25,6 +25,7 @@ class AccessManager;
 class CleanerStore : public QObject
 {
     Q_OBJECT
+    Q_MOC_INCLUDE("access/AccessManager.h")
     Q_PROPERTY(AccessManager *access READ access CONSTANT)
     Q_PROPERTY(QList<pelmo::CleanItem> items READ items NOTIFY itemsChanged)
     Q_PROPERTY(QSet<QString> selection READ selection NOTIFY selectionChanged)
@@ -79,7 +80,7 @@ public:
     [[nodiscard]] qint64 totalFreed() const { return m_preferences.totalFreed(); }
 
     // A full scan of the granted home; nothing without a grant or while one runs.
-    void scan();
+    Q_INVOKABLE void scan();
     // The same on a given folder (the headless commands' --home).
     void scanFolder(const QString &home);
     // Moves the items to the Trash; nothing when empty or while a batch runs.
@@ -87,10 +88,13 @@ public:
     void exclude(const QString &path);
     void unexclude(const QString &path);
     void setSelected(const QString &id, bool selected);
+    void setSelected(const QSet<QString> &ids, bool selected);
     void setCurrentCategory(std::optional<CleanCategory> category);
-    void toggleSelectionInCurrentCategory();
-    void requestTrashSelected();
-    void openTrash();
+    // The same from the window: a category's raw value, or empty for none.
+    Q_INVOKABLE void setCurrentCategoryRaw(const QString &raw) { setCurrentCategory(Category::fromRawValue(raw)); }
+    Q_INVOKABLE void toggleSelectionInCurrentCategory();
+    Q_INVOKABLE void requestTrashSelected();
+    Q_INVOKABLE void openTrash();
     void emptyTrash();
     bool restore(const HistoryEntry &entry);
     void clearHistory();

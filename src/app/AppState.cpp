@@ -1,0 +1,61 @@
+#include "AppState.h"
+
+#include "Localization.h"
+#include "access/AccessManager.h"
+#include "model/ColorText.h"
+#include "model/SizeText.h"
+
+namespace pelmo {
+
+AppState::AppState(CleanerStore &store, QmlFolderPicker &picker, QObject *parent)
+    : QObject(parent)
+    , m_store(store)
+    , m_picker(picker)
+{
+    m_categories.setStore(&m_store);
+    connect(&m_store, &CleanerStore::diskChanged, this, &AppState::diskChanged);
+    connect(m_store.access(), &AccessManager::homeUrlChanged, this, &AppState::scanOnceAccessExists);
+    scanOnceAccessExists();
+}
+
+void AppState::scanOnceAccessExists()
+{
+    if (m_store.access()->hasAccess() && !m_store.hasScanned())
+        m_store.scan();
+}
+
+QString AppState::brand() const
+{
+    return colorText(brandColor);
+}
+
+double AppState::diskFraction() const
+{
+    const DiskInfo disk = m_store.disk();
+    if (disk.total < 1)
+        return 0;
+    return static_cast<double>(std::max<qint64>(disk.total - disk.available, 0)) / static_cast<double>(disk.total);
+}
+
+QString AppState::diskText() const
+{
+    const DiskInfo disk = m_store.disk();
+    return Localization::tr("Volno ") + formatSize(disk.available) + Localization::tr(" z ") + formatSize(disk.total);
+}
+
+QString AppState::diskColor() const
+{
+    const double used = diskFraction();
+    if (used > 0.9)
+        return QStringLiteral("#e53935");
+    if (used > 0.75)
+        return QStringLiteral("#fb8c00");
+    return brand();
+}
+
+QString AppState::tr(const QString &key) const
+{
+    return Localization::tr(key.toUtf8().constData());
+}
+
+} // namespace pelmo

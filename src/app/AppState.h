@@ -1,0 +1,50 @@
+#pragma once
+
+#include "CategoryListModel.h"
+#include "CleanerStore.h"
+#include "QmlFolderPicker.h"
+
+#include <QObject>
+
+namespace pelmo {
+
+// What the window reaches from everywhere: the store, the category list and the folder
+// picker. Starts the first scan by itself as soon as access exists and nothing was scanned.
+class AppState : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(pelmo::CleanerStore *store READ store CONSTANT)
+    Q_PROPERTY(pelmo::CategoryListModel *categories READ categories CONSTANT)
+    Q_PROPERTY(pelmo::QmlFolderPicker *folderPicker READ folderPicker CONSTANT)
+    Q_PROPERTY(QString brand READ brand CONSTANT)
+    Q_PROPERTY(double diskFraction READ diskFraction NOTIFY diskChanged)
+    Q_PROPERTY(QString diskText READ diskText NOTIFY diskChanged)
+    Q_PROPERTY(QString diskColor READ diskColor NOTIFY diskChanged)
+
+public:
+    AppState(CleanerStore &store, QmlFolderPicker &picker, QObject *parent = nullptr);
+
+    [[nodiscard]] CleanerStore *store() const { return &m_store; }
+    [[nodiscard]] CategoryListModel *categories() { return &m_categories; }
+    [[nodiscard]] QmlFolderPicker *folderPicker() const { return &m_picker; }
+    [[nodiscard]] QString brand() const;
+    [[nodiscard]] double diskFraction() const;
+    [[nodiscard]] QString diskText() const;
+    // Red above 0.9 used, orange above 0.75, else the brand colour.
+    [[nodiscard]] QString diskColor() const;
+
+    // Looks a key up in the string table (for texts the QML gets from the store).
+    Q_INVOKABLE QString tr(const QString &key) const;
+
+Q_SIGNALS:
+    void diskChanged();
+
+private:
+    void scanOnceAccessExists();
+
+    CleanerStore &m_store;
+    QmlFolderPicker &m_picker;
+    CategoryListModel m_categories;
+};
+
+} // namespace pelmo

@@ -1,0 +1,91 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Pelmo
+
+// The main view: the sidebar with its sections and disk gauge, the detail, the toast.
+Item {
+    id: root
+    readonly property var store: AppState.store
+    // "overview" or a category's raw value.
+    property string section: "overview"
+
+    onSectionChanged: store.setCurrentCategoryRaw(section === "overview" ? "" : section)
+
+    RowLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        Rectangle {
+            Layout.preferredWidth: 250
+            Layout.fillHeight: true
+            color: palette.window
+
+            ColumnLayout {
+                anchors.fill: parent
+                anchors.margins: 10
+                spacing: 2
+
+                SidebarRow {
+                    title: qsTranslate("Pelmo", "Přehled")
+                    iconName: "utilities-system-monitor"
+                    selected: root.section === "overview"
+                    onClicked: root.section = "overview"
+                }
+                Label {
+                    text: qsTranslate("Pelmo", "Čištění")
+                    font.pixelSize: 11; font.bold: true; opacity: 0.6
+                    Layout.topMargin: 10; Layout.leftMargin: 8
+                }
+                Repeater {
+                    model: AppState.categories
+                    delegate: SidebarRow {
+                        required property var model
+                        title: model.title
+                        iconName: model.iconName
+                        accent: model.accent
+                        trailing: model.total >= 1 ? model.totalText : ""
+                        selected: root.section === model.raw
+                        onClicked: root.section = model.raw
+                    }
+                }
+                Item { Layout.fillHeight: true }
+                DiskMini { Layout.fillWidth: true }
+            }
+        }
+        Rectangle { Layout.fillHeight: true; width: 1; color: palette.mid; opacity: 0.4 }
+
+        Loader {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            sourceComponent: root.section === "overview" ? overview : categoryScreen
+        }
+    }
+    Component {
+        id: overview
+        OverviewView { onSelect: (raw) => root.section = raw }
+    }
+    Component {
+        id: categoryScreen
+        CategoryView { category: root.section }
+    }
+
+    ToastView {
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.horizontalCenterOffset: 125
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 20
+    }
+
+    Shortcut {
+        sequence: "Ctrl+Shift+A"
+        enabled: root.section !== "overview"
+        onActivated: root.store.toggleSelectionInCurrentCategory()
+    }
+    Shortcut {
+        sequences: ["Ctrl+Backspace", "Ctrl+Delete"]
+        enabled: root.section !== "overview"
+        onActivated: root.store.requestTrashSelected()
+    }
+    Shortcut { sequence: "Ctrl+Shift+T"; onActivated: root.store.openTrash() }
+}

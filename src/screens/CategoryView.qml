@@ -1,0 +1,125 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Pelmo
+
+// One category's items: search, sort, tick, exclude, and move the selection to the Trash.
+Item {
+    id: root
+    property alias category: vm.category
+
+    CategoryViewModel {
+        id: vm
+        store: AppState.store
+        onConfirmRequested: confirm.open()
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        Rectangle {
+            Layout.fillWidth: true
+            implicitHeight: header.implicitHeight + 40
+            gradient: Gradient {
+                orientation: Gradient.Horizontal
+                GradientStop { position: 0; color: Qt.alpha(vm.accent, 0.14) }
+                GradientStop { position: 1; color: Qt.alpha(vm.accent, 0.03) }
+            }
+            RowLayout {
+                id: header
+                anchors.fill: parent
+                anchors.margins: 20
+                spacing: 16
+                Rectangle { width: 52; height: 52; radius: 14; color: vm.accent }
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    Label { text: vm.title; font.pixelSize: 22; font.bold: true }
+                    Label { text: vm.subtitle; opacity: 0.7; wrapMode: Text.WordWrap; Layout.fillWidth: true }
+                }
+                ColumnLayout {
+                    spacing: 4
+                    Label { Layout.alignment: Qt.AlignRight; text: vm.totalText; font.pixelSize: 26; font.bold: true }
+                    Button {
+                        Layout.alignment: Qt.AlignRight
+                        visible: vm.hasItems
+                        flat: true
+                        text: vm.toggleAllText
+                        onClicked: vm.toggleAll()
+                    }
+                }
+            }
+        }
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.margins: 8
+            TextField {
+                Layout.fillWidth: true
+                placeholderText: qsTranslate("Pelmo", "Hledat v kategorii")
+                onTextChanged: vm.query = text
+            }
+            ComboBox {
+                model: vm.sortOptions
+                currentIndex: vm.sortOrder
+                onActivated: (index) => vm.sortOrder = index
+            }
+        }
+        Rectangle { Layout.fillWidth: true; height: 1; color: palette.mid; opacity: 0.4 }
+
+        Item {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            ColumnLayout {
+                anchors.centerIn: parent
+                visible: vm.isScanning
+                BusyIndicator { Layout.alignment: Qt.AlignHCenter; running: parent.visible }
+                Label { text: qsTranslate("Pelmo", "Prohledávám…") }
+            }
+            ColumnLayout {
+                anchors.centerIn: parent
+                visible: !vm.isScanning && !vm.hasItems
+                Label { Layout.alignment: Qt.AlignHCenter; text: qsTranslate("Pelmo", "Tady je čisto"); font.pixelSize: 20; font.bold: true }
+                Label { Layout.alignment: Qt.AlignHCenter; opacity: 0.7; text: qsTranslate("Pelmo", "V této kategorii není nic k uklizení.") }
+            }
+            ListView {
+                anchors.fill: parent
+                visible: !vm.isScanning && vm.hasItems
+                clip: true
+                model: vm.items
+                delegate: ItemRow {
+                    width: ListView.view.width
+                    onToggled: (path, on) => vm.setSelected(path, on)
+                    onExclude: (path) => vm.exclude(path)
+                }
+                ScrollBar.vertical: ScrollBar {}
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.margins: 12
+            Label { text: vm.footerText; opacity: 0.7 }
+            Item { Layout.fillWidth: true }
+            Button {
+                highlighted: true
+                icon.name: "user-trash"
+                text: qsTranslate("Pelmo", "Přesunout do koše")
+                enabled: vm.moveEnabled
+                onClicked: confirm.open()
+            }
+        }
+    }
+
+    Dialog {
+        id: confirm
+        anchors.centerIn: Overlay.overlay
+        modal: true
+        title: qsTranslate("Pelmo", "Přesunout vybrané položky do koše?")
+        Label { text: qsTranslate("Pelmo", "Soubory půjdou do koše, odkud je můžeš vrátit.") }
+        footer: DialogButtonBox {
+            Button { text: vm.confirmText; DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole }
+            Button { text: qsTranslate("Pelmo", "Zrušit"); DialogButtonBox.buttonRole: DialogButtonBox.RejectRole }
+        }
+        onAccepted: vm.moveSelected()
+    }
+}

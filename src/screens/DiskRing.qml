@@ -1,0 +1,33 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Shapes
+
+// Used share of the volume as a ring, drawn clockwise from the top.
+Item {
+    property real fraction
+    property var colors: ["#0d9e8f", "#4dcca6"]
+    property string percentText
+    property real shown: 0
+    implicitWidth: 150; implicitHeight: 150
+    Behavior on shown { NumberAnimation { duration: 600; easing.type: Easing.OutCubic } }
+    onFractionChanged: shown = fraction
+    Component.onCompleted: shown = fraction
+
+    Shape {
+        anchors.fill: parent
+        ShapePath {
+            strokeWidth: 16; strokeColor: Qt.alpha(palette.mid, 0.35); fillColor: "transparent"
+            PathAngleArc { centerX: 75; centerY: 75; radiusX: 67; radiusY: 67; startAngle: 0; sweepAngle: 360 }
+        }
+        ShapePath {
+            strokeWidth: 16; fillColor: "transparent"; capStyle: ShapePath.RoundCap
+            strokeColor: colors[0]
+            PathAngleArc { centerX: 75; centerY: 75; radiusX: 67; radiusY: 67; startAngle: -90; sweepAngle: 360 * shown }
+        }
+    }
+    Column {
+        anchors.centerIn: parent
+        Label { anchors.horizontalCenter: parent.horizontalCenter; text: percentText; font.pixelSize: 28; font.bold: true }
+        Label { anchors.horizontalCenter: parent.horizontalCenter; text: qsTranslate("Pelmo", "využito"); font.pixelSize: 11; opacity: 0.7 }
+    }
+}

@@ -1,0 +1,68 @@
+#include "ItemListModel.h"
+
+#include "app/Localization.h"
+#include "fs/PathBytes.h"
+#include "model/SizeText.h"
+
+namespace pelmo {
+
+ItemListModel::ItemListModel(QObject *parent)
+    : QAbstractListModel(parent)
+{ }
+
+void ItemListModel::setItems(const QList<CleanItem> &items, const QSet<QString> &selection)
+{
+    if (items != m_items) {
+        beginResetModel();
+        m_items = items;
+        m_selection = selection;
+        endResetModel();
+    } else if (selection != m_selection) {
+        m_selection = selection;
+        if (!m_items.isEmpty())
+            Q_EMIT dataChanged(index(0), index(rowCount() - 1), {SelectedRole});
+    }
+}
+
+int ItemListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_items.size());
+}
+
+QVariant ItemListModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const CleanItem &item = m_items[index.row()];
+    switch (role) {
+    case PathRole:
+        return item.path;
+    case Qt::DisplayRole:
+    case NameRole:
+        // Fixed names and reasons are keys; file names have no translation and show as they are.
+        return PathBytes::display(Localization::tr(item.name.toUtf8().constData()));
+    case DetailRole:
+        return PathBytes::display(Localization::tr(item.detail.toUtf8().constData()));
+    case SizeTextRole:
+        return formatSize(item.size);
+    case SafeRole:
+        return item.isSafe;
+    case BadgeRole:
+        return item.isSafe ? Localization::tr("Bezpečné") : Localization::tr("Zkontroluj");
+    case SelectedRole:
+        return m_selection.contains(item.id());
+    case Qt::ToolTipRole:
+    case ToolTipRole:
+        return PathBytes::display(item.path);
+    default:
+        return {};
+    }
+}
+
+QHash<int, QByteArray> ItemListModel::roleNames() const
+{
+    return {{PathRole, "path"}, {NameRole, "name"}, {DetailRole, "detail"}, {SizeTextRole, "sizeText"},
+        {SafeRole, "safe"}, {BadgeRole, "badge"}, {SelectedRole, "selected"}, {ToolTipRole, "fullPath"}};
+}
+
+} // namespace pelmo

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "model/CleanItem.h"
+
+#include <QAbstractListModel>
+#include <QSet>
+
+namespace pelmo {
+
+// The rows of a category screen: the visible items with their texts and check state.
+class ItemListModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    enum Role {
+        PathRole = Qt::UserRole + 1,
+        NameRole,
+        DetailRole,
+        SizeTextRole,
+        SafeRole,
+        BadgeRole,
+        SelectedRole,
+        ToolTipRole
+    };
+
+    explicit ItemListModel(QObject *parent = nullptr);
+
+    // Replaces the rows; resets only when the list of paths changed.
+    void setItems(const QList<CleanItem> &items, const QSet<QString> &selection);
+    [[nodiscard]] const QList<CleanItem> &items() const { return m_items; }
+
+    [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
+    [[nodiscard]] QVariant data(const QModelIndex &index, int role) const override;
+    [[nodiscard]] QHash<int, QByteArray> roleNames() const override;
+
+private:
+    QList<CleanItem> m_items;
+    QSet<QString> m_selection;
+};
+
+} // namespace pelmo
