@@ -29,5 +29,25 @@
         <source>Oznámení nejsou povolená. Zapni je v Nastavení systému.</source>
         <translation>Oznámení nejsou k dispozici. Zkontroluj, že prostředí plochy oznámení zobrazuje.</translation>
     </message>
+    <message>
+        <source>Uvolni místo na Macu. Bezpečně.</source>
+        <translation>Uvolni místo v počítači. Bezpečně.</translation>
+    </message>
+    <message>
+        <source>macOS aplikace izoluje, proto je potřeba přístup potvrdit jednou. Můžeš ho kdykoli zrušit v Nastavení.</source>
+        <translation>Přístup k domovské složce stačí potvrdit jednou. Můžeš ho kdykoli zrušit v Nastavení.</translation>
+    </message>
+    <message>
+        <source>Tvůj Mac</source>
+        <translation>Tvůj počítač</translation>
+    </message>
+    <message>
+        <source>Prohledávám Mac…</source>
+        <translation>Prohledávám počítač…</translation>
+    </message>
+    <message>
+        <source>Mac je vyklizený</source>
+        <translation>Počítač je vyklizený</translation>
+    </message>
 </context>
 </TS>

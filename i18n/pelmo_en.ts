@@ -360,5 +360,213 @@
         <source>V koši: %@ (položek: %lld)</source>
         <translation>In the Trash: %@ (items: %lld)</translation>
     </message>
+    <message>
+        <source>Uvolni místo na Macu. Bezpečně.</source>
+        <translation>Free up space on your computer. Safely.</translation>
+    </message>
+    <message>
+        <source>Pelmo najde nepotřebná data a přesune je do koše, takže je můžeš kdykoli vrátit zpět.</source>
+        <translation>Pelmo finds data you do not need and moves it to the Trash, so you can always put it back.</translation>
+    </message>
+    <message>
+        <source>Funguje offline</source>
+        <translation>Works offline</translation>
+    </message>
+    <message>
+        <source>Žádná data neodesílá a nic nesleduje.</source>
+        <translation>It sends no data and tracks nothing.</translation>
+    </message>
+    <message>
+        <source>Nejdřív do koše</source>
+        <translation>Trash first</translation>
+    </message>
+    <message>
+        <source>Nic se nemaže natrvalo, vždy to můžeš vrátit.</source>
+        <translation>Nothing is deleted for good; you can always put it back.</translation>
+    </message>
+    <message>
+        <source>Nic nehádá</source>
+        <translation>No guessing</translation>
+    </message>
+    <message>
+        <source>Nabízí jen známá umístění, která umí rozpoznat.</source>
+        <translation>It offers only known places that it can recognise.</translation>
+    </message>
+    <message>
+        <source>Povolit přístup k domovské složce</source>
+        <translation>Allow access to the home folder</translation>
+    </message>
+    <message>
+        <source>macOS aplikace izoluje, proto je potřeba přístup potvrdit jednou. Můžeš ho kdykoli zrušit v Nastavení.</source>
+        <translation>Confirm once that Pelmo may look into your home folder. You can withdraw it in Settings at any time.</translation>
+    </message>
+    <message>
+        <source>Přehled</source>
+        <translation>Overview</translation>
+    </message>
+    <message>
+        <source>Čištění</source>
+        <translation>Cleaning</translation>
+    </message>
+    <message>
+        <source>Otevřít koš</source>
+        <translation>Open Trash</translation>
+    </message>
+    <message>
+        <source>Hledat v kategorii</source>
+        <translation>Search in category</translation>
+    </message>
+    <message>
+        <source>Prohledávám…</source>
+        <translation>Scanning…</translation>
+    </message>
+    <message>
+        <source>Tady je čisto</source>
+        <translation>All clean here</translation>
+    </message>
+    <message>
+        <source>V této kategorii není nic k uklizení.</source>
+        <translation>There is nothing to clean up in this category.</translation>
+    </message>
+    <message>
+        <source>Přesunout do koše</source>
+        <translation>Move to Trash</translation>
+    </message>
+    <message>
+        <source>Přesunout vybrané položky do koše?</source>
+        <translation>Move the selected items to the Trash?</translation>
+    </message>
+    <message>
+        <source>Soubory půjdou do koše, odkud je můžeš vrátit.</source>
+        <translation>The files go to the Trash, from where you can put them back.</translation>
+    </message>
+    <message>
+        <source>Zrušit</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>využito</source>
+        <translation>used</translation>
+    </message>
+    <message>
+        <source>Nikdy nenabízet</source>
+        <translation>Never offer</translation>
+    </message>
+    <message>
+        <source>Tvůj Mac</source>
+        <translation>Your computer</translation>
+    </message>
+    <message>
+        <source>Prohledat znovu</source>
+        <translation>Scan again</translation>
+    </message>
+    <message>
+        <source>Nalezeno</source>
+        <translation>Found</translation>
+    </message>
+    <message>
+        <source>Bezpečně k úklidu</source>
+        <translation>Safe to clean</translation>
+    </message>
+    <message>
+        <source>Celkem uvolněno</source>
+        <translation>Freed in all</translation>
+    </message>
+    <message>
+        <source>Prohledávám Mac…</source>
+        <translation>Scanning your computer…</translation>
+    </message>
+    <message>
+        <source>Může to chvíli trvat, hlavně u velkých složek.</source>
+        <translation>This may take a while, especially with large folders.</translation>
+    </message>
+    <message>
+        <source>Mac je vyklizený</source>
+        <translation>Your computer is tidy</translation>
+    </message>
+    <message>
+        <source>Nenašli jsme nic, co by stálo za uklizení. Zkus to znovu později.</source>
+        <translation>We found nothing worth cleaning up. Try again later.</translation>
+    </message>
+    <message>
+        <source>Co zabírá místo</source>
+        <translation>What takes up space</translation>
+    </message>
+    <message>
+        <source>Přesunout bezpečné položky do koše?</source>
+        <translation>Move the safe items to the Trash?</translation>
+    </message>
+    <message>
+        <source>Jde o cache, logy a vývojářský odpad. Vše můžeš z koše vrátit.</source>
+        <translation>These are caches, logs and developer junk. You can put everything back from the Trash.</translation>
+    </message>
+    <message>
+        <source>Volno </source>
+        <translation>Free </translation>
+    </message>
+    <message>
+        <source> z </source>
+        <translation> of </translation>
+    </message>
+    <message>
+        <source>Položek: </source>
+        <translation>Items: </translation>
+    </message>
+    <message>
+        <source>Nic k uklizení</source>
+        <translation>Nothing to clean up</translation>
+    </message>
+    <message>
+        <source>Podle velikosti</source>
+        <translation>By size</translation>
+    </message>
+    <message>
+        <source>Podle názvu</source>
+        <translation>By name</translation>
+    </message>
+    <message>
+        <source>Zrušit výběr</source>
+        <translation>Deselect all</translation>
+    </message>
+    <message>
+        <source>Vybrat vše</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Nic nevybráno</source>
+        <translation>Nothing selected</translation>
+    </message>
+    <message>
+        <source>Vybráno %lld · %@</source>
+        <translation>Selected %lld · %@</translation>
+    </message>
+    <message>
+        <source>Přesunout do koše (%@)</source>
+        <translation>Move to Trash (%@)</translation>
+    </message>
+    <message>
+        <source>Bezpečné</source>
+        <translation>Safe</translation>
+    </message>
+    <message>
+        <source>Zkontroluj</source>
+        <translation>Review</translation>
+    </message>
+    <message>
+        <source>z </source>
+        <translation>of </translation>
+    </message>
+    <message>
+        <source> · k úklidu nalezeno </source>
+        <translation> · found to clean up </translation>
+    </message>
+    <message>
+        <source>Uklidit bezpečné (</source>
+        <translation>Clean up safe items (</translation>
+    </message>
+    <message>
+        <source>Přesunout do koše (</source>
+        <translation>Move to Trash (</translation>
+    </message>
 </context>
 </TS>

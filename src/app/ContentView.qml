@@ -6,6 +6,7 @@ import Pelmo
 // The main view: the sidebar with its sections and disk gauge, the detail, the toast.
 Item {
     id: root
+    objectName: "contentView"
     readonly property var store: AppState.store
     // "overview" or a category's raw value.
     property string section: "overview"

@@ -9,13 +9,44 @@
 #include "screens/OverviewViewModel.h"
 
 #include <QApplication>
-#include <QQmlApplicationEngine>
 #include <QtQml>
 #include <QtQml/qqmlextensionplugin.h>
 
 Q_IMPORT_QML_PLUGIN(PelmoPlugin)
 
 namespace pelmo {
+namespace {
+
+// The state the next engine's AppState singleton is; one window per engine.
+AppState *g_state = nullptr;
+
+void registerTypes()
+{
+    static const bool registered = [] {
+        qmlRegisterSingletonType<AppState>("Pelmo", 1, 0, "AppState", [](QQmlEngine *, QJSEngine *) -> AppState * {
+            QQmlEngine::setObjectOwnership(g_state, QQmlEngine::CppOwnership);
+            return g_state;
+        });
+        qmlRegisterType<CategoryViewModel>("Pelmo", 1, 0, "CategoryViewModel");
+        qmlRegisterType<OverviewViewModel>("Pelmo", 1, 0, "OverviewViewModel");
+        qmlRegisterUncreatableType<CleanerStore>("Pelmo", 1, 0, "CleanerStore", QStringLiteral("one store"));
+        return true;
+    }();
+    (void)registered;
+}
+
+} // namespace
+
+std::unique_ptr<QQmlApplicationEngine> loadMainWindow(AppState &state)
+{
+    registerTypes();
+    g_state = &state;
+    auto engine = std::make_unique<QQmlApplicationEngine>();
+    engine->addImportPath(QStringLiteral("qrc:/"));
+    engine->addImageProvider(QStringLiteral("theme"), new ThemeIconProvider);
+    engine->load(QUrl(QStringLiteral("qrc:/Pelmo/app/Main.qml")));
+    return engine;
+}
 
 int runWindow(int &argc, char **argv)
 {
@@ -29,18 +60,9 @@ int runWindow(int &argc, char **argv)
     QmlFolderPicker picker;
     CleanerStore store(system.storeServices(nullptr, &picker));
     AppState state(store, picker);
-
-    qmlRegisterSingletonInstance("Pelmo", 1, 0, "AppState", &state);
-    qmlRegisterType<CategoryViewModel>("Pelmo", 1, 0, "CategoryViewModel");
-    qmlRegisterType<OverviewViewModel>("Pelmo", 1, 0, "OverviewViewModel");
-    qmlRegisterUncreatableType<CleanerStore>("Pelmo", 1, 0, "CleanerStore", QStringLiteral("one store"));
-
-    QQmlApplicationEngine engine;
-    engine.addImportPath(QStringLiteral("qrc:/"));
-    engine.addImageProvider(QStringLiteral("theme"), new ThemeIconProvider);
-    QObject::connect(&engine, &QQmlApplicationEngine::objectCreationFailed, &app, [] { QCoreApplication::exit(1); },
-                     Qt::QueuedConnection);
-    engine.load(QUrl(QStringLiteral("qrc:/Pelmo/app/Main.qml")));
+    const auto engine = loadMainWindow(state);
+    if (engine->rootObjects().isEmpty())
+        return 1;
     return QApplication::exec();
 }
 

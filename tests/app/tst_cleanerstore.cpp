@@ -57,14 +57,14 @@ struct Fixture
     {
         QSignalSpy finished(store.get(), &CleanerStore::scanFinished);
         store->scan();
-        return finished.wait(20'000);
+        return !finished.isEmpty() || finished.wait(20'000); // it may have finished at once
     }
 
     bool clean(const QList<CleanItem> &items)
     {
         QSignalSpy finished(store.get(), &CleanerStore::batchFinished);
         store->clean(items);
-        return finished.wait(20'000);
+        return !finished.isEmpty() || finished.wait(20'000); // it may have finished at once
     }
 
     QSet<QString> ids(const QList<CleanItem> &items) const
@@ -288,7 +288,7 @@ private Q_SLOTS:
         f.bridge.byScript.insert(FinderScripts::emptyScript(), {QString(), std::nullopt});
         QSignalSpy emptied(&store, &CleanerStore::trashEmptied);
         store.emptyTrash();
-        QVERIFY(emptied.wait());
+        QTRY_COMPARE(emptied.size(), 1);
         QCOMPARE(emptied.first().first().toBool(), true);
         QCOMPARE(store.history().size(), 3);
         for (const HistoryEntry &e : store.history())
@@ -314,7 +314,7 @@ private Q_SLOTS:
         fallocateFile(f.fake, "Library/Caches/big/data", 95'000'000);
         QSignalSpy scans(&store, &CleanerStore::scanFinished);
         f.clock.advance(std::chrono::hours(24 * 7 + 1));
-        QVERIFY(scans.wait());
+        QTRY_COMPARE(scans.size(), 1);
         QCOMPARE(f.notifier.posted.size(), 0);
 
         // 101 MB the week after: one notification.
@@ -322,7 +322,7 @@ private Q_SLOTS:
         f.clock.advance(std::chrono::hours(24 * 3));
         QCOMPARE(scans.size(), 1); // not yet a week
         f.clock.advance(std::chrono::hours(24 * 4 + 1));
-        QVERIFY(scans.wait());
+        QTRY_COMPARE(scans.size(), 2);
         QCOMPARE(f.notifier.posted.size(), 1);
         QCOMPARE(f.notifier.posted.first().first, QStringLiteral("Čas na úklid"));
         QVERIFY(f.notifier.posted.first().second.startsWith(QStringLiteral("Našel jsem 101")));

@@ -86,7 +86,6 @@ private Q_SLOTS:
     {
         FakeHome fake;
         QCOMPARE(runPelmo({QStringLiteral("frobnicate")}).status, 2);
-        QCOMPARE(runPelmo({}).status, 2);
     }
 
     void jsonListsEveryItemInOrder()

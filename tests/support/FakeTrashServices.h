@@ -4,6 +4,8 @@
 #include "platform/TrashCan.h"
 
 #include <QHash>
+
+#include <functional>
 #include <QStringList>
 
 namespace pelmo::test {
@@ -17,10 +19,13 @@ public:
     QStringList putBackCalls;
     bool putBackAnswer = true;
     QString filesFolder = QStringLiteral("/trash/files");
+    std::function<void()> beforeMove; // runs on the batch's thread, e.g. to hold a batch open
     bool emptyAnswer = true;
 
     std::optional<QString> moveToTrash(const QString &path) override
     {
+        if (beforeMove)
+            beforeMove();
         moved.append(path);
         if (answers.contains(path))
             return answers.value(path);

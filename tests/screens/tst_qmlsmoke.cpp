@@ -1,0 +1,109 @@
+#include "FakeCatalogue.h"
+#include "FakeHome.h"
+#include "FakeServices.h"
+#include "FakeTrashServices.h"
+#include "app/AppState.h"
+#include "app/Localization.h"
+#include "app/Window.h"
+
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace pelmo;
+using namespace pelmo::test;
+
+namespace {
+
+QStringList g_messages;
+
+void recordMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg && !message.contains(QStringLiteral("XDG_RUNTIME_DIR")))
+        g_messages.append(message);
+}
+
+} // namespace
+
+// Loads every screen with a store on a fake home, in Czech and in English; any QML warning
+// or error fails.
+class TestQmlSmoke : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        g_messages.clear();
+        qInstallMessageHandler(recordMessage);
+    }
+
+    void cleanup() { qInstallMessageHandler(nullptr); }
+
+    void everyScreen_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("granted");
+        QTest::newRow("cs welcome") << "cs" << false;
+        QTest::newRow("en welcome") << "en" << false;
+        QTest::newRow("cs main") << "cs" << true;
+        QTest::newRow("en main") << "en" << true;
+    }
+
+    void everyScreen()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, granted);
+        Localization::install(language);
+        FakeHome fake;
+        if (granted)
+            fake.writeBytes(
+                ".config/Pelmo/Pelmo.conf", "[General]\nhomeFolderBookmark=@ByteArray(" + fake.home().toUtf8() + ")\n");
+        fake.writeFile("Library/Caches/com.example.app/data", 300'000);
+        fake.writeFile("Library/Logs/tool/run.log", 200'000);
+        FakeClock clock;
+        FakeNotifier notifier;
+        FakeTrashCan trash;
+        FakeBridge bridge;
+        QmlFolderPicker picker;
+        StoreServices services;
+        services.catalogueFor = [](const QString &) { return std::make_shared<FakeCatalogue>(); };
+        services.trash = &trash;
+        services.bridge = &bridge;
+        services.notifier = &notifier;
+        services.clock = &clock;
+        services.picker = &picker;
+        services.realHome = [&] { return fake.home(); };
+        services.volume = [] { return DiskInfo {1'000'000'000, 200'000'000}; };
+        CleanerStore store(services);
+        QSignalSpy scanned(&store, &CleanerStore::scanFinished);
+        AppState state(store, picker);
+        const auto engine = loadMainWindow(state);
+        QCOMPARE(engine->rootObjects().size(), 1);
+        auto *window = qobject_cast<QQuickWindow *>(engine->rootObjects().first());
+        QVERIFY(window);
+        QCOMPARE(window->size(), QSize(1020, 700));
+
+        if (granted) {
+            QVERIFY(scanned.wait(20'000)); // the first scan runs by itself
+            QObject *content = window->findChild<QObject *>(QStringLiteral("contentView"));
+            QVERIFY(content);
+            QStringList sections = {QStringLiteral("overview")};
+            for (const CleanCategory category : allCategories)
+                sections.append(Category::rawValue(category));
+            for (const QString &section : sections) {
+                content->setProperty("section", section);
+                QTest::qWait(50);
+            }
+            store.showToast(QStringLiteral("Koš je vysypaný."));
+            QTest::qWait(50);
+        } else {
+            QVERIFY(!window->findChild<QObject *>(QStringLiteral("contentView")));
+        }
+        QVERIFY2(g_messages.isEmpty(), qPrintable(g_messages.join(u'\n')));
+    }
+};
+
+QTEST_MAIN(TestQmlSmoke)
+#include "tst_qmlsmoke.moc"

@@ -1,0 +1,198 @@
+#include "FakeCatalogue.h"
+#include "FakeHome.h"
+#include "FakeServices.h"
+#include "FakeTrashServices.h"
+#include "app/CategoryListModel.h"
+#include "app/CleanerStore.h"
+#include "screens/CategoryViewModel.h"
+#include "screens/OverviewViewModel.h"
+
+#include <QAbstractItemModelTester>
+#include <QSemaphore>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace pelmo;
+using namespace pelmo::test;
+
+namespace {
+
+struct Fixture
+{
+    FakeHome fake;
+    FakeClock clock;
+    FakeNotifier notifier;
+    FakeTrashCan trash;
+    FakeBridge bridge;
+    DiskInfo disk {1000, 400};
+    std::unique_ptr<CleanerStore> store;
+
+    Fixture()
+    {
+        fake.writeBytes(".config/Pelmo/Pelmo.conf",
+            "[General]\nhomeFolderBookmark=@ByteArray(" + fake.home().toUtf8() + ")\nlargeThresholdMB=1\n");
+        StoreServices services;
+        services.catalogueFor = [](const QString &) { return std::make_shared<FakeCatalogue>(); };
+        services.trash = &trash;
+        services.bridge = &bridge;
+        services.notifier = &notifier;
+        services.clock = &clock;
+        services.realHome = [this] { return fake.home(); };
+        services.volume = [this] { return disk; };
+        store = std::make_unique<CleanerStore>(services);
+    }
+
+    bool scan()
+    {
+        QSignalSpy finished(store.get(), &CleanerStore::scanFinished);
+        store->scan();
+        return !finished.isEmpty() || finished.wait(20'000); // it may have finished at once
+    }
+
+    static QStringList names(const ItemListModel &model)
+    {
+        QStringList out;
+        for (int row = 0; row < model.rowCount(); ++row)
+            out.append(model.data(model.index(row), ItemListModel::NameRole).toString());
+        return out;
+    }
+};
+
+} // namespace
+
+class TestViewModels : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void categoryScreen()
+    {
+        Fixture f;
+        f.fake.writeFile("Library/Logs/B.log", 300'000);
+        f.fake.writeFile("Library/Logs/a.log", 200'000);
+        f.fake.writeFile(".npm/_cacache/x", 150'000);
+        f.fake.writeFile("go/pkg/mod/cache/download/y", 400'000);
+        f.fake.writeFile("Library/Developer/Xcode/DerivedData/App/z", 500'000);
+        CategoryViewModel vm;
+        QAbstractItemModelTester tester(vm.items(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        vm.setStore(f.store.get());
+        vm.setCategory(QStringLiteral("logs"));
+        QVERIFY(!vm.hasItems());
+        QCOMPARE(vm.footerText(), QStringLiteral("Nic nevybráno"));
+        QVERIFY(!vm.moveEnabled());
+        QVERIFY(f.scan());
+
+        // Logs are safe: all preselected.
+        QCOMPARE(vm.toggleAllText(), QStringLiteral("Zrušit výběr"));
+        QVERIFY(vm.moveEnabled());
+        vm.setSelected(f.fake.path("Library/Logs/a.log"), false);
+        QCOMPARE(vm.toggleAllText(), QStringLiteral("Vybrat vše"));
+        QVERIFY(vm.footerText().startsWith(QStringLiteral("Vybráno 1 · ")));
+        vm.toggleAll();
+        QCOMPARE(vm.toggleAllText(), QStringLiteral("Zrušit výběr"));
+        vm.toggleAll();
+        QCOMPARE(vm.footerText(), QStringLiteral("Nic nevybráno"));
+        QVERIFY(!vm.moveEnabled());
+
+        // The menu command opens the confirmation only with something selected.
+        QSignalSpy confirm(&vm, &CategoryViewModel::confirmRequested);
+        f.store->setCurrentCategory(CleanCategory::logs);
+        f.store->requestTrashSelected();
+        QCOMPARE(confirm.size(), 0);
+
+        QCOMPARE(Fixture::names(*vm.items()), (QStringList {"B.log", "a.log"}));
+        vm.setSortOrder(CategoryViewModel::ByName);
+        QCOMPARE(Fixture::names(*vm.items()), (QStringList {"a.log", "B.log"}));
+
+        // Search matches names and details, whatever the case.
+        vm.setCategory(QStringLiteral("developer"));
+        vm.setQuery(QStringLiteral("CACHE"));
+        QCOMPARE(Fixture::names(*vm.items()), (QStringList {"Cache Go modulů", "Cache npm"}));
+        vm.setQuery(QStringLiteral("sestaví"));
+        QCOMPARE(Fixture::names(*vm.items()), QStringList {"App"});
+        vm.setQuery(QStringLiteral("nothing like it"));
+        QCOMPARE(vm.items()->rowCount(), 0);
+        QVERIFY(vm.hasItems()); // a search without matches is not the empty state
+
+        // Excluding the only item empties the category.
+        vm.setCategory(QStringLiteral("logs"));
+        vm.exclude(f.fake.path("Library/Logs"));
+        QVERIFY(!vm.hasItems());
+    }
+
+    void overviewRing_data()
+    {
+        QTest::addColumn<qint64>("available");
+        QTest::addColumn<QString>("percent");
+        QTest::addColumn<QString>("firstColour");
+        QTest::newRow("0.95 used") << qint64(50) << "95 %"
+                                   << "#f24d4d";
+        QTest::newRow("0.8 used") << qint64(200) << "80 %"
+                                  << "#f29926";
+        QTest::newRow("0.999 used") << qint64(1) << "99 %"
+                                    << "#f24d4d";
+        QTest::newRow("0.5 used") << qint64(500) << "50 %"
+                                  << "#0d9e8f";
+        QTest::newRow("more free than total") << qint64(2000) << "0 %"
+                                              << "#0d9e8f";
+    }
+
+    void overviewRing()
+    {
+        QFETCH(qint64, available);
+        QFETCH(QString, percent);
+        QFETCH(QString, firstColour);
+        Fixture f;
+        f.disk = {1000, available};
+        f.store->refreshDisk();
+        OverviewViewModel vm;
+        vm.setStore(f.store.get());
+        QCOMPARE(vm.percentText(), percent);
+        QCOMPARE(vm.ringColors().first(), firstColour);
+    }
+
+    void overviewStates()
+    {
+        Fixture f;
+        OverviewViewModel vm;
+        vm.setStore(f.store.get());
+        QCOMPARE(vm.state(), QStringLiteral("notScanned"));
+        QVERIFY(!vm.safeEnabled());
+        QVERIFY(f.scan());
+        QCOMPARE(vm.state(), QStringLiteral("empty"));
+        f.fake.writeFile("Library/Caches/c/data", 300'000);
+        QVERIFY(f.scan());
+        QCOMPARE(vm.state(), QStringLiteral("results"));
+        QVERIFY(vm.safeEnabled());
+        QCOMPARE(vm.breakdown().size(), 1);
+        QSemaphore release;
+        f.trash.beforeMove = [&release] { release.acquire(); };
+        QSignalSpy done(f.store.get(), &CleanerStore::batchFinished);
+        f.store->clean(f.store->safeItems()); // while cleaning both hero buttons are off
+        QVERIFY(!vm.safeEnabled() && !vm.rescanEnabled());
+        release.release();
+        QVERIFY(done.wait());
+    }
+
+    void categoryList()
+    {
+        Fixture f;
+        f.fake.writeFile("Library/Caches/c/data", 300'000);
+        f.fake.writeFile("Library/Logs/l/data", 100'000 * 3);
+        CategoryListModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.setStore(f.store.get());
+        QCOMPARE(model.rowCount(), 7);
+        QCOMPARE(
+            model.data(model.index(0), CategoryListModel::CountTextRole).toString(), QStringLiteral("Nic k uklizení"));
+        QVERIFY(f.scan());
+        QCOMPARE(model.data(model.index(0), CategoryListModel::CountTextRole).toString(), QStringLiteral("Položek: 1"));
+        const double shares = model.data(model.index(0), CategoryListModel::ShareRole).toDouble()
+            + model.data(model.index(1), CategoryListModel::ShareRole).toDouble();
+        QCOMPARE(shares, 1.0);
+        QCOMPARE(model.data(model.index(6), CategoryListModel::ShareRole).toDouble(), 0.0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestViewModels)
+#include "tst_viewmodels.moc"
