@@ -112,6 +112,7 @@ Item {
 
     Dialog {
         id: confirm
+        objectName: "confirmMove"
         anchors.centerIn: Overlay.overlay
         modal: true
         title: qsTranslate("Pelmo", "Přesunout vybrané položky do koše?")
