@@ -49,5 +49,17 @@
         <source>Mac je vyklizený</source>
         <translation>Počítač je vyklizený</translation>
     </message>
+    <message>
+        <source>macOS nedovolilo koš přečíst</source>
+        <translation>Koš nejde přečíst</translation>
+    </message>
+    <message>
+        <source>Otevřít ve Finderu</source>
+        <translation>Otevřít ve správci souborů</translation>
+    </message>
+    <message>
+        <source>macOS chrání koš před čtením. Položky přesunuté Pelmo najdeš v Historii a vrátit je můžeš odtamtud.</source>
+        <translation>Koš nejde přečíst. Položky přesunuté Pelmo najdeš v Historii a vrátit je můžeš odtamtud.</translation>
+    </message>
 </context>
 </TS>

@@ -568,5 +568,93 @@
         <source>Přesunout do koše (</source>
         <translation>Move to Trash (</translation>
     </message>
+    <message>
+        <source>Nástroje</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Koš</source>
+        <translation>Trash</translation>
+    </message>
+    <message>
+        <source>Historie</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Vymazat historii</source>
+        <translation>Clear history</translation>
+    </message>
+    <message>
+        <source>Zatím žádná historie</source>
+        <translation>No history yet</translation>
+    </message>
+    <message>
+        <source>Po prvním úklidu tu uvidíš, co a kdy šlo do koše.</source>
+        <translation>After the first clean-up you will see here what went to the Trash and when.</translation>
+    </message>
+    <message>
+        <source>Přesunuto celkem</source>
+        <translation>Moved in all</translation>
+    </message>
+    <message>
+        <source>Položek</source>
+        <translation>Items</translation>
+    </message>
+    <message>
+        <source>Vrátit zpět</source>
+        <translation>Put back</translation>
+    </message>
+    <message>
+        <source>Vymazat historii úklidů?</source>
+        <translation>Clear the clean-up history?</translation>
+    </message>
+    <message>
+        <source>Soubory v koši zůstanou, jen se zapomene záznam o nich.</source>
+        <translation>The files stay in the Trash; only the record of them is forgotten.</translation>
+    </message>
+    <message>
+        <source>Otevřít ve Finderu</source>
+        <translation>Open in file manager</translation>
+    </message>
+    <message>
+        <source>Vysypat koš</source>
+        <translation>Empty Trash</translation>
+    </message>
+    <message>
+        <source>Obsah koše není dostupný</source>
+        <translation>The Trash's contents are not available</translation>
+    </message>
+    <message>
+        <source>Koš je prázdný</source>
+        <translation>The Trash is empty</translation>
+    </message>
+    <message>
+        <source>macOS chrání koš před čtením. Položky přesunuté Pelmo najdeš v Historii a vrátit je můžeš odtamtud.</source>
+        <translation>The Trash cannot be read. Items that Pelmo moved are in the History, and you can put them back from there.</translation>
+    </message>
+    <message>
+        <source>Nic tu nezabírá místo.</source>
+        <translation>Nothing takes up space here.</translation>
+    </message>
+    <message>
+        <source>Vysypat koš?</source>
+        <translation>Empty the Trash?</translation>
+    </message>
+    <message>
+        <source>Položky v koši se smažou natrvalo. Tuto akci nelze vrátit.</source>
+        <translation>The items in the Trash will be deleted for good. This cannot be undone.</translation>
+    </message>
+    <message>
+        <source>Vysypat natrvalo</source>
+        <translation>Delete for good</translation>
+    </message>
+    <message>
+        <source>macOS nedovolilo koš přečíst</source>
+        <translation>The Trash could not be read</translation>
+    </message>
+    <message>
+        <source>%lld položek · %@</source>
+        <translation>%lld items · %@</translation>
+    </message>
 </context>
 </TS>

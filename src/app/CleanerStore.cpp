@@ -4,6 +4,7 @@
 #include "access/AccessManager.h"
 #include "model/SizeText.h"
 #include "platform/Notifier.h"
+#include "platform/TrashCan.h"
 #include "scan/DiskScanner.h"
 #include "trash/TrashService.h"
 
@@ -101,6 +102,11 @@ QList<CategoryTotal> CleanerStore::categoryTotals() const
 QList<CleaningHistory::DailyFreed> CleanerStore::dailyFreed() const
 {
     return CleaningHistory::dailyFreed(m_history, m_services.clock->now());
+}
+
+QString CleanerStore::trashFilesFolder() const
+{
+    return m_services.trash->homeFilesFolder();
 }
 
 void CleanerStore::scan()

@@ -78,6 +78,8 @@ public:
     [[nodiscard]] QList<CategoryTotal> categoryTotals() const;
     [[nodiscard]] QList<CleaningHistory::DailyFreed> dailyFreed() const;
     [[nodiscard]] qint64 totalFreed() const { return m_preferences.totalFreed(); }
+    // The folder the Trash screen lists.
+    [[nodiscard]] QString trashFilesFolder() const;
 
     // A full scan of the granted home; nothing without a grant or while one runs.
     Q_INVOKABLE void scan();

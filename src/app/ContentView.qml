@@ -11,7 +11,8 @@ Item {
     // "overview" or a category's raw value.
     property string section: "overview"
 
-    onSectionChanged: store.setCurrentCategoryRaw(section === "overview" ? "" : section)
+    // Only category screens are categories; every other section clears the current one.
+    onSectionChanged: store.setCurrentCategoryRaw(section)
 
     RowLayout {
         anchors.fill: parent
@@ -50,6 +51,24 @@ Item {
                         onClicked: root.section = model.raw
                     }
                 }
+                Label {
+                    text: qsTranslate("Pelmo", "Nástroje")
+                    font.pixelSize: 11; font.bold: true; opacity: 0.6
+                    Layout.topMargin: 10; Layout.leftMargin: 8
+                }
+                SidebarRow {
+                    title: qsTranslate("Pelmo", "Koš")
+                    iconName: "user-trash"
+                    accent: "#8e8e93"
+                    selected: root.section === "trash"
+                    onClicked: root.section = "trash"
+                }
+                SidebarRow {
+                    title: qsTranslate("Pelmo", "Historie")
+                    iconName: "document-open-recent"
+                    selected: root.section === "history"
+                    onClicked: root.section = "history"
+                }
                 Item { Layout.fillHeight: true }
                 DiskMini { Layout.fillWidth: true }
             }
@@ -59,13 +78,17 @@ Item {
         Loader {
             Layout.fillWidth: true
             Layout.fillHeight: true
-            sourceComponent: root.section === "overview" ? overview : categoryScreen
+            sourceComponent: root.section === "overview" ? overview
+                           : root.section === "trash" ? trashScreen
+                           : root.section === "history" ? historyScreen : categoryScreen
         }
     }
     Component {
         id: overview
         OverviewView { onSelect: (raw) => root.section = raw }
     }
+    Component { id: trashScreen; TrashView {} }
+    Component { id: historyScreen; HistoryView {} }
     Component {
         id: categoryScreen
         CategoryView { category: root.section }
@@ -80,12 +103,10 @@ Item {
 
     Shortcut {
         sequence: "Ctrl+Shift+A"
-        enabled: root.section !== "overview"
         onActivated: root.store.toggleSelectionInCurrentCategory()
     }
     Shortcut {
         sequences: ["Ctrl+Backspace", "Ctrl+Delete"]
-        enabled: root.section !== "overview"
         onActivated: root.store.requestTrashSelected()
     }
     Shortcut { sequence: "Ctrl+Shift+T"; onActivated: root.store.openTrash() }

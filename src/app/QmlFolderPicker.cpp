@@ -3,7 +3,7 @@
 namespace pelmo {
 
 void QmlFolderPicker::pickFolder(const QString &startIn, const QString &acceptLabel, const QString &message,
-                                 std::function<void(std::optional<QString>)> answer)
+    std::function<void(std::optional<QString>)> answer)
 {
     m_answer = std::move(answer);
     Q_EMIT folderRequested(startIn, acceptLabel, message);

@@ -16,7 +16,7 @@ public:
     using QObject::QObject;
 
     void pickFolder(const QString &startIn, const QString &acceptLabel, const QString &message,
-                    std::function<void(std::optional<QString>)> answer) override;
+        std::function<void(std::optional<QString>)> answer) override;
 
     Q_INVOKABLE void chosen(const QString &path);
     Q_INVOKABLE void cancelled();

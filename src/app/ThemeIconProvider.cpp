@@ -6,8 +6,7 @@ namespace pelmo {
 
 ThemeIconProvider::ThemeIconProvider()
     : QQuickImageProvider(QQuickImageProvider::Pixmap)
-{
-}
+{ }
 
 QPixmap ThemeIconProvider::requestPixmap(const QString &id, QSize *size, const QSize &requestedSize)
 {

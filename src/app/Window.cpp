@@ -7,10 +7,12 @@
 #include "platform/linux/SystemServices.h"
 #include "screens/CategoryViewModel.h"
 #include "screens/OverviewViewModel.h"
+#include "trash/HistoryViewModel.h"
+#include "trash/TrashViewModel.h"
 
 #include <QApplication>
-#include <QtQml>
 #include <QtQml/qqmlextensionplugin.h>
+#include <QtQml>
 
 Q_IMPORT_QML_PLUGIN(PelmoPlugin)
 
@@ -29,6 +31,8 @@ void registerTypes()
         });
         qmlRegisterType<CategoryViewModel>("Pelmo", 1, 0, "CategoryViewModel");
         qmlRegisterType<OverviewViewModel>("Pelmo", 1, 0, "OverviewViewModel");
+        qmlRegisterType<TrashViewModel>("Pelmo", 1, 0, "TrashViewModel");
+        qmlRegisterType<HistoryViewModel>("Pelmo", 1, 0, "HistoryViewModel");
         qmlRegisterUncreatableType<CleanerStore>("Pelmo", 1, 0, "CleanerStore", QStringLiteral("one store"));
         return true;
     }();

@@ -13,6 +13,7 @@
 #include <QUuid>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace pelmo::TrashService {
 namespace {
@@ -93,8 +94,13 @@ std::optional<QList<TrashEntry>> list(const QString &filesFolder)
 {
     const std::string folder = PathBytes::toBytes(filesFolder);
     const auto names = FileWalker::tryListChildren(folder);
-    if (!names)
+    if (!names) {
+        // A Trash that was never made is empty, not unreadable.
+        struct stat st {};
+        if (!PosixFile::statNoFollow(folder, st) && errno == ENOENT)
+            return QList<TrashEntry>();
         return std::nullopt;
+    }
     QList<TrashEntry> entries;
     for (const std::string &name : *names) {
         const QString path = PathBytes::fromBytes(folder + '/' + name);

@@ -33,7 +33,7 @@ using Clock = std::function<QDateTime()>;
 [[nodiscard]] std::optional<int> openWithFinder(FileManagerBridge &bridge);
 
 // The visible items of a Trash files folder with their allocated sizes, largest first;
-// nothing when the folder cannot be read.
+// nothing when the folder cannot be read (a folder that does not exist yet is empty).
 [[nodiscard]] std::optional<QList<TrashEntry>> list(const QString &filesFolder);
 
 // The texts shown after each operation, localised.

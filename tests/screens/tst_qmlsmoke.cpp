@@ -89,7 +89,7 @@ private Q_SLOTS:
             QVERIFY(scanned.wait(20'000)); // the first scan runs by itself
             QObject *content = window->findChild<QObject *>(QStringLiteral("contentView"));
             QVERIFY(content);
-            QStringList sections = {QStringLiteral("overview")};
+            QStringList sections = {QStringLiteral("overview"), QStringLiteral("trash"), QStringLiteral("history")};
             for (const CleanCategory category : allCategories)
                 sections.append(Category::rawValue(category));
             for (const QString &section : sections) {

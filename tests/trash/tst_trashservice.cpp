@@ -129,7 +129,9 @@ private Q_SLOTS:
     void listingTheTrash()
     {
         FakeHome fake;
-        QCOMPARE(TrashService::list(fake.path("no-trash")), std::nullopt);
+        QCOMPARE(TrashService::list(fake.path("no-trash")), QList<TrashEntry>());
+        fake.writeFile("a-file", 1);
+        QCOMPARE(TrashService::list(fake.path("a-file")), std::nullopt);
         fake.writeFile("t/.hidden", 10);
         QCOMPARE(TrashService::list(fake.path("t")), QList<TrashEntry>());
         fake.writeFile("t/small", 10);

@@ -1,0 +1,108 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Pelmo
+
+// Every recorded move, with the summary and the chart of the last 30 days.
+Item {
+    HistoryViewModel { id: vm; store: AppState.store }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.margins: 20
+            Label { text: qsTranslate("Pelmo", "Historie"); font.pixelSize: 20; font.bold: true; Layout.fillWidth: true }
+            Button {
+                text: qsTranslate("Pelmo", "Vymazat historii")
+                enabled: !vm.isEmpty
+                onClicked: confirmClear.open()
+            }
+        }
+        ColumnLayout {
+            visible: vm.isEmpty
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            Item { Layout.fillHeight: true }
+            Label { Layout.alignment: Qt.AlignHCenter; text: qsTranslate("Pelmo", "Zatím žádná historie"); font.pixelSize: 20; font.bold: true }
+            Label { Layout.alignment: Qt.AlignHCenter; opacity: 0.7; text: qsTranslate("Pelmo", "Po prvním úklidu tu uvidíš, co a kdy šlo do koše.") }
+            Item { Layout.fillHeight: true }
+        }
+        ColumnLayout {
+            visible: !vm.isEmpty
+            Layout.fillWidth: true
+            Layout.leftMargin: 20; Layout.rightMargin: 20
+            spacing: 14
+            RowLayout {
+                spacing: 12
+                StatTile { title: qsTranslate("Pelmo", "Přesunuto celkem"); value: vm.movedText; accent: AppState.brand }
+                StatTile { title: qsTranslate("Pelmo", "Položek"); value: vm.countText; accent: AppState.brand }
+            }
+            Canvas {
+                id: chart
+                Layout.fillWidth: true
+                Layout.preferredHeight: 130
+                property var bars: vm.bars
+                onBarsChanged: requestPaint()
+                onWidthChanged: requestPaint()
+                onPaint: {
+                    const ctx = getContext("2d")
+                    ctx.reset()
+                    let top = 0
+                    for (const b of bars) top = Math.max(top, b.gigabytes)
+                    if (top <= 0) return
+                    const slot = width / 30
+                    const today = new Date()
+                    for (const b of bars) {
+                        const daysAgo = Math.round((today - b.day) / 86400000)
+                        const h = (height - 16) * b.gigabytes / top
+                        ctx.fillStyle = AppState.brand
+                        ctx.fillRect(width - (daysAgo + 1) * slot + 2, height - h, slot - 4, h)
+                    }
+                }
+                Label { text: "GB"; font.pixelSize: 10; opacity: 0.6 }
+            }
+        }
+        ListView {
+            visible: !vm.isEmpty
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            clip: true
+            model: vm.rows
+            delegate: ItemDelegate {
+                required property var modelData
+                width: ListView.view.width
+                contentItem: RowLayout {
+                    ColumnLayout {
+                        spacing: 2
+                        Layout.fillWidth: true
+                        Label { text: modelData.name; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                        Label { text: modelData.detail; font.pixelSize: 11; opacity: 0.7; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                    }
+                    Button {
+                        flat: true
+                        visible: modelData.restorable
+                        text: qsTranslate("Pelmo", "Vrátit zpět")
+                        onClicked: vm.restore(modelData.id)
+                    }
+                    Label { text: modelData.sizeText; horizontalAlignment: Text.AlignRight; Layout.minimumWidth: 70 }
+                }
+            }
+            ScrollBar.vertical: ScrollBar {}
+        }
+    }
+
+    Dialog {
+        id: confirmClear
+        anchors.centerIn: Overlay.overlay
+        modal: true
+        title: qsTranslate("Pelmo", "Vymazat historii úklidů?")
+        Label { text: qsTranslate("Pelmo", "Soubory v koši zůstanou, jen se zapomene záznam o nich.") }
+        footer: DialogButtonBox {
+            Button { text: qsTranslate("Pelmo", "Vymazat historii"); DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole }
+            Button { text: qsTranslate("Pelmo", "Zrušit"); DialogButtonBox.buttonRole: DialogButtonBox.RejectRole }
+        }
+        onAccepted: vm.clear()
+    }
+}

@@ -1,0 +1,88 @@
+#include "HistoryViewModel.h"
+
+#include "app/CleanerStore.h"
+#include "fs/PathBytes.h"
+#include "model/SizeText.h"
+
+namespace pelmo {
+
+HistoryViewModel::HistoryViewModel(QObject *parent)
+    : QObject(parent)
+{ }
+
+void HistoryViewModel::setStore(CleanerStore *store)
+{
+    if (m_store == store)
+        return;
+    if (m_store)
+        disconnect(m_store, nullptr, this, nullptr);
+    m_store = store;
+    if (m_store)
+        connect(m_store, &CleanerStore::historyChanged, this, &HistoryViewModel::changed);
+    Q_EMIT storeChanged();
+    Q_EMIT changed();
+}
+
+bool HistoryViewModel::isEmpty() const
+{
+    return !m_store || m_store->history().isEmpty();
+}
+
+QString HistoryViewModel::movedText() const
+{
+    return formatSize(m_store ? CleaningHistory::movedTotal(m_store->history()) : 0);
+}
+
+QString HistoryViewModel::countText() const
+{
+    return QString::number(m_store ? m_store->history().size() : 0);
+}
+
+QVariantList HistoryViewModel::rows() const
+{
+    QVariantList rows;
+    const QLocale locale;
+    for (const HistoryEntry &e : m_store ? m_store->history() : QList<HistoryEntry>()) {
+        const QDateTime local = e.date.toLocalTime();
+        const QString when = locale.toString(local.date(), QLocale::ShortFormat) + u' '
+            + locale.toString(local.time(), QLocale::ShortFormat);
+        rows.append(QVariantMap {{QStringLiteral("id"), e.id.toString(QUuid::WithoutBraces)},
+            {QStringLiteral("name"), PathBytes::display(e.name)},
+            {QStringLiteral("detail"), when + QStringLiteral(" · ") + PathBytes::display(e.originalPath)},
+            {QStringLiteral("sizeText"), formatSize(e.size)}, {QStringLiteral("restorable"), !e.trashPath.isEmpty()}});
+    }
+    return rows;
+}
+
+QVariantList HistoryViewModel::bars() const
+{
+    QVariantList bars;
+    const QLocale locale;
+    for (const CleaningHistory::DailyFreed &day :
+        m_store ? m_store->dailyFreed() : QList<CleaningHistory::DailyFreed>())
+        bars.append(QVariantMap {{QStringLiteral("day"), day.day},
+            {QStringLiteral("label"), locale.toString(day.day, QStringLiteral("d. M."))},
+            {QStringLiteral("gigabytes"), static_cast<double>(day.bytes) / 1e9}});
+    return bars;
+}
+
+void HistoryViewModel::restore(const QString &id)
+{
+    if (!m_store)
+        return;
+    const QUuid uuid = QUuid::fromString(id);
+    for (const HistoryEntry &entry : m_store->history()) {
+        if (entry.id == uuid) {
+            m_store->restore(entry);
+            return;
+        }
+    }
+}
+
+void HistoryViewModel::clear()
+{
+    if (m_store)
+        m_store->clearHistory();
+}
+
+} // namespace pelmo

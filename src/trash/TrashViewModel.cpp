@@ -1,0 +1,99 @@
+#include "TrashViewModel.h"
+
+#include "TrashService.h"
+#include "app/CleanerStore.h"
+#include "app/Localization.h"
+#include "fs/PathBytes.h"
+#include "model/SizeText.h"
+
+#include <QtConcurrent>
+
+namespace pelmo {
+
+TrashViewModel::TrashViewModel(QObject *parent)
+    : QObject(parent)
+{ }
+
+void TrashViewModel::setStore(CleanerStore *store)
+{
+    if (m_store == store)
+        return;
+    if (m_store)
+        disconnect(m_store, nullptr, this, nullptr);
+    m_store = store;
+    if (m_store) {
+        connect(m_store, &CleanerStore::historyChanged, this, &TrashViewModel::changed);
+        connect(m_store, &CleanerStore::trashEmptied, this, &TrashViewModel::reload);
+    }
+    Q_EMIT storeChanged();
+    reload();
+}
+
+void TrashViewModel::reload()
+{
+    if (!m_store)
+        return;
+    const QString folder = m_store->trashFilesFolder();
+    QtConcurrent::run([folder] {
+        return TrashService::list(folder);
+    }).then(this, [this](const std::optional<QList<TrashEntry>> &entries) {
+        m_entries = entries;
+        m_loading = false;
+        Q_EMIT changed();
+    });
+}
+
+QString TrashViewModel::state() const
+{
+    if (m_loading)
+        return QStringLiteral("loading");
+    if (!m_entries)
+        return QStringLiteral("unreadable");
+    return m_entries->isEmpty() ? QStringLiteral("empty") : QStringLiteral("list");
+}
+
+QString TrashViewModel::subtitle() const
+{
+    if (!m_entries)
+        return Localization::tr("macOS nedovolilo koš přečíst");
+    qint64 total = 0;
+    for (const TrashEntry &entry : *m_entries)
+        total += entry.size;
+    return Localization::format(
+        Localization::tr("%lld položek · %@"), {QString::number(m_entries->size()), formatSize(total)});
+}
+
+QVariantList TrashViewModel::entries() const
+{
+    QVariantList rows;
+    for (const TrashEntry &entry : m_entries.value_or(QList<TrashEntry>())) {
+        const bool restorable = m_store && std::ranges::any_of(m_store->history(), [&](const HistoryEntry &h) {
+            return h.trashPath == entry.path;
+        });
+        rows.append(QVariantMap {{QStringLiteral("name"), PathBytes::display(entry.name())},
+            {QStringLiteral("path"), entry.path}, {QStringLiteral("sizeText"), formatSize(entry.size)},
+            {QStringLiteral("restorable"), restorable}});
+    }
+    return rows;
+}
+
+void TrashViewModel::restore(const QString &trashPath)
+{
+    if (!m_store)
+        return;
+    for (const HistoryEntry &entry : m_store->history()) {
+        if (entry.trashPath == trashPath) {
+            m_store->restore(entry);
+            break;
+        }
+    }
+    reload();
+}
+
+void TrashViewModel::emptyTrash()
+{
+    if (m_store)
+        m_store->emptyTrash(); // relisted when the store reports the outcome
+}
+
+} // namespace pelmo
