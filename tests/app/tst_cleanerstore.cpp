@@ -25,11 +25,12 @@ namespace {
 struct Fixture
 {
     FakeHome fake;
-    FakeClock clock;
-    FakeNotifier notifier;
-    FakeTrashCan trash;
-    FakeBridge bridge;
-    FakeFolderPicker picker;
+    FakeStoreServices fakes;
+    FakeClock &clock = fakes.clock;
+    FakeNotifier &notifier = fakes.notifier;
+    FakeTrashCan &trash = fakes.trash;
+    FakeBridge &bridge = fakes.bridge;
+    FakeFolderPicker &picker = fakes.picker;
     std::unique_ptr<CleanerStore> store;
 
     explicit Fixture(const QByteArray &settings = {})
@@ -40,16 +41,7 @@ struct Fixture
 
     CleanerStore &make()
     {
-        StoreServices services;
-        services.catalogueFor = [](const QString &) { return std::make_shared<FakeCatalogue>(); };
-        services.trash = &trash;
-        services.bridge = &bridge;
-        services.notifier = &notifier;
-        services.clock = &clock;
-        services.picker = &picker;
-        services.realHome = [this] { return fake.home(); };
-        services.volume = [] { return DiskInfo {1000, 400}; };
-        store = std::make_unique<CleanerStore>(services);
+        store = std::make_unique<CleanerStore>(fakes.services(fake));
         return *store;
     }
 

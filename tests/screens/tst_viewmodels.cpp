@@ -6,6 +6,9 @@
 #include "app/CleanerStore.h"
 #include "screens/CategoryViewModel.h"
 #include "screens/OverviewViewModel.h"
+#include "trash/FinderScripts.h"
+#include "trash/HistoryViewModel.h"
+#include "trash/TrashViewModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QSemaphore>
@@ -20,26 +23,18 @@ namespace {
 struct Fixture
 {
     FakeHome fake;
-    FakeClock clock;
-    FakeNotifier notifier;
-    FakeTrashCan trash;
-    FakeBridge bridge;
-    DiskInfo disk {1000, 400};
+    FakeStoreServices fakes;
+    FakeClock &clock = fakes.clock;
+    FakeTrashCan &trash = fakes.trash;
+    FakeBridge &bridge = fakes.bridge;
+    DiskInfo &disk = fakes.disk;
     std::unique_ptr<CleanerStore> store;
 
     Fixture()
     {
         fake.writeBytes(".config/Pelmo/Pelmo.conf",
             "[General]\nhomeFolderBookmark=@ByteArray(" + fake.home().toUtf8() + ")\nlargeThresholdMB=1\n");
-        StoreServices services;
-        services.catalogueFor = [](const QString &) { return std::make_shared<FakeCatalogue>(); };
-        services.trash = &trash;
-        services.bridge = &bridge;
-        services.notifier = &notifier;
-        services.clock = &clock;
-        services.realHome = [this] { return fake.home(); };
-        services.volume = [this] { return disk; };
-        store = std::make_unique<CleanerStore>(services);
+        reload(*this);
     }
 
     bool scan()
@@ -48,6 +43,9 @@ struct Fixture
         store->scan();
         return !finished.isEmpty() || finished.wait(20'000); // it may have finished at once
     }
+
+    // A new store on the same fake home, as at the next start.
+    static void reload(Fixture &f) { f.store = std::make_unique<CleanerStore>(f.fakes.services(f.fake)); }
 
     static QStringList names(const ItemListModel &model)
     {
@@ -172,6 +170,46 @@ private Q_SLOTS:
         QVERIFY(!vm.safeEnabled() && !vm.rescanEnabled());
         release.release();
         QVERIFY(done.wait());
+    }
+
+    void trashAndHistory()
+    {
+        Fixture f;
+        const QString files = f.fake.path(".local/share/Trash/files");
+        f.trash.filesFolder = files;
+        f.fake.writeFile(".local/share/Trash/files/moved-by-pelmo", 10);
+        f.fake.writeFile(".local/share/Trash/files/moved-by-someone", 10);
+        const HistoryEntry entry {QUuid::createUuid(), f.clock.now().toUTC(), "moved-by-pelmo", 1'500'000'000,
+            f.fake.path("Documents/x"), files + "/moved-by-pelmo"};
+        {
+            QSettings settings(f.fake.settingsFile(), QSettings::NativeFormat);
+            settings.setValue(QStringLiteral("cleanHistory"), CleaningHistory::encode({entry}));
+        }
+        Fixture::reload(f);
+
+        TrashViewModel trash;
+        trash.setStore(f.store.get());
+        QTRY_COMPARE(trash.state(), QStringLiteral("list"));
+        QMap<QString, bool> restorable;
+        for (const QVariant &row : trash.entries())
+            restorable.insert(
+                row.toMap()[QStringLiteral("name")].toString(), row.toMap()[QStringLiteral("restorable")].toBool());
+        QCOMPARE(restorable, (QMap<QString, bool> {{"moved-by-pelmo", true}, {"moved-by-someone", false}}));
+
+        HistoryViewModel history;
+        history.setStore(f.store.get());
+        QCOMPARE(history.bars().size(), 1);
+        QCOMPARE(history.bars().first().toMap()[QStringLiteral("gigabytes")].toDouble(), 1.5);
+        QVERIFY(history.rows().first().toMap()[QStringLiteral("restorable")].toBool());
+
+        // Emptying keeps the entries and the chart but no longer offers putting back.
+        f.bridge.byScript.insert(FinderScripts::emptyScript(), {QString(), std::nullopt});
+        trash.emptyTrash();
+        QTRY_VERIFY(!history.rows().first().toMap()[QStringLiteral("restorable")].toBool());
+        QCOMPARE(history.bars().size(), 1);
+
+        history.clear();
+        QVERIFY(history.isEmpty());
     }
 
     void categoryList()

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "FakeCatalogue.h"
+#include "FakeHome.h"
+#include "FakeTrashServices.h"
+#include "app/StoreServices.h"
+#include "model/DiskInfo.h"
 #include "platform/Clock.h"
 #include "platform/FolderPicker.h"
 #include "platform/Notifier.h"
@@ -88,6 +93,31 @@ public:
     {
         startedIn = startIn;
         answer(choice);
+    }
+};
+
+// Every service a store needs, faked, for a store on `home`.
+struct FakeStoreServices
+{
+    FakeClock clock;
+    FakeNotifier notifier;
+    FakeTrashCan trash;
+    FakeBridge bridge;
+    FakeFolderPicker picker;
+    DiskInfo disk {1000, 400};
+
+    [[nodiscard]] StoreServices services(const FakeHome &home, FolderPicker *folderPicker = nullptr)
+    {
+        StoreServices services;
+        services.catalogueFor = [](const QString &) { return std::make_shared<FakeCatalogue>(); };
+        services.trash = &trash;
+        services.bridge = &bridge;
+        services.notifier = &notifier;
+        services.clock = &clock;
+        services.picker = folderPicker ? folderPicker : &picker;
+        services.realHome = [&home] { return home.home(); };
+        services.volume = [this] { return disk; };
+        return services;
     }
 };
 

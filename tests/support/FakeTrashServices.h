@@ -5,8 +5,8 @@
 
 #include <QHash>
 
-#include <functional>
 #include <QStringList>
+#include <functional>
 
 namespace pelmo::test {
 

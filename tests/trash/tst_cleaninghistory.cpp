@@ -53,7 +53,8 @@ private Q_SLOTS:
         QTest::newRow("missing trashPath") << QByteArray(
             R"([{"id":"0F9A3B52-1C6E-4C58-9A57-2E3A9A8B7C6D","date":1,"name":"n","size":3,"originalPath":"/o"}])")
                                            << false;
-        QTest::newRow("size as text") << QByteArray("[" + QByteArray(good).replace("\"size\":3", "\"size\":\"3\"") + "}]") << false;
+        QTest::newRow("size as text") << QByteArray("[" + QByteArray(good).replace("\"size\":3", "\"size\":\"3\"")
+            + "}]") << false;
         QTest::newRow("fractional size") << QByteArray("[" + QByteArray(good).replace("\"size\":3", "\"size\":3.5")
             + "}]") << false;
         QTest::newRow("not a UUID") << QByteArray("[" + QByteArray(good).replace("0F9A3B52", "nonsense") + "}]")
@@ -91,8 +92,8 @@ private Q_SLOTS:
         const QDateTime now = QDateTime(QDate(2026, 3, 20), QTime(12, 0));
         const QList<HistoryEntry> history = {entry(1, QDateTime(QDate(2026, 3, 10), QTime(23, 59))),
             entry(2, QDateTime(QDate(2026, 3, 11), QTime(0, 1))), entry(3, QDateTime(QDate(2026, 3, 11), QTime(9, 0))),
-            entry(4, QDateTime(QDate(2026, 2, 18), QTime(23, 59))), entry(5, QDateTime(QDate(2026, 2, 19), QTime(0, 0))),
-            entry(6, QDateTime(QDate(2026, 3, 22), QTime(8, 0)))};
+            entry(4, QDateTime(QDate(2026, 2, 18), QTime(23, 59))),
+            entry(5, QDateTime(QDate(2026, 2, 19), QTime(0, 0))), entry(6, QDateTime(QDate(2026, 3, 22), QTime(8, 0)))};
         const QList<CleaningHistory::DailyFreed> days = CleaningHistory::dailyFreed(history, now);
         const QList<CleaningHistory::DailyFreed> expected = {{QDate(2026, 2, 19), 1005}, {QDate(2026, 3, 10), 1001},
             {QDate(2026, 3, 11), 2005}, {QDate(2026, 3, 22), 1006}};
