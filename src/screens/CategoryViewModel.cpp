@@ -13,26 +13,22 @@
 namespace pelmo {
 
 CategoryViewModel::CategoryViewModel(QObject *parent)
-    : QObject(parent)
+    : StoreViewModel(parent)
 { }
 
-void CategoryViewModel::setStore(CleanerStore *store)
+void CategoryViewModel::attach(CleanerStore &store)
 {
-    if (m_store == store)
-        return;
-    if (m_store)
-        disconnect(m_store, nullptr, this, nullptr);
-    m_store = store;
-    if (m_store) {
-        for (auto signal : {&CleanerStore::itemsChanged, &CleanerStore::selectionChanged,
-                 &CleanerStore::isScanningChanged, &CleanerStore::isCleaningChanged})
-            connect(m_store, signal, this, &CategoryViewModel::refresh);
-        connect(m_store, &CleanerStore::confirmRequestChanged, this, [this] {
-            if (selectedCount() > 0)
-                Q_EMIT confirmRequested();
-        });
-    }
-    Q_EMIT storeChanged();
+    for (auto signal : {&CleanerStore::itemsChanged, &CleanerStore::selectionChanged, &CleanerStore::isScanningChanged,
+             &CleanerStore::isCleaningChanged})
+        connect(&store, signal, this, &CategoryViewModel::refresh);
+    connect(&store, &CleanerStore::confirmRequestChanged, this, [this] {
+        if (selectedCount() > 0)
+            Q_EMIT confirmRequested();
+    });
+}
+
+void CategoryViewModel::storeReplaced()
+{
     refresh();
 }
 

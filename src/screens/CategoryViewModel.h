@@ -2,23 +2,18 @@
 
 #include "ItemListModel.h"
 
-#include <QObject>
-#include <QPointer>
+#include "screens/StoreViewModel.h"
 
 #include <optional>
 
 namespace pelmo {
 
-class CleanerStore;
-
 // The view logic of one category screen: search, sort, counts and sums, which texts show
 // and which buttons are enabled. Changes go to the store; only the query and the sort
 // order are the screen's own.
-class CategoryViewModel : public QObject
+class CategoryViewModel : public StoreViewModel
 {
     Q_OBJECT
-    Q_MOC_INCLUDE("app/CleanerStore.h")
-    Q_PROPERTY(pelmo::CleanerStore *store READ store WRITE setStore NOTIFY storeChanged)
     Q_PROPERTY(QString category READ category WRITE setCategory NOTIFY categoryChanged)
     Q_PROPERTY(QString query READ query WRITE setQuery NOTIFY queryChanged)
     Q_PROPERTY(int sortOrder READ sortOrder WRITE setSortOrder NOTIFY sortOrderChanged)
@@ -41,8 +36,6 @@ public:
 
     explicit CategoryViewModel(QObject *parent = nullptr);
 
-    [[nodiscard]] CleanerStore *store() const { return m_store; }
-    void setStore(CleanerStore *store);
     [[nodiscard]] QString category() const;
     void setCategory(const QString &raw);
     [[nodiscard]] QString query() const { return m_query; }
@@ -71,20 +64,19 @@ public:
     Q_INVOKABLE void moveSelected();
 
 Q_SIGNALS:
-    void storeChanged();
     void categoryChanged();
     void queryChanged();
     void sortOrderChanged();
-    void changed();
     // The menu command asked to confirm the move and something is selected.
     void confirmRequested();
 
 private:
+    void attach(CleanerStore &store) override;
+    void storeReplaced() override;
     void refresh();
     [[nodiscard]] qint64 selectedSize() const;
     [[nodiscard]] qsizetype selectedCount() const;
 
-    QPointer<CleanerStore> m_store;
     std::optional<CleanCategory> m_category;
     QString m_query;
     int m_sortOrder = BySize;

@@ -10,23 +10,14 @@
 namespace pelmo {
 
 OverviewViewModel::OverviewViewModel(QObject *parent)
-    : QObject(parent)
+    : StoreViewModel(parent)
 { }
 
-void OverviewViewModel::setStore(CleanerStore *store)
+void OverviewViewModel::attach(CleanerStore &store)
 {
-    if (m_store == store)
-        return;
-    if (m_store)
-        disconnect(m_store, nullptr, this, nullptr);
-    m_store = store;
-    if (m_store) {
-        for (auto signal : {&CleanerStore::itemsChanged, &CleanerStore::diskChanged, &CleanerStore::isScanningChanged,
-                 &CleanerStore::isCleaningChanged, &CleanerStore::hasScannedChanged, &CleanerStore::historyChanged})
-            connect(m_store, signal, this, &OverviewViewModel::changed);
-    }
-    Q_EMIT storeChanged();
-    Q_EMIT changed();
+    for (auto signal : {&CleanerStore::itemsChanged, &CleanerStore::diskChanged, &CleanerStore::isScanningChanged,
+             &CleanerStore::isCleaningChanged, &CleanerStore::hasScannedChanged, &CleanerStore::historyChanged})
+        connect(&store, signal, this, &OverviewViewModel::changed);
 }
 
 double OverviewViewModel::fraction() const

@@ -1,20 +1,16 @@
 #pragma once
 
-#include <QObject>
-#include <QPointer>
+#include "screens/StoreViewModel.h"
+
 #include <QVariantList>
 
 namespace pelmo {
 
-class CleanerStore;
-
 // The view logic of the overview: the volume ring, the figures, which card shows, the
 // breakdown and the safe clean-up.
-class OverviewViewModel : public QObject
+class OverviewViewModel : public StoreViewModel
 {
     Q_OBJECT
-    Q_MOC_INCLUDE("app/CleanerStore.h")
-    Q_PROPERTY(pelmo::CleanerStore *store READ store WRITE setStore NOTIFY storeChanged)
     Q_PROPERTY(double fraction READ fraction NOTIFY changed)
     Q_PROPERTY(QString percentText READ percentText NOTIFY changed)
     Q_PROPERTY(QStringList ringColors READ ringColors NOTIFY changed)
@@ -32,9 +28,6 @@ class OverviewViewModel : public QObject
 
 public:
     explicit OverviewViewModel(QObject *parent = nullptr);
-
-    [[nodiscard]] CleanerStore *store() const { return m_store; }
-    void setStore(CleanerStore *store);
 
     // Used share of the volume, 0 when its size is unknown.
     [[nodiscard]] double fraction() const;
@@ -58,14 +51,9 @@ public:
     Q_INVOKABLE void rescan();
     Q_INVOKABLE void cleanSafe();
 
-Q_SIGNALS:
-    void storeChanged();
-    void changed();
-
 private:
+    void attach(CleanerStore &store) override;
     [[nodiscard]] qint64 found() const;
-
-    QPointer<CleanerStore> m_store;
 };
 
 } // namespace pelmo

@@ -7,20 +7,12 @@
 namespace pelmo {
 
 HistoryViewModel::HistoryViewModel(QObject *parent)
-    : QObject(parent)
+    : StoreViewModel(parent)
 { }
 
-void HistoryViewModel::setStore(CleanerStore *store)
+void HistoryViewModel::attach(CleanerStore &store)
 {
-    if (m_store == store)
-        return;
-    if (m_store)
-        disconnect(m_store, nullptr, this, nullptr);
-    m_store = store;
-    if (m_store)
-        connect(m_store, &CleanerStore::historyChanged, this, &HistoryViewModel::changed);
-    Q_EMIT storeChanged();
-    Q_EMIT changed();
+    connect(&store, &CleanerStore::historyChanged, this, &HistoryViewModel::changed);
 }
 
 bool HistoryViewModel::isEmpty() const

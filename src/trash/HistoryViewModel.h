@@ -1,19 +1,15 @@
 #pragma once
 
-#include <QObject>
-#include <QPointer>
+#include "screens/StoreViewModel.h"
+
 #include <QVariantList>
 
 namespace pelmo {
 
-class CleanerStore;
-
 // The history screen: the moves, newest first, their summary and the 30-day chart.
-class HistoryViewModel : public QObject
+class HistoryViewModel : public StoreViewModel
 {
     Q_OBJECT
-    Q_MOC_INCLUDE("app/CleanerStore.h")
-    Q_PROPERTY(pelmo::CleanerStore *store READ store WRITE setStore NOTIFY storeChanged)
     Q_PROPERTY(bool isEmpty READ isEmpty NOTIFY changed)
     Q_PROPERTY(QString movedText READ movedText NOTIFY changed)
     Q_PROPERTY(QString countText READ countText NOTIFY changed)
@@ -23,8 +19,6 @@ class HistoryViewModel : public QObject
 public:
     explicit HistoryViewModel(QObject *parent = nullptr);
 
-    [[nodiscard]] CleanerStore *store() const { return m_store; }
-    void setStore(CleanerStore *store);
     [[nodiscard]] bool isEmpty() const;
     [[nodiscard]] QString movedText() const;
     [[nodiscard]] QString countText() const;
@@ -36,12 +30,8 @@ public:
     Q_INVOKABLE void restore(const QString &id);
     Q_INVOKABLE void clear();
 
-Q_SIGNALS:
-    void storeChanged();
-    void changed();
-
 private:
-    QPointer<CleanerStore> m_store;
+    void attach(CleanerStore &store) override;
 };
 
 } // namespace pelmo

@@ -11,21 +11,17 @@
 namespace pelmo {
 
 TrashViewModel::TrashViewModel(QObject *parent)
-    : QObject(parent)
+    : StoreViewModel(parent)
 { }
 
-void TrashViewModel::setStore(CleanerStore *store)
+void TrashViewModel::attach(CleanerStore &store)
 {
-    if (m_store == store)
-        return;
-    if (m_store)
-        disconnect(m_store, nullptr, this, nullptr);
-    m_store = store;
-    if (m_store) {
-        connect(m_store, &CleanerStore::historyChanged, this, &TrashViewModel::changed);
-        connect(m_store, &CleanerStore::trashEmptied, this, &TrashViewModel::reload);
-    }
-    Q_EMIT storeChanged();
+    connect(&store, &CleanerStore::historyChanged, this, &TrashViewModel::changed);
+    connect(&store, &CleanerStore::trashEmptied, this, &TrashViewModel::reload);
+}
+
+void TrashViewModel::storeReplaced()
+{
     reload();
 }
 
