@@ -61,5 +61,9 @@
         <source>macOS chrání koš před čtením. Položky přesunuté Pelmo najdeš v Historii a vrátit je můžeš odtamtud.</source>
         <translation>Koš nejde přečíst. Položky přesunuté Pelmo najdeš v Historii a vrátit je můžeš odtamtud.</translation>
     </message>
+    <message>
+        <source>Prohledat Mac</source>
+        <translation>Prohledat počítač</translation>
+    </message>
 </context>
 </TS>

@@ -656,5 +656,25 @@
         <source>%lld položek · %@</source>
         <translation>%lld items · %@</translation>
     </message>
+    <message>
+        <source>K úklidu nalezeno </source>
+        <translation>Found to clean up </translation>
+    </message>
+    <message>
+        <source>Otevřít Pelmo</source>
+        <translation>Open Pelmo</translation>
+    </message>
+    <message>
+        <source>Prohledat Mac</source>
+        <translation>Scan computer</translation>
+    </message>
+    <message>
+        <source>Týdenní připomínka</source>
+        <translation>Weekly reminder</translation>
+    </message>
+    <message>
+        <source>Ukončit</source>
+        <translation>Quit</translation>
+    </message>
 </context>
 </TS>

@@ -14,6 +14,9 @@ AppState::AppState(CleanerStore &store, QmlFolderPicker &picker, QObject *parent
 {
     m_categories.setStore(&m_store);
     connect(&m_store, &CleanerStore::diskChanged, this, &AppState::diskChanged);
+    connect(&m_store, &CleanerStore::itemsChanged, this, &AppState::foundChanged);
+    connect(&m_store, &CleanerStore::isScanningChanged, this, &AppState::scanEnabledChanged);
+    connect(m_store.access(), &AccessManager::homeUrlChanged, this, &AppState::scanEnabledChanged);
     connect(m_store.access(), &AccessManager::homeUrlChanged, this, &AppState::scanOnceAccessExists);
     scanOnceAccessExists();
 }
@@ -51,6 +54,19 @@ QString AppState::diskColor() const
     if (used > 0.75)
         return QStringLiteral("#fb8c00");
     return brand();
+}
+
+QString AppState::foundText() const
+{
+    qint64 found = 0;
+    for (const CleanItem &item : m_store.items())
+        found += item.size;
+    return found > 0 ? Localization::tr("K úklidu nalezeno ") + formatSize(found) : QString();
+}
+
+bool AppState::scanEnabled() const
+{
+    return m_store.access()->hasAccess() && !m_store.isScanning();
 }
 
 QString AppState::tr(const QString &key) const

@@ -20,6 +20,8 @@ class AppState : public QObject
     Q_PROPERTY(double diskFraction READ diskFraction NOTIFY diskChanged)
     Q_PROPERTY(QString diskText READ diskText NOTIFY diskChanged)
     Q_PROPERTY(QString diskColor READ diskColor NOTIFY diskChanged)
+    Q_PROPERTY(QString foundText READ foundText NOTIFY foundChanged)
+    Q_PROPERTY(bool scanEnabled READ scanEnabled NOTIFY scanEnabledChanged)
 
 public:
     AppState(CleanerStore &store, QmlFolderPicker &picker, QObject *parent = nullptr);
@@ -33,11 +35,18 @@ public:
     // Red above 0.9 used, orange above 0.75, else the brand colour.
     [[nodiscard]] QString diskColor() const;
 
+    // "K úklidu nalezeno " and the found total; empty when nothing was found.
+    [[nodiscard]] QString foundText() const;
+    // Scanning needs the home folder and no scan running.
+    [[nodiscard]] bool scanEnabled() const;
+
     // Looks a key up in the string table (for texts the QML gets from the store).
     Q_INVOKABLE QString tr(const QString &key) const;
 
 Q_SIGNALS:
     void diskChanged();
+    void foundChanged();
+    void scanEnabledChanged();
 
 private:
     void scanOnceAccessExists();

@@ -4,6 +4,7 @@
 #include "Localization.h"
 #include "Preferences.h"
 #include "ThemeIconProvider.h"
+#include "TrayIcon.h"
 #include "platform/linux/SystemServices.h"
 #include "screens/CategoryViewModel.h"
 #include "screens/OverviewViewModel.h"
@@ -11,6 +12,7 @@
 #include "trash/TrashViewModel.h"
 
 #include <QApplication>
+#include <QWindow>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtQml>
 
@@ -65,8 +67,16 @@ int runWindow(int &argc, char **argv)
     CleanerStore store(system.storeServices(nullptr, &picker));
     AppState state(store, picker);
     const auto engine = loadMainWindow(state);
-    if (engine->rootObjects().isEmpty())
+    auto *window = engine->rootObjects().isEmpty() ? nullptr : qobject_cast<QWindow *>(engine->rootObjects().first());
+    if (!window)
         return 1;
+    // With a tray, closing the window leaves Pelmo reachable there; without one, closing
+    // quits rather than leaving it running out of reach.
+    std::unique_ptr<TrayIcon> tray;
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        tray = std::make_unique<TrayIcon>(state, window);
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
     return QApplication::exec();
 }
 

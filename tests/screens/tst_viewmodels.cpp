@@ -2,6 +2,7 @@
 #include "FakeHome.h"
 #include "FakeServices.h"
 #include "FakeTrashServices.h"
+#include "app/AppState.h"
 #include "app/CategoryListModel.h"
 #include "app/CleanerStore.h"
 #include "screens/CategoryViewModel.h"
@@ -210,6 +211,27 @@ private Q_SLOTS:
 
         history.clear();
         QVERIFY(history.isEmpty());
+    }
+
+    // The tray menu's texts and the disk gauge.
+    void applicationState()
+    {
+        Fixture f;
+        QmlFolderPicker picker;
+        f.disk = {1000, 50};
+        f.store->refreshDisk();
+        AppState state(*f.store, picker); // starts the first scan: access exists
+        QCOMPARE(state.diskColor(), QStringLiteral("#e53935"));
+        QVERIFY(!state.scanEnabled());
+        QTRY_VERIFY(f.store->hasScanned());
+        QVERIFY(state.scanEnabled());
+        QCOMPARE(state.foundText(), QString()); // nothing found: no line
+        f.fake.writeFile("Library/Caches/c/data", 300'000);
+        QVERIFY(f.scan());
+        QVERIFY(state.foundText().startsWith(QStringLiteral("K úklidu nalezeno ")));
+        f.disk = {1000, 200};
+        f.store->refreshDisk();
+        QCOMPARE(state.diskColor(), QStringLiteral("#fb8c00"));
     }
 
     void categoryList()
