@@ -66,7 +66,6 @@ private Q_SLOTS:
         fakes.disk = {1'000'000'000, 200'000'000};
         QmlFolderPicker picker;
         CleanerStore store(fakes.services(fake, &picker));
-        QSignalSpy scanned(&store, &CleanerStore::scanFinished);
         AppState state(store, picker);
         const auto engine = loadMainWindow(state);
         QCOMPARE(engine->rootObjects().size(), 1);
@@ -75,7 +74,7 @@ private Q_SLOTS:
         QCOMPARE(window->size(), QSize(1020, 700));
 
         if (granted) {
-            QVERIFY(scanned.wait(20'000)); // the first scan runs by itself
+            QTRY_VERIFY_WITH_TIMEOUT(store.hasScanned(), 20'000); // the first scan runs by itself
             QObject *content = window->findChild<QObject *>(QStringLiteral("contentView"));
             QVERIFY(content);
             QStringList sections = {QStringLiteral("overview"), QStringLiteral("trash"), QStringLiteral("history")};
