@@ -676,5 +676,113 @@
         <source>Ukončit</source>
         <translation>Quit</translation>
     </message>
+    <message>
+        <source>Nastavení</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Přístup k souborům</source>
+        <translation>Access to files</translation>
+    </message>
+    <message>
+        <source>Povolená složka</source>
+        <translation>Granted folder</translation>
+    </message>
+    <message>
+        <source>Změnit povolení</source>
+        <translation>Change access</translation>
+    </message>
+    <message>
+        <source>Zrušit přístup</source>
+        <translation>Withdraw access</translation>
+    </message>
+    <message>
+        <source>Prohledávání</source>
+        <translation>Scanning</translation>
+    </message>
+    <message>
+        <source>Velké soubory od</source>
+        <translation>Large files from</translation>
+    </message>
+    <message>
+        <source>Změna se projeví při dalším prohledání.</source>
+        <translation>The change takes effect with the next scan.</translation>
+    </message>
+    <message>
+        <source>Jazyk</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Vyloučené položky</source>
+        <translation>Excluded items</translation>
+    </message>
+    <message>
+        <source>Nic nevyloučeno. Položku vyloučíš pravým klikem v seznamu.</source>
+        <translation>Nothing excluded. Exclude an item with a right click in its list.</translation>
+    </message>
+    <message>
+        <source>Odebrat</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Vyloučit složku…</source>
+        <translation>Exclude a folder…</translation>
+    </message>
+    <message>
+        <source>Co aplikace nikdy neudělá</source>
+        <translation>What the app never does</translation>
+    </message>
+    <message>
+        <source>Nesmaže nic, co nepozná – nabízí jen pevný seznam umístění.</source>
+        <translation>It removes nothing it does not recognise – it offers only a fixed list of places.</translation>
+    </message>
+    <message>
+        <source>Nemaže natrvalo – všechno jde nejdřív do koše.</source>
+        <translation>It never deletes for good – everything goes to the Trash first.</translation>
+    </message>
+    <message>
+        <source>Nesahá na systémové cache společnosti Apple (com.apple.*).</source>
+        <translation>It leaves Apple's system caches (com.apple.*) alone.</translation>
+    </message>
+    <message>
+        <source>Neodesílá žádná data. Na internet se připojí jen kvůli kontrole nové verze, kterou vypneš v sekci O aplikaci.</source>
+        <translation>It sends no data. It goes online only to check for a new version, which you can switch off in About.</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Tip</translation>
+    </message>
+    <message>
+        <source>Místo na disku se uvolní až po vysypání koše.</source>
+        <translation>Disk space is freed only when the Trash is emptied.</translation>
+    </message>
+    <message>
+        <source>Restartovat Pelmo?</source>
+        <translation>Restart Pelmo?</translation>
+    </message>
+    <message>
+        <source>Aby se jazyk změnil, je potřeba aplikaci restartovat.</source>
+        <translation>The app needs to restart for the language to change.</translation>
+    </message>
+    <message>
+        <source>Restartovat</source>
+        <translation>Restart</translation>
+    </message>
+    <message>
+        <source>Později</source>
+        <translation>Later</translation>
+    </message>
+    <message>
+        <source>Žádná</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Jazyk systému</source>
+        <translation>System language</translation>
+    </message>
+    <message>
+        <source>Vyloučit</source>
+        <translation>Exclude</translation>
+    </message>
 </context>
 </TS>

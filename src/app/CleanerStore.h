@@ -69,6 +69,8 @@ public:
     [[nodiscard]] std::optional<SidebarItem> requestedSection() const { return m_requestedSection; }
     void setRequestedSection(std::optional<SidebarItem> section);
     [[nodiscard]] bool historyWritable() const { return m_historyWritable; }
+    [[nodiscard]] Preferences &preferences() { return m_preferences; }
+    [[nodiscard]] FolderPicker *folderPicker() const { return m_services.picker; }
 
     [[nodiscard]] QList<CleanItem> itemsIn(CleanCategory category) const;
     [[nodiscard]] QList<CleanItem> selectedItemsIn(CleanCategory category) const;

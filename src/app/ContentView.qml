@@ -69,6 +69,14 @@ Item {
                     selected: root.section === "history"
                     onClicked: root.section = "history"
                 }
+                SidebarRow {
+                    Layout.topMargin: 10
+                    title: qsTranslate("Pelmo", "Nastavení")
+                    iconName: "preferences-system"
+                    accent: "#8e8e93"
+                    selected: root.section === "settings"
+                    onClicked: root.section = "settings"
+                }
                 Item { Layout.fillHeight: true }
                 DiskMini { Layout.fillWidth: true }
             }
@@ -80,7 +88,8 @@ Item {
             Layout.fillHeight: true
             sourceComponent: root.section === "overview" ? overview
                            : root.section === "trash" ? trashScreen
-                           : root.section === "history" ? historyScreen : categoryScreen
+                           : root.section === "history" ? historyScreen
+                           : root.section === "settings" ? settingsScreen : categoryScreen
         }
     }
     Component {
@@ -89,6 +98,7 @@ Item {
     }
     Component { id: trashScreen; TrashView {} }
     Component { id: historyScreen; HistoryView {} }
+    Component { id: settingsScreen; SettingsView {} }
     Component {
         id: categoryScreen
         CategoryView { category: root.section }

@@ -53,6 +53,23 @@ qint64 Preferences::largeThresholdBytes() const
     return (ok && mb > 0 ? mb : kDefaultThresholdMB) * kBytesPerMB;
 }
 
+qint64 Preferences::largeThresholdMB() const
+{
+    return m_settings->value(QStringLiteral("largeThresholdMB"), 0).toLongLong();
+}
+
+bool Preferences::setLargeThresholdMB(qint64 megabytes)
+{
+    return write(QStringLiteral("largeThresholdMB"), megabytes);
+}
+
+bool Preferences::setAppLanguage(const QString &raw)
+{
+    const bool system = raw != QLatin1StringView("cs") && raw != QLatin1StringView("en");
+    return write(QStringLiteral("appLanguage"), system ? QStringLiteral("system") : raw)
+        && write(QStringLiteral("AppleLanguages"), system ? QVariant() : QVariant(QStringList {raw}));
+}
+
 QString Preferences::appLanguage() const
 {
     return m_settings->value(QStringLiteral("appLanguage"), QStringLiteral("system")).toString();

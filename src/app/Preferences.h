@@ -23,7 +23,12 @@ public:
     bool setExcludedPaths(const QSet<QString> &paths); // stored sorted
     // "largeThresholdMB" in bytes of the decimal megabyte; 0 or missing means 200 MB.
     [[nodiscard]] qint64 largeThresholdBytes() const;
+    [[nodiscard]] qint64 largeThresholdMB() const; // as stored, 0 when missing
+    bool setLargeThresholdMB(qint64 megabytes);
     [[nodiscard]] QString appLanguage() const;
+    // Writes "appLanguage" and, for "cs" or "en", "AppleLanguages" = [code]; removes the
+    // latter for "system".
+    bool setAppLanguage(const QString &raw);
 
     // The granted home folder, or empty when none is stored or it is no longer a folder.
     [[nodiscard]] QString grantedHomeFolder() const;

@@ -3,6 +3,7 @@
 #include "AppState.h"
 #include "Localization.h"
 #include "Preferences.h"
+#include "SettingsViewModel.h"
 #include "ThemeIconProvider.h"
 #include "TrayIcon.h"
 #include "platform/linux/SystemServices.h"
@@ -34,6 +35,7 @@ void registerTypes()
         qmlRegisterType<CategoryViewModel>("Pelmo", 1, 0, "CategoryViewModel");
         qmlRegisterType<OverviewViewModel>("Pelmo", 1, 0, "OverviewViewModel");
         qmlRegisterType<TrashViewModel>("Pelmo", 1, 0, "TrashViewModel");
+        qmlRegisterType<SettingsViewModel>("Pelmo", 1, 0, "SettingsViewModel");
         qmlRegisterType<HistoryViewModel>("Pelmo", 1, 0, "HistoryViewModel");
         qmlRegisterUncreatableType<CleanerStore>("Pelmo", 1, 0, "CleanerStore", QStringLiteral("one store"));
         return true;

@@ -77,7 +77,7 @@ private Q_SLOTS:
             QTRY_VERIFY_WITH_TIMEOUT(store.hasScanned(), 20'000); // the first scan runs by itself
             QObject *content = window->findChild<QObject *>(QStringLiteral("contentView"));
             QVERIFY(content);
-            QStringList sections = {QStringLiteral("overview"), QStringLiteral("trash"), QStringLiteral("history")};
+            QStringList sections = {QStringLiteral("overview"), QStringLiteral("trash"), QStringLiteral("history"), QStringLiteral("settings")};
             for (const CleanCategory category : allCategories)
                 sections.append(Category::rawValue(category));
             for (const QString &section : sections) {

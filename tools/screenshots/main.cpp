@@ -99,7 +99,7 @@ bool shootLanguage(const QString &language, const QString &output, bool granted,
         wait(100);
     bool ok = true;
     QObject *content = window->findChild<QObject *>(QStringLiteral("contentView"));
-    QStringList sections = {QStringLiteral("overview"), QStringLiteral("trash"), QStringLiteral("history")};
+    QStringList sections = {QStringLiteral("overview"), QStringLiteral("trash"), QStringLiteral("history"), QStringLiteral("settings")};
     for (const CleanCategory category : allCategories)
         sections.append(Category::rawValue(category));
     for (const QString &section : sections) {

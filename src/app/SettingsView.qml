@@ -1,0 +1,129 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Pelmo
+
+// What the user can change, and what Pelmo never does.
+ScrollView {
+    id: root
+    contentWidth: availableWidth
+
+    SettingsViewModel { id: vm; store: AppState.store; onRestartWanted: restart.open() }
+
+    ColumnLayout {
+        x: 24; y: 24
+        width: root.availableWidth - 48
+        spacing: 18
+
+        Label { text: qsTranslate("Pelmo", "Nastavení"); font.pixelSize: 20; font.bold: true }
+
+        Card {
+            Layout.fillWidth: true
+            ColumnLayout {
+                width: parent.width
+                Label { text: qsTranslate("Pelmo", "Přístup k souborům"); font.bold: true }
+                RowLayout {
+                    Label { text: qsTranslate("Pelmo", "Povolená složka") }
+                    Label { text: vm.grantedFolder; opacity: 0.7; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                }
+                RowLayout {
+                    Button { text: qsTranslate("Pelmo", "Změnit povolení"); onClicked: vm.changeAccess() }
+                    Button { text: qsTranslate("Pelmo", "Zrušit přístup"); onClicked: vm.revokeAccess() }
+                }
+            }
+        }
+        Card {
+            Layout.fillWidth: true
+            ColumnLayout {
+                width: parent.width
+                Label { text: qsTranslate("Pelmo", "Prohledávání"); font.bold: true }
+                RowLayout {
+                    Label { text: qsTranslate("Pelmo", "Velké soubory od") }
+                    ComboBox {
+                        model: vm.thresholdOptions
+                        currentIndex: vm.thresholdIndex
+                        onActivated: (index) => vm.thresholdIndex = index
+                    }
+                }
+                Label { text: qsTranslate("Pelmo", "Změna se projeví při dalším prohledání."); opacity: 0.7; font.pixelSize: 12 }
+            }
+        }
+        Card {
+            Layout.fillWidth: true
+            ColumnLayout {
+                width: parent.width
+                Label { text: qsTranslate("Pelmo", "Jazyk"); font.bold: true }
+                ComboBox {
+                    model: vm.languageOptions
+                    currentIndex: vm.languageIndex
+                    onActivated: (index) => vm.languageIndex = index
+                }
+            }
+        }
+        Card {
+            Layout.fillWidth: true
+            ColumnLayout {
+                width: parent.width
+                Label { text: qsTranslate("Pelmo", "Vyloučené položky"); font.bold: true }
+                Label {
+                    visible: vm.excluded.length === 0
+                    text: qsTranslate("Pelmo", "Nic nevyloučeno. Položku vyloučíš pravým klikem v seznamu.")
+                    opacity: 0.7; wrapMode: Text.WordWrap; Layout.fillWidth: true
+                }
+                Repeater {
+                    model: vm.excluded
+                    delegate: RowLayout {
+                        required property string modelData
+                        Layout.fillWidth: true
+                        Label { text: modelData; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                        Button { flat: true; text: qsTranslate("Pelmo", "Odebrat"); onClicked: vm.unexclude(modelData) }
+                    }
+                }
+                Button { text: qsTranslate("Pelmo", "Vyloučit složku…"); onClicked: vm.excludeFolder() }
+            }
+        }
+        Card {
+            Layout.fillWidth: true
+            ColumnLayout {
+                width: parent.width
+                Label { text: qsTranslate("Pelmo", "Co aplikace nikdy neudělá"); font.bold: true }
+                Repeater {
+                    model: [
+                        qsTranslate("Pelmo", "Nesmaže nic, co nepozná – nabízí jen pevný seznam umístění."),
+                        qsTranslate("Pelmo", "Nemaže natrvalo – všechno jde nejdřív do koše."),
+                        qsTranslate("Pelmo", "Nesahá na systémové cache společnosti Apple (com.apple.*)."),
+                        qsTranslate("Pelmo", "Neodesílá žádná data. Na internet se připojí jen kvůli kontrole nové verze, kterou vypneš v sekci O aplikaci.")
+                    ]
+                    delegate: RowLayout {
+                        required property string modelData
+                        Layout.fillWidth: true
+                        Label { text: "✔"; color: AppState.brand }
+                        Label { text: modelData; wrapMode: Text.WordWrap; Layout.fillWidth: true }
+                    }
+                }
+            }
+        }
+        Card {
+            Layout.fillWidth: true
+            ColumnLayout {
+                width: parent.width
+                Label { text: qsTranslate("Pelmo", "Tip"); font.bold: true }
+                Label { text: qsTranslate("Pelmo", "Místo na disku se uvolní až po vysypání koše."); opacity: 0.7 }
+                Button { text: qsTranslate("Pelmo", "Otevřít koš"); onClicked: AppState.store.openTrash() }
+            }
+        }
+    }
+
+    Dialog {
+        id: restart
+        anchors.centerIn: Overlay.overlay
+        modal: true
+        title: qsTranslate("Pelmo", "Restartovat Pelmo?")
+        Label { text: qsTranslate("Pelmo", "Aby se jazyk změnil, je potřeba aplikaci restartovat.") }
+        footer: DialogButtonBox {
+            Button { text: qsTranslate("Pelmo", "Restartovat"); DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole }
+            Button { text: qsTranslate("Pelmo", "Později"); DialogButtonBox.buttonRole: DialogButtonBox.RejectRole }
+        }
+        onAccepted: vm.relaunch()
+    }
+}
