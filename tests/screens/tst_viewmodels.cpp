@@ -2,9 +2,11 @@
 #include "FakeHome.h"
 #include "FakeServices.h"
 #include "FakeTrashServices.h"
+#include "access/AccessManager.h"
 #include "app/AppState.h"
 #include "app/CategoryListModel.h"
 #include "app/CleanerStore.h"
+#include "app/SettingsViewModel.h"
 #include "screens/CategoryViewModel.h"
 #include "screens/OverviewViewModel.h"
 #include "trash/FinderScripts.h"
@@ -232,6 +234,38 @@ private Q_SLOTS:
         f.disk = {1000, 200};
         f.store->refreshDisk();
         QCOMPARE(state.diskColor(), QStringLiteral("#fb8c00"));
+    }
+
+    void settings()
+    {
+        Fixture f;
+        QVERIFY(f.scan());
+        SettingsViewModel vm;
+        vm.setStore(f.store.get());
+        QCOMPARE(vm.thresholdIndex(), 1); // "largeThresholdMB" = 1 is not a choice: 200 MB shows
+        vm.setThresholdIndex(3);
+        QSettings settings(f.fake.settingsFile(), QSettings::NativeFormat);
+        QCOMPARE(settings.value(QStringLiteral("largeThresholdMB")).toInt(), 1000);
+
+        QSignalSpy restart(&vm, &SettingsViewModel::restartWanted);
+        vm.setLanguageIndex(2);
+        settings.sync();
+        QCOMPARE(settings.value(QStringLiteral("appLanguage")).toString(), QStringLiteral("en"));
+        QCOMPARE(settings.value(QStringLiteral("AppleLanguages")).toStringList(), QStringList {"en"});
+        vm.setLanguageIndex(0);
+        settings.sync();
+        QCOMPARE(settings.value(QStringLiteral("appLanguage")).toString(), QStringLiteral("system"));
+        QVERIFY(!settings.contains(QStringLiteral("AppleLanguages")));
+        QCOMPARE(restart.size(), 2);
+
+        f.store->exclude(QStringLiteral("/b"));
+        f.store->exclude(QStringLiteral("/a"));
+        QCOMPARE(vm.excluded(), (QStringList {"/a", "/b"}));
+
+        vm.revokeAccess(); // the welcome screen returns, and a new grant scans again
+        QVERIFY(!f.store->access()->hasAccess());
+        QVERIFY(!f.store->hasScanned());
+        QCOMPARE(vm.grantedFolder(), QStringLiteral("Žádná"));
     }
 
     void categoryList()
