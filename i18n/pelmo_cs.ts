@@ -65,5 +65,9 @@
         <source>Prohledat Mac</source>
         <translation>Prohledat počítač</translation>
     </message>
+    <message>
+        <source>Ukázat ve Finderu</source>
+        <translation>Ukázat ve správci souborů</translation>
+    </message>
 </context>
 </TS>

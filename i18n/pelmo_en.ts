@@ -784,5 +784,13 @@
         <source>Vyloučit</source>
         <translation>Exclude</translation>
     </message>
+    <message>
+        <source>Ukázat ve Finderu</source>
+        <translation>Show in file manager</translation>
+    </message>
+    <message>
+        <source>Správce souborů se nepodařilo otevřít.</source>
+        <translation>The file manager could not be opened.</translation>
+    </message>
 </context>
 </TS>

@@ -263,6 +263,12 @@ void CleanerStore::openTrash()
         showToast(*message);
 }
 
+void CleanerStore::reveal(const QString &path)
+{
+    if (!m_services.reveal || !m_services.reveal(path))
+        showToast(Localization::tr("Správce souborů se nepodařilo otevřít."));
+}
+
 void CleanerStore::emptyTrash()
 {
     // Emptying a large Trash takes a while: off the main thread.

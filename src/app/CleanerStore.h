@@ -99,6 +99,8 @@ public:
     Q_INVOKABLE void toggleSelectionInCurrentCategory();
     Q_INVOKABLE void requestTrashSelected();
     Q_INVOKABLE void openTrash();
+    // Shows the item in the file manager.
+    Q_INVOKABLE void reveal(const QString &path);
     void emptyTrash();
     bool restore(const HistoryEntry &entry);
     void clearHistory();

@@ -29,6 +29,8 @@ struct StoreServices
     FolderPicker *picker = nullptr; // none when headless
     std::function<QString()> realHome;
     std::function<DiskInfo()> volume;
+    // Shows a file selected in the desktop's file manager; false when nothing could.
+    std::function<bool(const QString &path)> reveal;
 };
 
 } // namespace pelmo

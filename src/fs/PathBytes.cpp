@@ -122,6 +122,24 @@ std::string toBytes(QStringView path)
     return out;
 }
 
+std::string percentEncoded(std::string_view bytes)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if ((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '-' || b == '.'
+            || b == '_' || b == '~' || b == '/') {
+            out.push_back(c);
+        } else {
+            out.push_back('%');
+            out.push_back(kHex[b >> 4]);
+            out.push_back(kHex[b & 0xF]);
+        }
+    }
+    return out;
+}
+
 QString display(QStringView path)
 {
     QString out = path.toString();

@@ -14,6 +14,10 @@ namespace pelmo::PathBytes {
 [[nodiscard]] QString fromBytes(std::string_view bytes);
 [[nodiscard]] std::string toBytes(QStringView path);
 
+// The bytes with everything but unreserved characters and "/" written as %XX: the form of
+// a path in a file URI and in a Trash info file.
+[[nodiscard]] std::string percentEncoded(std::string_view bytes);
+
 // The text a person sees: escaped bytes shown as U+FFFD.
 [[nodiscard]] QString display(QStringView path);
 

@@ -90,6 +90,7 @@ Item {
                     width: ListView.view.width
                     onToggled: (path, on) => vm.setSelected(path, on)
                     onExclude: (path) => vm.exclude(path)
+                    onReveal: (path) => AppState.store.reveal(path)
                 }
                 ScrollBar.vertical: ScrollBar {}
             }

@@ -15,6 +15,7 @@ ItemDelegate {
     required property string fullPath
     signal toggled(string path, bool on)
     signal exclude(string path)
+    signal reveal(string path)
 
     ToolTip.visible: hovered
     ToolTip.text: fullPath
@@ -41,6 +42,7 @@ ItemDelegate {
     TapHandler { acceptedButtons: Qt.RightButton; onTapped: menu.popup() }
     Menu {
         id: menu
+        MenuItem { text: qsTranslate("Pelmo", "Ukázat ve Finderu"); onTriggered: row.reveal(row.path) }
         MenuItem { text: qsTranslate("Pelmo", "Nikdy nenabízet"); onTriggered: row.exclude(row.path) }
     }
 }

@@ -323,6 +323,25 @@ private Q_SLOTS:
         QCOMPARE(f.setting("reminderEnabled"), QStringLiteral("false"));
     }
 
+    void revealingReportsAFileManagerThatFails()
+    {
+        Fixture f;
+        QStringList shown;
+        bool answer = true;
+        StoreServices services = f.fakes.services(f.fake);
+        services.reveal = [&](const QString &path) {
+            shown.append(path);
+            return answer;
+        };
+        CleanerStore store(services);
+        store.reveal(QStringLiteral("/h/a"));
+        QCOMPARE(shown, QStringList {"/h/a"});
+        QVERIFY(store.toast().isEmpty());
+        answer = false;
+        store.reveal(QStringLiteral("/h/b"));
+        QCOMPARE(store.toast(), QStringLiteral("Správce souborů se nepodařilo otevřít."));
+    }
+
     void accessIsOnlyForTheHomeFolderItself()
     {
         Fixture f;

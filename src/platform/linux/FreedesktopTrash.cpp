@@ -34,25 +34,6 @@ std::string lastComponent(const std::string &path)
     return path.substr(path.rfind('/') + 1);
 }
 
-// The bytes of the path with everything but unreserved characters and "/" as %XX.
-std::string percentEncoded(std::string_view path)
-{
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    for (const char c : path) {
-        const auto b = static_cast<unsigned char>(c);
-        if ((b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z') || (b >= '0' && b <= '9') || b == '-' || b == '.'
-            || b == '_' || b == '~' || b == '/') {
-            out.push_back(c);
-        } else {
-            out.push_back('%');
-            out.push_back(kHex[b >> 4]);
-            out.push_back(kHex[b & 0xF]);
-        }
-    }
-    return out;
-}
-
 // The n-th name to try in files/: the base name, then "base.2", "base.3", ..., shortened
 // (never inside a UTF-8 sequence) so that the name and ".trashinfo" fit in 255 bytes.
 std::string candidateName(const std::string &base, int n)
@@ -234,7 +215,7 @@ std::optional<QString> FreedesktopTrash::moveToTrash(const QString &path)
 
     // In a topdir Trash the original path is relative to the topdir.
     const std::string recorded = topdir.empty() ? item : item.substr(topdir == "/" ? 1 : topdir.size() + 1);
-    const std::string info = "[Trash Info]\nPath=" + percentEncoded(recorded) + "\nDeletionDate="
+    const std::string info = "[Trash Info]\nPath=" + PathBytes::percentEncoded(recorded) + "\nDeletionDate="
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toStdString() + "\n";
 
     for (int n = 1; n <= kMaxCandidates; ++n) {

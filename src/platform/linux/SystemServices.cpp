@@ -1,5 +1,6 @@
 #include "SystemServices.h"
 
+#include "FileManager.h"
 #include "SystemApplicationCatalogue.h"
 #include "platform/UserAccount.h"
 #include "platform/VolumeInfo.h"
@@ -24,6 +25,7 @@ StoreServices SystemServices::storeServices(Clock *clock, FolderPicker *picker)
     services.picker = picker;
     services.realHome = &UserAccount::homeFolder;
     services.volume = &VolumeInfo::rootVolume;
+    services.reveal = &FileManager::reveal;
     return services;
 }
 

@@ -1,0 +1,27 @@
+#include "FileManager.h"
+
+#include "Subprocess.h"
+#include "fs/PathBytes.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QStringList>
+
+namespace pelmo::FileManager {
+
+bool reveal(const QString &path)
+{
+    const std::string bytes = PathBytes::toBytes(path);
+    QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.FileManager1"),
+        QStringLiteral("/org/freedesktop/FileManager1"), QStringLiteral("org.freedesktop.FileManager1"),
+        QStringLiteral("ShowItems"));
+    call << QStringList {QStringLiteral("file://") + QString::fromLatin1(PathBytes::percentEncoded(bytes))}
+         << QString();
+    constexpr int kTimeoutMs = 3000;
+    if (QDBusConnection::sessionBus().call(call, QDBus::Block, kTimeoutMs).type() == QDBusMessage::ReplyMessage)
+        return true;
+    const size_t slash = bytes.rfind('/');
+    return Subprocess::startDetached({"xdg-open", slash == 0 ? std::string("/") : bytes.substr(0, slash)});
+}
+
+} // namespace pelmo::FileManager

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace pelmo::FileManager {
+
+// Asks the file manager over D-Bus (org.freedesktop.FileManager1.ShowItems) to show the
+// item selected, else opens its folder. False when neither worked.
+bool reveal(const QString &path);
+
+} // namespace pelmo::FileManager
