@@ -69,5 +69,9 @@
         <source>Ukázat ve Finderu</source>
         <translation>Ukázat ve správci souborů</translation>
     </message>
+    <message>
+        <source>Otevřít koš ve Finderu</source>
+        <translation>Otevřít koš ve správci souborů</translation>
+    </message>
 </context>
 </TS>

@@ -792,5 +792,17 @@
         <source>Správce souborů se nepodařilo otevřít.</source>
         <translation>The file manager could not be opened.</translation>
     </message>
+    <message>
+        <source>Vybrat vše / zrušit výběr</source>
+        <translation>Select all / deselect</translation>
+    </message>
+    <message>
+        <source>Přesunout vybrané do koše</source>
+        <translation>Move selected to Trash</translation>
+    </message>
+    <message>
+        <source>Otevřít koš ve Finderu</source>
+        <translation>Open Trash in file manager</translation>
+    </message>
 </context>
 </TS>

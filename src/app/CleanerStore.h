@@ -40,6 +40,7 @@ class CleanerStore : public QObject
     Q_PROPERTY(int confirmRequest READ confirmRequest NOTIFY confirmRequestChanged)
     Q_PROPERTY(QSet<QString> excluded READ excluded NOTIFY excludedChanged)
     Q_PROPERTY(QString pendingApp READ pendingApp WRITE setPendingApp NOTIFY pendingAppChanged)
+    Q_PROPERTY(bool hasCurrentCategory READ hasCurrentCategory NOTIFY currentCategoryChanged)
 
 public:
     // Restores the home-folder grant, reads the settings and the history, the volume
@@ -62,6 +63,8 @@ public:
     [[nodiscard]] int confirmRequest() const { return m_confirmRequest; }
     [[nodiscard]] const QSet<QString> &excluded() const { return m_excluded; }
     [[nodiscard]] std::optional<CleanCategory> currentCategory() const { return m_currentCategory; }
+    // The category commands of the menu act only while a category screen shows.
+    [[nodiscard]] bool hasCurrentCategory() const { return m_currentCategory.has_value(); }
     // An application dropped on the window, waiting for the uninstaller; empty when none.
     [[nodiscard]] QString pendingApp() const { return m_pendingApp; }
     void setPendingApp(const QString &path);

@@ -110,14 +110,4 @@ Item {
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 20
     }
-
-    Shortcut {
-        sequence: "Ctrl+Shift+A"
-        onActivated: root.store.toggleSelectionInCurrentCategory()
-    }
-    Shortcut {
-        sequences: ["Ctrl+Backspace", "Ctrl+Delete"]
-        onActivated: root.store.requestTrashSelected()
-    }
-    Shortcut { sequence: "Ctrl+Shift+T"; onActivated: root.store.openTrash() }
 }

@@ -36,10 +36,35 @@ ApplicationWindow {
         }
     }
 
-    Shortcut { sequence: "Ctrl+Q"; onActivated: Qt.quit() }
-    Shortcut {
-        sequence: "Ctrl+R"
-        enabled: window.store.access.hasAccess && !window.store.isScanning
-        onActivated: window.store.scan()
+    menuBar: MenuBar {
+        Menu {
+            title: "Pelmo"
+            Action {
+                text: qsTranslate("Pelmo", "Prohledat Mac")
+                shortcut: "Ctrl+R"
+                enabled: AppState.scanEnabled
+                onTriggered: window.store.scan()
+            }
+            Action {
+                text: qsTranslate("Pelmo", "Vybrat vše / zrušit výběr")
+                shortcut: "Ctrl+Shift+A"
+                enabled: window.store.hasCurrentCategory
+                onTriggered: window.store.toggleSelectionInCurrentCategory()
+            }
+            Action {
+                text: qsTranslate("Pelmo", "Přesunout vybrané do koše")
+                shortcut: "Ctrl+Backspace"
+                enabled: window.store.hasCurrentCategory
+                onTriggered: window.store.requestTrashSelected()
+            }
+            MenuSeparator {}
+            Action {
+                text: qsTranslate("Pelmo", "Otevřít koš ve Finderu")
+                shortcut: "Ctrl+Shift+T"
+                onTriggered: window.store.openTrash()
+            }
+            MenuSeparator {}
+            Action { text: qsTranslate("Pelmo", "Ukončit"); shortcut: StandardKey.Quit; onTriggered: Qt.quit() }
+        }
     }
 }
