@@ -804,5 +804,21 @@
         <source>Otevřít koš ve Finderu</source>
         <translation>Open Trash in file manager</translation>
     </message>
+    <message>
+        <source>Náhled</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Hotovo</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Položka už neexistuje.</source>
+        <translation>The item no longer exists.</translation>
+    </message>
+    <message>
+        <source>Náhled položky %@</source>
+        <translation>Preview of %@</translation>
+    </message>
 </context>
 </TS>

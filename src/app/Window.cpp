@@ -9,6 +9,7 @@
 #include "platform/linux/SystemServices.h"
 #include "screens/CategoryViewModel.h"
 #include "screens/OverviewViewModel.h"
+#include "screens/PreviewViewModel.h"
 #include "trash/HistoryViewModel.h"
 #include "trash/TrashViewModel.h"
 
@@ -34,6 +35,7 @@ void registerTypes()
         });
         qmlRegisterType<CategoryViewModel>("Pelmo", 1, 0, "CategoryViewModel");
         qmlRegisterType<OverviewViewModel>("Pelmo", 1, 0, "OverviewViewModel");
+        qmlRegisterType<PreviewViewModel>("Pelmo", 1, 0, "PreviewViewModel");
         qmlRegisterType<TrashViewModel>("Pelmo", 1, 0, "TrashViewModel");
         qmlRegisterType<SettingsViewModel>("Pelmo", 1, 0, "SettingsViewModel");
         qmlRegisterType<HistoryViewModel>("Pelmo", 1, 0, "HistoryViewModel");

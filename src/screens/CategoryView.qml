@@ -91,6 +91,12 @@ Item {
                     onToggled: (path, on) => vm.setSelected(path, on)
                     onExclude: (path) => vm.exclude(path)
                     onReveal: (path) => AppState.store.reveal(path)
+                    onPreview: {
+                        previewSheet.path = path
+                        previewSheet.name = name
+                        previewSheet.sizeText = sizeText
+                        previewSheet.open()
+                    }
                 }
                 ScrollBar.vertical: ScrollBar {}
             }
@@ -110,6 +116,8 @@ Item {
             }
         }
     }
+
+    PreviewSheet { id: previewSheet; objectName: "previewSheet" }
 
     Dialog {
         id: confirm

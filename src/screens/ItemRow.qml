@@ -16,6 +16,7 @@ ItemDelegate {
     signal toggled(string path, bool on)
     signal exclude(string path)
     signal reveal(string path)
+    signal preview()
 
     ToolTip.visible: hovered
     ToolTip.text: fullPath
@@ -38,10 +39,18 @@ ItemDelegate {
             background: Rectangle { radius: height / 2; color: Qt.alpha(row.safe ? "#2e7d32" : "#ef6c00", 0.15) }
         }
         Label { text: row.sizeText; horizontalAlignment: Text.AlignRight; Layout.minimumWidth: 70 }
+        ToolButton {
+            text: "👁"
+            ToolTip.visible: hovered
+            ToolTip.text: qsTranslate("Pelmo", "Náhled")
+            Accessible.name: qsTranslate("Pelmo", "Náhled položky %@").replace("%@", row.name)
+            onClicked: row.preview()
+        }
     }
     TapHandler { acceptedButtons: Qt.RightButton; onTapped: menu.popup() }
     Menu {
         id: menu
+        MenuItem { text: qsTranslate("Pelmo", "Náhled"); onTriggered: row.preview() }
         MenuItem { text: qsTranslate("Pelmo", "Ukázat ve Finderu"); onTriggered: row.reveal(row.path) }
         MenuItem { text: qsTranslate("Pelmo", "Nikdy nenabízet"); onTriggered: row.exclude(row.path) }
     }

@@ -9,6 +9,7 @@
 #include "app/SettingsViewModel.h"
 #include "screens/CategoryViewModel.h"
 #include "screens/OverviewViewModel.h"
+#include "screens/PreviewViewModel.h"
 #include "trash/FinderScripts.h"
 #include "trash/HistoryViewModel.h"
 #include "trash/TrashViewModel.h"
@@ -266,6 +267,34 @@ private Q_SLOTS:
         QVERIFY(!f.store->access()->hasAccess());
         QVERIFY(!f.store->hasScanned());
         QCOMPARE(vm.grantedFolder(), QStringLiteral("Žádná"));
+    }
+
+    void previewKinds_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("text") << "notes.txt" << QByteArray("hello\nworld") << "text";
+        QTest::newRow("image") << "photo.png" << QByteArray("\x89PNG") << "image";
+        QTest::newRow("other") << "archive.zip" << QByteArray("PK") << "other";
+        QTest::newRow("vanished") << "" << QByteArray() << "other";
+    }
+
+    void previewKinds()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, kind);
+        FakeHome fake;
+        if (!name.isEmpty())
+            fake.writeBytes(name.toStdString(), content);
+        PreviewViewModel vm;
+        vm.setPath(fake.path(name.isEmpty() ? "gone" : name.toStdString()));
+        QTRY_VERIFY(!vm.loading());
+        QCOMPARE(vm.kind(), kind);
+        if (kind == QStringLiteral("text"))
+            QCOMPARE(vm.text(), QStringLiteral("hello\nworld"));
+        QCOMPARE(vm.imageUrl().isEmpty(), kind != QStringLiteral("image"));
     }
 
     void categoryList()

@@ -28,8 +28,8 @@ FakeHome::FakeHome()
     const std::string root = m_dir.path().toStdString();
     m_home = root + "/home";
     std::filesystem::create_directories(m_home);
-    const std::string values[4]
-        = {m_home + "/.config", m_home + "/.local/share", m_home + "/.cache", root + "/system-data"};
+    const std::string values[4] = {m_home + "/.config", m_home + "/.local/share", m_home + "/.cache",
+        root + "/system-data:/usr/local/share:/usr/share"}; // the MIME database stays visible
     for (int i = 0; i < 4; ++i) {
         m_hadEnvironment[i] = qEnvironmentVariableIsSet(kVariables[i]);
         m_savedEnvironment[i] = qgetenv(kVariables[i]);

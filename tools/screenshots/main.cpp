@@ -38,7 +38,7 @@ void makeDemoHome(const QString &home)
     writeFile(home + QStringLiteral("/.cache/thumbnails/large/a.png"), 12'500'000);
     writeFile(home + QStringLiteral("/.cache/pip/http/b"), 6'400'000);
     writeFile(home + QStringLiteral("/Library/Logs/DiagnosticReports/crash.ips"), 2'300'000);
-    writeFile(home + QStringLiteral("/Library/Logs/JetBrains/idea.log"), 900'000);
+    writeFile(home + QStringLiteral("/Library/Logs/JetBrains/idea.log"), 900'000, 'l');
     writeFile(home + QStringLiteral("/Library/Developer/Xcode/DerivedData/Pelmo-abc/Build/x"), 48'000'000);
     writeFile(home + QStringLiteral("/.npm/_cacache/content-v2/y"), 21'000'000);
     writeFile(home + QStringLiteral("/.cargo/registry/cache/z"), 15'000'000);
@@ -111,6 +111,14 @@ bool shootLanguage(const QString &language, const QString &output, bool granted,
     moved.freed = 116'000'000;
     store.showToast(TrashService::batchMessage(moved));
     ok = grab(window, prefix + QStringLiteral("toast.png")) && ok;
+    if (QObject *sheet = window->findChild<QObject *>(QStringLiteral("previewSheet"))) {
+        sheet->setProperty("path", home + QStringLiteral("/Library/Logs/JetBrains/idea.log"));
+        sheet->setProperty("name", QStringLiteral("idea.log"));
+        sheet->setProperty("sizeText", QStringLiteral("901 kB"));
+        QMetaObject::invokeMethod(sheet, "open");
+        ok = grab(window, prefix + QStringLiteral("preview.png")) && ok;
+        QMetaObject::invokeMethod(sheet, "close");
+    }
     if (QObject *dialog = window->findChild<QObject *>(QStringLiteral("confirmMove"))) {
         QMetaObject::invokeMethod(dialog, "open");
         ok = grab(window, prefix + QStringLiteral("confirm.png")) && ok;
