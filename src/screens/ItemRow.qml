@@ -40,7 +40,7 @@ ItemDelegate {
         }
         Label { text: row.sizeText; horizontalAlignment: Text.AlignRight; Layout.minimumWidth: 70 }
         ToolButton {
-            text: "👁"
+            text: "⊙"
             ToolTip.visible: hovered
             ToolTip.text: qsTranslate("Pelmo", "Náhled")
             Accessible.name: qsTranslate("Pelmo", "Náhled položky %@").replace("%@", row.name)
