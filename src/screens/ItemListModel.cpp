@@ -2,7 +2,10 @@
 
 #include "app/Localization.h"
 #include "fs/PathBytes.h"
+#include "fs/PosixFile.h"
 #include "model/SizeText.h"
+
+#include <QMimeDatabase>
 
 namespace pelmo {
 
@@ -16,6 +19,17 @@ void ItemListModel::setItems(const QList<CleanItem> &items, const QSet<QString> 
         beginResetModel();
         m_items = items;
         m_selection = selection;
+        const QMimeDatabase mimes;
+        m_icons.clear();
+        for (const CleanItem &item : m_items) {
+            // A stat, no read: the list is built on the window's thread.
+            struct stat st
+            {
+            };
+            const bool folder = PosixFile::statNoFollow(PathBytes::toBytes(item.path), st) && S_ISDIR(st.st_mode);
+            m_icons.append(folder ? QStringLiteral("folder")
+                                  : mimes.mimeTypeForFile(item.name, QMimeDatabase::MatchExtension).iconName());
+        }
         endResetModel();
     } else if (selection != m_selection) {
         m_selection = selection;
@@ -51,6 +65,8 @@ QVariant ItemListModel::data(const QModelIndex &index, int role) const
         return item.isSafe ? Localization::tr("Bezpečné") : Localization::tr("Zkontroluj");
     case SelectedRole:
         return m_selection.contains(item.id());
+    case IconRole:
+        return m_icons.value(index.row());
     case Qt::ToolTipRole:
     case ToolTipRole:
         return PathBytes::display(item.path);
@@ -62,7 +78,8 @@ QVariant ItemListModel::data(const QModelIndex &index, int role) const
 QHash<int, QByteArray> ItemListModel::roleNames() const
 {
     return {{PathRole, "path"}, {NameRole, "name"}, {DetailRole, "detail"}, {SizeTextRole, "sizeText"},
-        {SafeRole, "safe"}, {BadgeRole, "badge"}, {SelectedRole, "selected"}, {ToolTipRole, "fullPath"}};
+        {SafeRole, "safe"}, {BadgeRole, "badge"}, {SelectedRole, "selected"}, {ToolTipRole, "fullPath"},
+        {IconRole, "iconName"}};
 }
 
 } // namespace pelmo

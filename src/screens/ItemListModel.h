@@ -21,7 +21,8 @@ public:
         SafeRole,
         BadgeRole,
         SelectedRole,
-        ToolTipRole
+        ToolTipRole,
+        IconRole
     };
 
     explicit ItemListModel(QObject *parent = nullptr);
@@ -37,6 +38,7 @@ public:
 private:
     QList<CleanItem> m_items;
     QSet<QString> m_selection;
+    QStringList m_icons; // theme icon names, one per item, worked out once per list
 };
 
 } // namespace pelmo

@@ -13,6 +13,7 @@ ItemDelegate {
     required property string badge
     required property bool selected
     required property string fullPath
+    required property string iconName
     signal toggled(string path, bool on)
     signal exclude(string path)
     signal reveal(string path)
@@ -25,6 +26,12 @@ ItemDelegate {
     contentItem: RowLayout {
         spacing: 12
         CheckBox { checked: row.selected; onToggled: row.toggled(row.path, checked) }
+        Image {
+            Layout.preferredWidth: 26; Layout.preferredHeight: 26
+            sourceSize: Qt.size(26, 26)
+            source: row.iconName.length > 0 ? "image://theme/" + row.iconName : ""
+            Accessible.ignored: true
+        }
         ColumnLayout {
             spacing: 2
             Layout.fillWidth: true
