@@ -38,9 +38,9 @@ Item {
         }
         Repeater {
             model: [
-                { icon: "network-offline", title: qsTranslate("Pelmo", "Funguje offline"), text: qsTranslate("Pelmo", "Žádná data neodesílá a nic nesleduje.") },
-                { icon: "user-trash", title: qsTranslate("Pelmo", "Nejdřív do koše"), text: qsTranslate("Pelmo", "Nic se nemaže natrvalo, vždy to můžeš vrátit.") },
-                { icon: "security-medium", title: qsTranslate("Pelmo", "Nic nehádá"), text: qsTranslate("Pelmo", "Nabízí jen známá umístění, která umí rozpoznat.") }
+                { icon: AppState.icon("wifi.slash"), title: qsTranslate("Pelmo", "Funguje offline"), text: qsTranslate("Pelmo", "Žádná data neodesílá a nic nesleduje.") },
+                { icon: AppState.icon("trash"), title: qsTranslate("Pelmo", "Nejdřív do koše"), text: qsTranslate("Pelmo", "Nic se nemaže natrvalo, vždy to můžeš vrátit.") },
+                { icon: AppState.icon("lock.shield"), title: qsTranslate("Pelmo", "Nic nehádá"), text: qsTranslate("Pelmo", "Nabízí jen známá umístění, která umí rozpoznat.") }
             ]
             delegate: RowLayout {
                 required property var modelData

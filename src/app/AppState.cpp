@@ -1,5 +1,6 @@
 #include "AppState.h"
 
+#include "Icons.h"
 #include "Localization.h"
 #include "access/AccessManager.h"
 #include "model/ColorText.h"
@@ -67,6 +68,11 @@ QString AppState::foundText() const
 bool AppState::scanEnabled() const
 {
     return m_store.access()->hasAccess() && !m_store.isScanning();
+}
+
+QString AppState::icon(const QString &symbol) const
+{
+    return Icons::themeName(symbol);
 }
 
 QString AppState::tr(const QString &key) const

@@ -40,6 +40,9 @@ public:
     // Scanning needs the home folder and no scan running.
     [[nodiscard]] bool scanEnabled() const;
 
+    // The icon-theme name for a symbol name of the design (one table for the whole window).
+    Q_INVOKABLE QString icon(const QString &symbol) const;
+
     // Looks a key up in the string table (for texts the QML gets from the store).
     Q_INVOKABLE QString tr(const QString &key) const;
 

@@ -30,7 +30,7 @@ Item {
 
                 SidebarRow {
                     title: qsTranslate("Pelmo", "Přehled")
-                    iconName: "utilities-system-monitor"
+                    iconName: AppState.icon("gauge.with.dots.needle.50percent")
                     selected: root.section === "overview"
                     onClicked: root.section = "overview"
                 }
@@ -58,21 +58,21 @@ Item {
                 }
                 SidebarRow {
                     title: qsTranslate("Pelmo", "Koš")
-                    iconName: "user-trash"
+                    iconName: AppState.icon("trash")
                     accent: "#8e8e93"
                     selected: root.section === "trash"
                     onClicked: root.section = "trash"
                 }
                 SidebarRow {
                     title: qsTranslate("Pelmo", "Historie")
-                    iconName: "document-open-recent"
+                    iconName: AppState.icon("clock.arrow.circlepath")
                     selected: root.section === "history"
                     onClicked: root.section = "history"
                 }
                 SidebarRow {
                     Layout.topMargin: 10
                     title: qsTranslate("Pelmo", "Nastavení")
-                    iconName: "preferences-system"
+                    iconName: AppState.icon("gearshape")
                     accent: "#8e8e93"
                     selected: root.section === "settings"
                     onClicked: root.section = "settings"

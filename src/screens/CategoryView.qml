@@ -109,7 +109,7 @@ Item {
             Item { Layout.fillWidth: true }
             Button {
                 highlighted: true
-                icon.name: "user-trash"
+                icon.name: AppState.icon("trash")
                 text: qsTranslate("Pelmo", "Přesunout do koše")
                 enabled: vm.moveEnabled
                 onClicked: confirm.open()
