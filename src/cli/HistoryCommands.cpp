@@ -70,7 +70,7 @@ int runRestoreCommand(const QStringList &arguments)
     if (found == store.history().end())
         return refuse(
             Localization::format(Localization::tr("V historii není položka %@"), {parser.positional().first()}));
-    const HistoryEntry entry = *found;
+    const HistoryEntry entry = *found; // a copy: restoring removes the entry from the history
     const bool restored = store.restore(entry);
     CommandSupport::write(stdout, store.toast() + u'\n');
     return restored ? 0 : CommandSupport::failed;

@@ -17,7 +17,7 @@
 namespace pelmo {
 namespace {
 
-constexpr size_t kTextLimit = 16 * 1024; // the start of a text file is enough to recognise it
+constexpr size_t kTextLimit = size_t{16} * 1024; // the start of a text file is enough to recognise it
 
 struct Preview
 {

@@ -77,7 +77,7 @@ std::optional<QList<HistoryEntry>> decode(const QByteArray &stored)
     if (error.error != QJsonParseError::NoError || !document.isArray())
         return std::nullopt;
     QList<HistoryEntry> history;
-    for (const QJsonValue &value : document.array()) {
+    for (const QJsonValue value : document.array()) {
         std::optional<HistoryEntry> entry = entryFrom(value);
         if (!entry)
             return std::nullopt;
