@@ -114,16 +114,12 @@ ScrollView {
         }
     }
 
-    Dialog {
+    ConfirmDialog {
         id: restart
-        anchors.centerIn: Overlay.overlay
-        modal: true
         title: qsTranslate("Pelmo", "Restartovat Pelmo?")
-        Label { text: qsTranslate("Pelmo", "Aby se jazyk změnil, je potřeba aplikaci restartovat.") }
-        footer: DialogButtonBox {
-            Button { text: qsTranslate("Pelmo", "Restartovat"); DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole }
-            Button { text: qsTranslate("Pelmo", "Později"); DialogButtonBox.buttonRole: DialogButtonBox.RejectRole }
-        }
+        message: qsTranslate("Pelmo", "Aby se jazyk změnil, je potřeba aplikaci restartovat.")
+        acceptText: qsTranslate("Pelmo", "Restartovat")
+        rejectText: qsTranslate("Pelmo", "Později")
         onAccepted: vm.relaunch()
     }
 }

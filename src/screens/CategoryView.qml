@@ -119,17 +119,12 @@ Item {
 
     PreviewSheet { id: previewSheet; objectName: "previewSheet" }
 
-    Dialog {
+    ConfirmDialog {
         id: confirm
         objectName: "confirmMove"
-        anchors.centerIn: Overlay.overlay
-        modal: true
         title: qsTranslate("Pelmo", "Přesunout vybrané položky do koše?")
-        Label { text: qsTranslate("Pelmo", "Soubory půjdou do koše, odkud je můžeš vrátit.") }
-        footer: DialogButtonBox {
-            Button { text: vm.confirmText; DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole }
-            Button { text: qsTranslate("Pelmo", "Zrušit"); DialogButtonBox.buttonRole: DialogButtonBox.RejectRole }
-        }
+        message: qsTranslate("Pelmo", "Soubory půjdou do koše, odkud je můžeš vrátit.")
+        acceptText: vm.confirmText
         onAccepted: vm.moveSelected()
     }
 }

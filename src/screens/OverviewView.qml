@@ -123,16 +123,11 @@ ScrollView {
         }
     }
 
-    Dialog {
+    ConfirmDialog {
         id: confirmSafe
-        anchors.centerIn: Overlay.overlay
-        modal: true
         title: qsTranslate("Pelmo", "Přesunout bezpečné položky do koše?")
-        Label { text: qsTranslate("Pelmo", "Jde o cache, logy a vývojářský odpad. Vše můžeš z koše vrátit.") }
-        footer: DialogButtonBox {
-            Button { text: vm.confirmButtonText; DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole }
-            Button { text: qsTranslate("Pelmo", "Zrušit"); DialogButtonBox.buttonRole: DialogButtonBox.RejectRole }
-        }
+        message: qsTranslate("Pelmo", "Jde o cache, logy a vývojářský odpad. Vše můžeš z koše vrátit.")
+        acceptText: vm.confirmButtonText
         onAccepted: vm.cleanSafe()
     }
 }

@@ -93,16 +93,11 @@ Item {
         }
     }
 
-    Dialog {
+    ConfirmDialog {
         id: confirmClear
-        anchors.centerIn: Overlay.overlay
-        modal: true
         title: qsTranslate("Pelmo", "Vymazat historii úklidů?")
-        Label { text: qsTranslate("Pelmo", "Soubory v koši zůstanou, jen se zapomene záznam o nich.") }
-        footer: DialogButtonBox {
-            Button { text: qsTranslate("Pelmo", "Vymazat historii"); DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole }
-            Button { text: qsTranslate("Pelmo", "Zrušit"); DialogButtonBox.buttonRole: DialogButtonBox.RejectRole }
-        }
+        message: qsTranslate("Pelmo", "Soubory v koši zůstanou, jen se zapomene záznam o nich.")
+        acceptText: qsTranslate("Pelmo", "Vymazat historii")
         onAccepted: vm.clear()
     }
 }

@@ -73,17 +73,12 @@ Item {
         }
     }
 
-    Dialog {
+    ConfirmDialog {
         id: confirmEmpty
         objectName: "confirmEmpty"
-        anchors.centerIn: Overlay.overlay
-        modal: true
         title: qsTranslate("Pelmo", "Vysypat koš?")
-        Label { text: qsTranslate("Pelmo", "Položky v koši se smažou natrvalo. Tuto akci nelze vrátit.") }
-        footer: DialogButtonBox {
-            Button { text: qsTranslate("Pelmo", "Vysypat natrvalo"); DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole }
-            Button { text: qsTranslate("Pelmo", "Zrušit"); DialogButtonBox.buttonRole: DialogButtonBox.RejectRole }
-        }
+        message: qsTranslate("Pelmo", "Položky v koši se smažou natrvalo. Tuto akci nelze vrátit.")
+        acceptText: qsTranslate("Pelmo", "Vysypat natrvalo")
         onAccepted: vm.emptyTrash()
     }
 }

@@ -1,0 +1,18 @@
+import QtQuick
+import QtQuick.Controls
+
+// A question before an action: the message, the action's button and a cancel button.
+Dialog {
+    id: dialog
+    property string message
+    property string acceptText
+    property string rejectText: qsTranslate("Pelmo", "Zrušit")
+    anchors.centerIn: Overlay.overlay
+    modal: true
+    Overlay.modal: Rectangle { color: Qt.rgba(0, 0, 0, 0.3) }
+    Label { text: dialog.message; wrapMode: Text.WordWrap; width: Math.min(implicitWidth, 460) }
+    footer: DialogButtonBox {
+        Button { text: dialog.acceptText; DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole }
+        Button { text: dialog.rejectText; DialogButtonBox.buttonRole: DialogButtonBox.RejectRole }
+    }
+}
