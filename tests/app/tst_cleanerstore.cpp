@@ -2,6 +2,7 @@
 #include "FakeHome.h"
 #include "FakeServices.h"
 #include "FakeTrashServices.h"
+#include "StoreFixture.h"
 #include "access/AccessManager.h"
 #include "app/CleanerStore.h"
 #include "fs/PathBytes.h"
@@ -21,43 +22,14 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// A store on a fake home with fake services; the home is granted through the settings.
-struct Fixture
+struct Fixture : StoreFixture
 {
-    FakeHome fake;
-    FakeStoreServices fakes;
+    using StoreFixture::StoreFixture;
     FakeClock &clock = fakes.clock;
     FakeNotifier &notifier = fakes.notifier;
     FakeTrashCan &trash = fakes.trash;
     FakeBridge &bridge = fakes.bridge;
     FakeFolderPicker &picker = fakes.picker;
-    std::unique_ptr<CleanerStore> store;
-
-    explicit Fixture(const QByteArray &settings = {})
-    {
-        fake.writeBytes(".config/Pelmo/Pelmo.conf",
-            "[General]\nhomeFolderBookmark=@ByteArray(" + fake.home().toUtf8() + ")\n" + settings);
-    }
-
-    CleanerStore &make()
-    {
-        store = std::make_unique<CleanerStore>(fakes.services(fake));
-        return *store;
-    }
-
-    bool scan()
-    {
-        QSignalSpy finished(store.get(), &CleanerStore::scanFinished);
-        store->scan();
-        return !finished.isEmpty() || finished.wait(20'000); // it may have finished at once
-    }
-
-    bool clean(const QList<CleanItem> &items)
-    {
-        QSignalSpy finished(store.get(), &CleanerStore::batchFinished);
-        store->clean(items);
-        return !finished.isEmpty() || finished.wait(20'000); // it may have finished at once
-    }
 
     QSet<QString> ids(const QList<CleanItem> &items) const
     {

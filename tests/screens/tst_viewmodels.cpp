@@ -2,6 +2,7 @@
 #include "FakeHome.h"
 #include "FakeServices.h"
 #include "FakeTrashServices.h"
+#include "StoreFixture.h"
 #include "access/AccessManager.h"
 #include "app/AppState.h"
 #include "app/CategoryListModel.h"
@@ -24,32 +25,18 @@ using namespace pelmo::test;
 
 namespace {
 
-struct Fixture
+struct Fixture : StoreFixture
 {
-    FakeHome fake;
-    FakeStoreServices fakes;
     FakeClock &clock = fakes.clock;
     FakeTrashCan &trash = fakes.trash;
     FakeBridge &bridge = fakes.bridge;
     DiskInfo &disk = fakes.disk;
-    std::unique_ptr<CleanerStore> store;
 
     Fixture()
+        : StoreFixture("largeThresholdMB=1\n")
     {
-        fake.writeBytes(".config/Pelmo/Pelmo.conf",
-            "[General]\nhomeFolderBookmark=@ByteArray(" + fake.home().toUtf8() + ")\nlargeThresholdMB=1\n");
-        reload(*this);
+        make();
     }
-
-    bool scan()
-    {
-        QSignalSpy finished(store.get(), &CleanerStore::scanFinished);
-        store->scan();
-        return !finished.isEmpty() || finished.wait(20'000); // it may have finished at once
-    }
-
-    // A new store on the same fake home, as at the next start.
-    static void reload(Fixture &f) { f.store = std::make_unique<CleanerStore>(f.fakes.services(f.fake)); }
 
     static QStringList names(const ItemListModel &model)
     {
@@ -189,7 +176,7 @@ private Q_SLOTS:
             QSettings settings(f.fake.settingsFile(), QSettings::NativeFormat);
             settings.setValue(QStringLiteral("cleanHistory"), CleaningHistory::encode({entry}));
         }
-        Fixture::reload(f);
+        f.make();
 
         TrashViewModel trash;
         trash.setStore(f.store.get());
