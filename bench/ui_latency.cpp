@@ -36,11 +36,9 @@ int main(int argc, char **argv)
     settings.write("[General]\nhomeFolderBookmark=@ByteArray(" + home.toUtf8() + ")\n");
     settings.close();
 
-    SystemServices system;
-    QmlFolderPicker picker;
-    CleanerStore store(system.storeServices(nullptr, &picker));
-    AppState appState(store, picker); // starts the first scan
-    const auto engine = loadMainWindow(appState);
+    DesktopState desktop; // starts the first scan
+    CleanerStore &store = desktop.store;
+    const auto engine = loadMainWindow(desktop.state);
     QObject *content = engine->rootObjects().value(0)
         ? engine->rootObjects().first()->findChild<QObject *>(QStringLiteral("contentView"))
         : nullptr;

@@ -66,11 +66,8 @@ int runWindow(int &argc, char **argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Pelmo"));
     Localization::install(Localization::resolvedCode(Localization::languageFromRawValue(Preferences().appLanguage())));
 
-    SystemServices system;
-    QmlFolderPicker picker;
-    CleanerStore store(system.storeServices(nullptr, &picker));
-    AppState state(store, picker);
-    const auto engine = loadMainWindow(state);
+    DesktopState desktop;
+    const auto engine = loadMainWindow(desktop.state);
     auto *window = engine->rootObjects().isEmpty() ? nullptr : qobject_cast<QWindow *>(engine->rootObjects().first());
     if (!window)
         return 1;
@@ -78,7 +75,7 @@ int runWindow(int &argc, char **argv)
     // quits rather than leaving it running out of reach.
     std::unique_ptr<TrayIcon> tray;
     if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        tray = std::make_unique<TrayIcon>(state, window);
+        tray = std::make_unique<TrayIcon>(desktop.state, window);
         QApplication::setQuitOnLastWindowClosed(false);
     }
     return QApplication::exec();

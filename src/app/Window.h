@@ -1,12 +1,24 @@
 #pragma once
 
+#include "AppState.h"
+#include "platform/linux/SystemServices.h"
+
 #include <QQmlApplicationEngine>
 
 #include <memory>
 
 namespace pelmo {
 
-class AppState;
+// The window's long-lived objects on the Linux services, made in their fixed order: the
+// services, the folder picker, the store, the application state (which starts the first
+// scan once access exists). Reads the settings of the current environment.
+struct DesktopState
+{
+    SystemServices system;
+    QmlFolderPicker picker;
+    CleanerStore store {system.storeServices(nullptr, &picker)};
+    AppState state {store, picker};
+};
 
 // Loads the main window for `state` (the application state that QML reaches as AppState).
 // Needs a QGuiApplication. The engine owns the window.

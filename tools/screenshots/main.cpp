@@ -82,12 +82,11 @@ bool shootLanguage(const QString &language, const QString &output, bool granted,
     settings.close();
     Localization::install(language);
 
-    SystemServices system;
-    QmlFolderPicker picker;
-    CleanerStore store(system.storeServices(nullptr, &picker));
-    AppState state(store, picker);
-    const auto engine = loadMainWindow(state);
-    auto *window = engine->rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine->rootObjects().first());
+    DesktopState desktop;
+    CleanerStore &store = desktop.store;
+    const auto engine = loadMainWindow(desktop.state);
+    auto *window
+        = engine->rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine->rootObjects().first());
     if (!window)
         return false;
     window->resize(size);
@@ -99,7 +98,8 @@ bool shootLanguage(const QString &language, const QString &output, bool granted,
         wait(100);
     bool ok = true;
     QObject *content = window->findChild<QObject *>(QStringLiteral("contentView"));
-    QStringList sections = {QStringLiteral("overview"), QStringLiteral("trash"), QStringLiteral("history"), QStringLiteral("settings")};
+    QStringList sections
+        = {QStringLiteral("overview"), QStringLiteral("trash"), QStringLiteral("history"), QStringLiteral("settings")};
     for (const CleanCategory category : allCategories)
         sections.append(Category::rawValue(category));
     for (const QString &section : sections) {
