@@ -73,5 +73,13 @@
         <source>Otevřít koš ve Finderu</source>
         <translation>Otevřít koš ve správci souborů</translation>
     </message>
+    <message>
+        <source>Tuhle aplikaci nelze odinstalovat (je od Applu nebo nemá platný balíček).</source>
+        <translation>Tuhle aplikaci nelze odinstalovat (je součástí systému nebo nemá platný balíček).</translation>
+    </message>
+    <message>
+        <source>Stejný soubor jsem ve Stažených, na ploše, v Dokumentech, Filmech, Obrázcích ani Hudbě nenašel.</source>
+        <translation>Stejný soubor jsem ve Stažených, na ploše, v Dokumentech, Videích, Obrázcích ani Hudbě nenašel.</translation>
+    </message>
 </context>
 </TS>

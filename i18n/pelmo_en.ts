@@ -820,5 +820,37 @@
         <source>Náhled položky %@</source>
         <translation>Preview of %@</translation>
     </message>
+    <message>
+        <source>Pusť soubor nebo aplikaci sem</source>
+        <translation>Drop a file or an app here</translation>
+    </message>
+    <message>
+        <source>Hledám stejné kopie…</source>
+        <translation>Looking for identical copies…</translation>
+    </message>
+    <message>
+        <source>Žádné další kopie</source>
+        <translation>No other copies</translation>
+    </message>
+    <message>
+        <source>Stejný soubor jsem ve Stažených, na ploše, v Dokumentech, Filmech, Obrázcích ani Hudbě nenašel.</source>
+        <translation>I found no identical file in Downloads, Desktop, Documents, Videos, Pictures or Music.</translation>
+    </message>
+    <message>
+        <source>Zavřít</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Tuhle aplikaci nelze odinstalovat (je od Applu nebo nemá platný balíček).</source>
+        <translation>This app can't be uninstalled (it is part of the system or has no valid bundle).</translation>
+    </message>
+    <message>
+        <source>Počítám…</source>
+        <translation>Calculating…</translation>
+    </message>
+    <message>
+        <source>Kopie do koše (</source>
+        <translation>Copies to Trash (</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "AppState.h"
 
+#include "DropRules.h"
 #include "Icons.h"
 #include "Localization.h"
 #include "access/AccessManager.h"
@@ -68,6 +69,35 @@ QString AppState::foundText() const
 bool AppState::scanEnabled() const
 {
     return m_store.access()->hasAccess() && !m_store.isScanning();
+}
+
+bool AppState::drop(const QList<QUrl> &urls)
+{
+    const DropRules::Decision decision = DropRules::decide(m_store.access()->hasAccess(), urls);
+    switch (decision.kind) {
+    case DropRules::Kind::Refused:
+        return false;
+    case DropRules::Kind::Application:
+        // Until Pelmo has an uninstaller, an application is one it cannot uninstall.
+        m_store.showToast(
+            Localization::tr("Tuhle aplikaci nelze odinstalovat (je od Applu nebo nemá platný balíček)."));
+        return true;
+    case DropRules::Kind::File:
+        if (m_droppedPath != decision.path) {
+            m_droppedPath = decision.path;
+            Q_EMIT droppedPathChanged();
+        }
+        return true;
+    }
+    return false;
+}
+
+void AppState::closeDropAnalysis()
+{
+    if (!m_droppedPath.isEmpty()) {
+        m_droppedPath.clear();
+        Q_EMIT droppedPathChanged();
+    }
 }
 
 QString AppState::icon(const QString &symbol) const

@@ -5,6 +5,7 @@
 #include "QmlFolderPicker.h"
 
 #include <QObject>
+#include <QUrl>
 
 namespace pelmo {
 
@@ -22,6 +23,7 @@ class AppState : public QObject
     Q_PROPERTY(QString diskColor READ diskColor NOTIFY diskChanged)
     Q_PROPERTY(QString foundText READ foundText NOTIFY foundChanged)
     Q_PROPERTY(bool scanEnabled READ scanEnabled NOTIFY scanEnabledChanged)
+    Q_PROPERTY(QString droppedPath READ droppedPath NOTIFY droppedPathChanged)
 
 public:
     AppState(CleanerStore &store, QmlFolderPicker &picker, QObject *parent = nullptr);
@@ -43,6 +45,12 @@ public:
     // The icon-theme name for a symbol name of the design (one table for the whole window).
     Q_INVOKABLE QString icon(const QString &symbol) const;
 
+    // The item whose drop analysis is open; empty while none is.
+    [[nodiscard]] QString droppedPath() const { return m_droppedPath; }
+    // Applies the drop rules; true when the drop was taken.
+    Q_INVOKABLE bool drop(const QList<QUrl> &urls);
+    Q_INVOKABLE void closeDropAnalysis();
+
     // Looks a key up in the string table (for texts the QML gets from the store).
     Q_INVOKABLE QString tr(const QString &key) const;
 
@@ -50,6 +58,7 @@ Q_SIGNALS:
     void diskChanged();
     void foundChanged();
     void scanEnabledChanged();
+    void droppedPathChanged();
 
 private:
     void scanOnceAccessExists();
@@ -57,6 +66,7 @@ private:
     CleanerStore &m_store;
     QmlFolderPicker &m_picker;
     CategoryListModel m_categories;
+    QString m_droppedPath;
 };
 
 } // namespace pelmo

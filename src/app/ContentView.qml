@@ -104,6 +104,49 @@ Item {
         CategoryView { category: root.section }
     }
 
+    // A drop anywhere on the main view: an application goes to the uninstaller, any other
+    // item to its drop analysis.
+    DropArea {
+        id: dropArea
+        anchors.fill: parent
+        keys: ["text/uri-list"]
+        onDropped: (drop) => {
+            if (AppState.drop(drop.urls))
+                drop.accept(Qt.CopyAction)
+        }
+    }
+    Rectangle {
+        objectName: "dropHighlight"
+        anchors.fill: parent
+        anchors.margins: 12
+        visible: dropArea.containsDrag
+        radius: 16
+        color: Qt.alpha(AppState.brand, 0.08)
+        border.color: AppState.brand
+        border.width: 3
+        ColumnLayout {
+            anchors.centerIn: parent
+            spacing: 10
+            Image {
+                Layout.alignment: Qt.AlignHCenter
+                sourceSize: Qt.size(56, 56)
+                source: "image://theme/" + AppState.icon("arrow.down.doc")
+            }
+            Label {
+                text: qsTranslate("Pelmo", "Pusť soubor nebo aplikaci sem")
+                font.pixelSize: 17; font.weight: Font.DemiBold
+            }
+        }
+    }
+    Loader {
+        active: AppState.droppedPath.length > 0
+        sourceComponent: DropAnalysisView {
+            path: AppState.droppedPath
+            visible: true
+            onClosed: AppState.closeDropAnalysis()
+        }
+    }
+
     ToastView {
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.horizontalCenterOffset: 125

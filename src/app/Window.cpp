@@ -6,6 +6,7 @@
 #include "SettingsViewModel.h"
 #include "ThemeIconProvider.h"
 #include "TrayIcon.h"
+#include "drop/DropAnalysisViewModel.h"
 #include "platform/linux/SystemServices.h"
 #include "screens/CategoryViewModel.h"
 #include "screens/OverviewViewModel.h"
@@ -36,6 +37,7 @@ void registerTypes()
         qmlRegisterType<CategoryViewModel>("Pelmo", 1, 0, "CategoryViewModel");
         qmlRegisterType<OverviewViewModel>("Pelmo", 1, 0, "OverviewViewModel");
         qmlRegisterType<PreviewViewModel>("Pelmo", 1, 0, "PreviewViewModel");
+        qmlRegisterType<DropAnalysisViewModel>("Pelmo", 1, 0, "DropAnalysisViewModel");
         qmlRegisterType<TrashViewModel>("Pelmo", 1, 0, "TrashViewModel");
         qmlRegisterType<SettingsViewModel>("Pelmo", 1, 0, "SettingsViewModel");
         qmlRegisterType<HistoryViewModel>("Pelmo", 1, 0, "HistoryViewModel");

@@ -13,8 +13,7 @@
 namespace pelmo::DiskScanner {
 namespace {
 
-constexpr size_t kLargeFileFolders = 4;             // Downloads, Desktop, Documents, Movies
-constexpr qint64 kMinimumCandidateSize = 1'000'000; // logical bytes
+constexpr size_t kLargeFileFolders = 4; // Downloads, Desktop, Documents, Movies
 
 bool isSameOrInside(const std::string &path, const std::string &folder)
 {
@@ -99,7 +98,7 @@ private:
                 m_largeFiles.append(
                     itemAt(path, size, CleanCategory::largeFiles, tildePath(parentOf(path), m_home), false));
         }
-        if (m_request.onDuplicateCandidate && st.st_size >= kMinimumCandidateSize) {
+        if (m_request.onDuplicateCandidate && st.st_size >= m_request.candidateMinimum) {
             const qint64 modified = static_cast<qint64>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
             m_request.onDuplicateCandidate({path, st.st_size, modified, order});
         }

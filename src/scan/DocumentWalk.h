@@ -28,9 +28,10 @@ struct FileEntry
 struct DocumentWalkRequest
 {
     std::optional<qint64> largeThreshold; // collect large files when set
-    // When set, receives every file of at least 1 000 000 bytes, from either walking
-    // thread and in no particular order; FileEntry::walkOrder tells the order.
+    // When set, receives every file of at least `candidateMinimum` logical bytes, from
+    // either walking thread and in no particular order; FileEntry::walkOrder tells the order.
     std::function<void(FileEntry)> onDuplicateCandidate;
+    qint64 candidateMinimum = 1'000'000;
 };
 
 // The large files, in walk order.

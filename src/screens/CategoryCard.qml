@@ -5,6 +5,7 @@ import QtQuick.Layouts
 // One category on the overview: its total, item count and share of everything found.
 AbstractButton {
     id: card
+    required property string raw
     required property string title
     required property string accent
     required property string totalText

@@ -118,7 +118,7 @@ ScrollView {
             rowSpacing: 16
             Repeater {
                 model: AppState.categories
-                delegate: CategoryCard { onClicked: root.select(raw) }
+                delegate: CategoryCard { id: card; onClicked: root.select(card.raw) }
             }
         }
     }

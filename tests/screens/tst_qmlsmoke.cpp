@@ -2,6 +2,7 @@
 #include "FakeHome.h"
 #include "FakeServices.h"
 #include "FakeTrashServices.h"
+#include "WarningRecorder.h"
 #include "app/AppState.h"
 #include "app/Localization.h"
 #include "app/Window.h"
@@ -14,18 +15,6 @@
 using namespace pelmo;
 using namespace pelmo::test;
 
-namespace {
-
-QStringList g_messages;
-
-void recordMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (type != QtDebugMsg && type != QtInfoMsg && !message.contains(QStringLiteral("XDG_RUNTIME_DIR")))
-        g_messages.append(message);
-}
-
-} // namespace
-
 // Loads every screen with a store on a fake home, in Czech and in English; any QML warning
 // or error fails.
 class TestQmlSmoke : public QObject
@@ -33,14 +22,6 @@ class TestQmlSmoke : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        g_messages.clear();
-        qInstallMessageHandler(recordMessage);
-    }
-
-    void cleanup() { qInstallMessageHandler(nullptr); }
-
     void everyScreen_data()
     {
         QTest::addColumn<QString>("language");
@@ -55,6 +36,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, language);
         QFETCH(bool, granted);
+        const WarningRecorder warnings;
         Localization::install(language);
         FakeHome fake;
         if (granted)
@@ -77,7 +59,8 @@ private Q_SLOTS:
             QTRY_VERIFY_WITH_TIMEOUT(store.hasScanned(), 20'000); // the first scan runs by itself
             QObject *content = window->findChild<QObject *>(QStringLiteral("contentView"));
             QVERIFY(content);
-            QStringList sections = {QStringLiteral("overview"), QStringLiteral("trash"), QStringLiteral("history"), QStringLiteral("settings")};
+            QStringList sections = {QStringLiteral("overview"), QStringLiteral("trash"), QStringLiteral("history"),
+                QStringLiteral("settings")};
             for (const CleanCategory category : allCategories)
                 sections.append(Category::rawValue(category));
             for (const QString &section : sections) {
@@ -86,10 +69,14 @@ private Q_SLOTS:
             }
             store.showToast(QStringLiteral("Koš je vysypaný."));
             QTest::qWait(50);
+            QVERIFY(state.drop({QUrl::fromLocalFile(fake.path("Library/Logs/tool/run.log"))}));
+            QTRY_VERIFY(window->findChild<QObject *>(QStringLiteral("dropAnalysis")));
+            QTest::qWait(100);
+            state.closeDropAnalysis();
         } else {
             QVERIFY(!window->findChild<QObject *>(QStringLiteral("contentView")));
         }
-        QVERIFY2(g_messages.isEmpty(), qPrintable(g_messages.join(u'\n')));
+        QVERIFY2(warnings.messages().isEmpty(), qPrintable(warnings.messages()));
     }
 };
 

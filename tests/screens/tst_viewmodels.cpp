@@ -7,7 +7,11 @@
 #include "app/AppState.h"
 #include "app/CategoryListModel.h"
 #include "app/CleanerStore.h"
+#include "app/DropRules.h"
 #include "app/SettingsViewModel.h"
+#include "drop/DropAnalysisViewModel.h"
+#include "model/SizeText.h"
+#include "scan/ScanPaths.h"
 #include "screens/CategoryViewModel.h"
 #include "screens/OverviewViewModel.h"
 #include "screens/PreviewViewModel.h"
@@ -201,6 +205,97 @@ private Q_SLOTS:
 
         history.clear();
         QVERIFY(history.isEmpty());
+    }
+
+    void dropRules()
+    {
+        const auto file = [](const char *path) { return QUrl::fromLocalFile(QString::fromUtf8(path)); };
+        using DropRules::Kind;
+        QCOMPARE(DropRules::decide(false, {file("/h/a.txt")}).kind, Kind::Refused);
+        QCOMPARE(DropRules::decide(true, {}).kind, Kind::Refused);
+        QCOMPARE(DropRules::decide(true, {QUrl(QStringLiteral("https://example.org/a.app"))}).kind, Kind::Refused);
+
+        const DropRules::Decision three = DropRules::decide(true, {file("/h/1.txt"), file("/h/2.app"), file("/h/3")});
+        QCOMPARE(three.kind, Kind::File);
+        QCOMPARE(three.path, QStringLiteral("/h/1.txt"));
+        QCOMPARE(DropRules::decide(true, {file("/Apps/Big.APP")}).kind, Kind::Application);
+        QCOMPARE(DropRules::decide(true, {file("/Apps/Big.app/")}).path, QStringLiteral("/Apps/Big.app"));
+        QCOMPARE(DropRules::decide(true, {file("/h/notes.app.txt")}).kind, Kind::File);
+        QCOMPARE(DropRules::decide(true, {file("/h/x.app/inside")}).kind, Kind::File);
+        // A name that is not UTF-8 keeps its bytes.
+        const QString odd = DropRules::localPath(QUrl::fromEncoded("file:///h/%FF%2541.txt"));
+        QCOMPARE(PathBytes::toBytes(odd), std::string("/h/\xFF%41.txt"));
+    }
+
+    void droppingOnTheWindow()
+    {
+        Fixture f;
+        QmlFolderPicker picker;
+        AppState state(*f.store, picker);
+        QTRY_VERIFY(f.store->hasScanned());
+        f.fake.writeFile("Downloads/a.bin", 10);
+        QVERIFY(state.drop({QUrl::fromLocalFile(f.fake.path("Downloads/a.bin"))}));
+        QCOMPARE(state.droppedPath(), f.fake.path("Downloads/a.bin"));
+        state.closeDropAnalysis();
+        QVERIFY(state.droppedPath().isEmpty());
+
+        // No uninstaller yet: an application is answered by the toast, and nothing opens.
+        QVERIFY(state.drop({QUrl::fromLocalFile(QStringLiteral("/Applications/Tool.APP"))}));
+        QVERIFY(state.droppedPath().isEmpty());
+        QVERIFY(f.store->toast().startsWith(QStringLiteral("Tuhle aplikaci nelze odinstalovat")));
+        QVERIFY(f.store->pendingApp().isEmpty());
+
+        f.store->access()->revoke();
+        QVERIFY(!state.drop({QUrl::fromLocalFile(f.fake.path("Downloads/a.bin"))}));
+        QVERIFY(state.droppedPath().isEmpty());
+    }
+
+    void dropAnalysis()
+    {
+        Fixture f;
+        for (const char *name : {"Downloads/song.mp3", "Desktop/song.mp3", "Documents/song.mp3", "Music/song.mp3"})
+            f.fake.writeFile(name, 4000, 's');
+        DropAnalysisViewModel vm;
+        QCOMPARE(vm.sizeText(), QStringLiteral("Počítám…"));
+        vm.setPath(f.fake.path("Downloads/song.mp3"));
+        QVERIFY(vm.searching()); // no store yet, so no search
+        vm.setStore(f.store.get());
+        QTRY_VERIFY(!vm.searching());
+        QCOMPARE(vm.name(), QStringLiteral("song.mp3"));
+        QCOMPARE(vm.sizeText(), formatSize(f.fake.allocated("Downloads/song.mp3")));
+        QCOMPARE(vm.copies()->rowCount(), 3);
+        QCOMPARE(vm.trashText(), QStringLiteral("Kopie do koše (3)"));
+        const QString desktop = f.fake.path("Desktop/song.mp3");
+        const QString documents = f.fake.path("Documents/song.mp3");
+        const QString music = f.fake.path("Music/song.mp3");
+        for (const QString &copy : {desktop, documents, music})
+            vm.toggle(copy);
+        QVERIFY(!vm.trashEnabled());
+        QCOMPARE(vm.trashText(), QStringLiteral("Kopie do koše (0)"));
+        vm.toggle(music);
+        QVERIFY(vm.trashEnabled());
+        QCOMPARE(vm.copies()->data(vm.copies()->index(2), ItemListModel::SelectedRole).toBool(), true);
+
+        QSemaphore release;
+        f.trash.beforeMove = [&release] { release.acquire(); };
+        QSignalSpy finished(&vm, &DropAnalysisViewModel::finished);
+        vm.trash();
+        QVERIFY(!vm.trashEnabled()); // a batch runs
+        release.release();
+        QVERIFY(!finished.isEmpty() || finished.wait());
+        QCOMPARE(f.trash.moved, QStringList(music));
+        QCOMPARE(f.store->history().size(), 1);
+
+        // A batch started elsewhere is not this sheet's: it stays open.
+        DropAnalysisViewModel other;
+        other.setStore(f.store.get());
+        other.setPath(f.fake.path("Desktop/song.mp3"));
+        QTRY_VERIFY(!other.searching());
+        QSignalSpy otherFinished(&other, &DropAnalysisViewModel::finished);
+        f.trash.beforeMove = {};
+        QVERIFY(f.clean({DiskScanner::itemAt(
+            PathBytes::toBytes(documents), 4096, CleanCategory::duplicates, QStringLiteral("~"), false)}));
+        QVERIFY(otherFinished.isEmpty());
     }
 
     // The tray menu's texts and the disk gauge.

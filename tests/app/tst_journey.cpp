@@ -1,0 +1,130 @@
+#include "FakeHome.h"
+#include "FakeServices.h"
+#include "WarningRecorder.h"
+#include "app/AppState.h"
+#include "app/Localization.h"
+#include "app/Window.h"
+#include "model/SizeText.h"
+#include "platform/linux/FreedesktopTrash.h"
+
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QtTest>
+
+using namespace pelmo;
+using namespace pelmo::test;
+
+namespace {
+
+void collectVisible(QQuickItem *item, QList<QQuickItem *> &out)
+{
+    if (!item->isVisible())
+        return;
+    out.append(item);
+    for (QQuickItem *child : item->childItems())
+        collectVisible(child, out);
+}
+
+// The first visible item, in paint order, that shows exactly `text` (a label, a button).
+QQuickItem *showing(QQuickWindow *window, const QString &text)
+{
+    QList<QQuickItem *> items;
+    collectVisible(window->contentItem(), items);
+    for (QQuickItem *item : items)
+        if (item->property("text").toString() == text)
+            return item;
+    return nullptr;
+}
+
+// Clicks where a person would: the middle of the item, through the window.
+bool click(QQuickWindow *window, QQuickItem *item)
+{
+    if (!item)
+        return false;
+    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+    QTest::mouseClick(window, Qt::LeftButton, {}, centre.toPoint());
+    return true;
+}
+
+} // namespace
+
+// A person's first session, driven through the window with clicks: grant the home folder
+// on the welcome screen, let the first scan run, move a category to the real (fake home's)
+// Trash, and put an item back from the history.
+class TestJourney : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void firstSession()
+    {
+        const WarningRecorder warnings;
+        Localization::install(QStringLiteral("cs"));
+        FakeHome fake;
+        fake.writeFile("Library/Caches/com.example.app/data", 300'000);
+        fake.writeFile("Library/Caches/org.other.tool/blob", 150'000);
+        FakeStoreServices fakes;
+        FreedesktopTrash trash(FreedesktopTrash::systemEnvironment()); // XDG_DATA_HOME lies in the fake home
+        QmlFolderPicker picker;
+        StoreServices services = fakes.services(fake, &picker);
+        services.trash = &trash;
+        CleanerStore store(services);
+        AppState state(store, picker);
+        const auto engine = loadMainWindow(state);
+        auto *window = qobject_cast<QQuickWindow *>(engine->rootObjects().value(0));
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+
+        // Welcome: the folder dialog is the desktop's; the test answers it with the home.
+        QVERIFY(!store.hasScanned());
+        connect(&picker, &QmlFolderPicker::folderRequested, this, [&] { picker.chosen(fake.home()); });
+        QVERIFY(click(window, showing(window, QStringLiteral("Povolit přístup k domovské složce"))));
+        QTRY_VERIFY(window->findChild<QObject *>(QStringLiteral("contentView")));
+        QTRY_VERIFY_WITH_TIMEOUT(store.hasScanned(), 20'000);
+        QTRY_VERIFY(QTest::qWaitForWindowExposed(window) && !showing(window, Localization::tr("Prohledávám Mac…")));
+        const qint64 cachesTotal = store.total(CleanCategory::caches);
+        QCOMPARE(cachesTotal, fake.allocated("Library/Caches"));
+        QVERIFY(showing(window, formatSize(cachesTotal))); // in the sidebar
+
+        // The caches card of the overview opens the category; everything in it is
+        // preselected, and it moves after the confirmation.
+        QTRY_VERIFY(showing(window, QStringLiteral("Co zabírá místo")));
+        QList<QQuickItem *> items;
+        collectVisible(window->contentItem(), items);
+        const auto card = std::ranges::find_if(items, [](QQuickItem *item) {
+            return item->property("raw").toString() == Category::rawValue(CleanCategory::caches)
+                && item->property("share").isValid();
+        });
+        QVERIFY(card != items.end());
+        QVERIFY(click(window, *card));
+        QTRY_VERIFY(showing(window, QStringLiteral("Přesunout do koše")));
+        QVERIFY(click(window, showing(window, QStringLiteral("Přesunout do koše"))));
+        const QString confirm = QStringLiteral("Přesunout do koše (%1)").arg(formatSize(cachesTotal));
+        QTRY_VERIFY(showing(window, confirm));
+        QVERIFY(click(window, showing(window, confirm)));
+        QTRY_VERIFY_WITH_TIMEOUT(store.history().size() == 2, 10'000);
+        QVERIFY(!QFile::exists(fake.path("Library/Caches/com.example.app")));
+        QTRY_VERIFY(showing(window, store.toast()));
+        QVERIFY(store.toast().startsWith(QStringLiteral("Do koše přesunuto ")));
+        QTRY_VERIFY(!showing(window, formatSize(cachesTotal))); // the sidebar row lost its size
+
+        // The overview counts what was moved.
+        QVERIFY(click(window, showing(window, QStringLiteral("Přehled"))));
+        QTRY_VERIFY(showing(window, QStringLiteral("Celkem uvolněno")));
+        QVERIFY(showing(window, formatSize(store.totalFreed())));
+        QCOMPARE(store.totalFreed(), cachesTotal);
+
+        // The history puts the first item back where it was.
+        QVERIFY(click(window, showing(window, QStringLiteral("Historie"))));
+        QTRY_VERIFY(showing(window, QStringLiteral("Vrátit zpět")));
+        const QString restored = store.history().first().originalPath;
+        QVERIFY(click(window, showing(window, QStringLiteral("Vrátit zpět"))));
+        QTRY_COMPARE(store.history().size(), 1);
+        QVERIFY(QFileInfo(restored).isDir());
+        QVERIFY(store.history().first().originalPath != restored);
+        QVERIFY2(warnings.messages().isEmpty(), qPrintable(warnings.messages()));
+    }
+};
+
+QTEST_MAIN(TestJourney)
+#include "tst_journey.moc"
