@@ -2,6 +2,7 @@
 
 #include "AppState.h"
 #include "Localization.h"
+#include "PdfPageProvider.h"
 #include "Preferences.h"
 #include "SettingsViewModel.h"
 #include "ThemeIconProvider.h"
@@ -56,6 +57,7 @@ std::unique_ptr<QQmlApplicationEngine> loadMainWindow(AppState &state)
     auto engine = std::make_unique<QQmlApplicationEngine>();
     engine->addImportPath(QStringLiteral("qrc:/"));
     engine->addImageProvider(QStringLiteral("theme"), new ThemeIconProvider);
+    engine->addImageProvider(QStringLiteral("pdfpage"), new PdfPageProvider);
     engine->load(QUrl(QStringLiteral("qrc:/Pelmo/app/Main.qml")));
     return engine;
 }

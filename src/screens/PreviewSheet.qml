@@ -39,10 +39,12 @@ Popup {
             color: palette.base
             BusyIndicator { anchors.centerIn: parent; running: vm.loading; visible: running }
             Image {
+                id: picture
                 anchors.fill: parent
                 anchors.margins: 8
-                visible: !vm.loading && vm.kind === "image"
+                visible: !vm.loading && (vm.kind === "image" || vm.kind === "pdf")
                 source: vm.imageUrl
+                sourceSize: Qt.size(width, height)
                 fillMode: Image.PreserveAspectFit
                 asynchronous: true
             }
@@ -55,7 +57,8 @@ Popup {
             Image {
                 anchors.centerIn: parent
                 width: 96; height: 96
-                visible: !vm.loading && vm.kind === "other"
+                // Also for a PDF or an image that does not load.
+                visible: !vm.loading && (vm.kind === "other" || picture.status === Image.Error)
                 source: vm.iconName.length > 0 ? "image://theme/" + vm.iconName : ""
             }
         }

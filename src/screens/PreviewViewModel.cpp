@@ -17,7 +17,7 @@
 namespace pelmo {
 namespace {
 
-constexpr size_t kTextLimit = size_t{16} * 1024; // the start of a text file is enough to recognise it
+constexpr size_t kTextLimit = size_t {16} * 1024; // the start of a text file is enough to recognise it
 
 struct Preview
 {
@@ -49,6 +49,8 @@ Preview load(const QString &path)
         + QStringLiteral(" · ") + QLocale().toString(modified, QLocale::ShortFormat);
     if (S_ISREG(st.st_mode) && mime.name().startsWith(QLatin1StringView("image/"))) {
         preview.kind = QStringLiteral("image");
+    } else if (S_ISREG(st.st_mode) && mime.inherits(QStringLiteral("application/pdf"))) {
+        preview.kind = QStringLiteral("pdf");
     } else if (S_ISREG(st.st_mode) && mime.inherits(QStringLiteral("text/plain"))) {
         PosixFile::UniqueFd fd = PosixFile::openPath(bytes, O_RDONLY | O_NOFOLLOW | O_NONBLOCK);
         std::string start(kTextLimit, '\0');
@@ -86,9 +88,24 @@ void PreviewViewModel::setPath(const QString &path)
 
 QString PreviewViewModel::imageUrl() const
 {
-    return m_kind == QLatin1StringView("image")
-        ? QStringLiteral("file://") + QString::fromLatin1(PathBytes::percentEncoded(PathBytes::toBytes(m_path)))
-        : QString();
+    if (m_kind == QLatin1StringView("image"))
+        return QStringLiteral("file://") + QString::fromLatin1(PathBytes::percentEncoded(PathBytes::toBytes(m_path)));
+    if (m_kind == QLatin1StringView("pdf"))
+        return QStringLiteral("image://pdfpage/") + pdfPageId(m_path);
+    return {};
+}
+
+QString PreviewViewModel::pdfPageId(const QString &path)
+{
+    const std::string bytes = PathBytes::toBytes(path);
+    return QString::fromLatin1(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size()))
+                                   .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+}
+
+QString PreviewViewModel::pathOfPdfPageId(const QString &id)
+{
+    const QByteArray bytes = QByteArray::fromBase64(id.toLatin1(), QByteArray::Base64UrlEncoding);
+    return PathBytes::fromBytes(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 } // namespace pelmo

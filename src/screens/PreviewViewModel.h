@@ -4,7 +4,8 @@
 
 namespace pelmo {
 
-// The in-app preview of one item: an image, the start of a text file, or else its icon and
+// The in-app preview of one item: an image, a PDF's first page, the start of a text file, or
+// else its icon and
 // facts. Loads off the main thread; `loading` until the content is there.
 class PreviewViewModel : public QObject
 {
@@ -23,10 +24,14 @@ public:
     [[nodiscard]] QString path() const { return m_path; }
     void setPath(const QString &path);
     [[nodiscard]] bool loading() const { return m_loading; }
-    // "image", "text" or "other".
+    // "image", "pdf" (its first page), "text" or "other".
     [[nodiscard]] QString kind() const { return m_kind; }
     [[nodiscard]] QString text() const { return m_text; }
+    // What the window's image source is for an image or a PDF's first page.
     [[nodiscard]] QString imageUrl() const;
+    // The id under which the window's PDF page provider gets a path, and back.
+    [[nodiscard]] static QString pdfPageId(const QString &path);
+    [[nodiscard]] static QString pathOfPdfPageId(const QString &id);
     [[nodiscard]] QString iconName() const { return m_iconName; }
     [[nodiscard]] QString facts() const { return m_facts; }
 

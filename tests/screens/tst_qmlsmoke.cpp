@@ -5,7 +5,9 @@
 #include "WarningRecorder.h"
 #include "app/AppState.h"
 #include "app/Localization.h"
+#include "app/PdfPageProvider.h"
 #include "app/Window.h"
+#include "screens/PreviewViewModel.h"
 
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -31,6 +33,9 @@ private Q_SLOTS:
         QTest::newRow("cs main") << "cs" << true;
         QTest::newRow("en main") << "en" << true;
     }
+
+    // The preview's PDF page: the first page fitted into the asked size, any file name.
+    void pdfFirstPage();
 
     void everyScreen()
     {
@@ -79,6 +84,56 @@ private Q_SLOTS:
         QVERIFY2(warnings.messages().isEmpty(), qPrintable(warnings.messages()));
     }
 };
+
+namespace {
+
+// A one-page PDF of `width` × `height` points with a filled square, offsets computed.
+QByteArray onePagePdf(int width, int height)
+{
+    const QByteArray stream = "0 0 1 rg 10 10 50 50 re f";
+    const QList<QByteArray> objects = {
+        "<< /Type /Catalog /Pages 2 0 R >>",
+        "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + QByteArray::number(width) + ' ' + QByteArray::number(height)
+            + "] /Contents 4 0 R >>",
+        "<< /Length " + QByteArray::number(stream.size()) + " >>\nstream\n" + stream + "\nendstream",
+    };
+    QByteArray pdf = "%PDF-1.4\n";
+    QList<qsizetype> offsets;
+    for (qsizetype i = 0; i < objects.size(); ++i) {
+        offsets.append(pdf.size());
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
+    }
+    const qsizetype xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (const qsizetype offset : offsets)
+        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n"
+        + QByteArray::number(xref) + "\n%%EOF\n";
+    return pdf;
+}
+
+} // namespace
+
+void TestQmlSmoke::pdfFirstPage()
+{
+    FakeHome fake;
+    fake.writeBytes("Documents/paper.pdf", onePagePdf(200, 100));
+    fake.writeBytes("Documents/\xff odd.pdf", onePagePdf(100, 300));
+    fake.writeBytes("Documents/broken.pdf", "%PDF-1.4 this is no document");
+    PdfPageProvider provider;
+    QSize size;
+    const QImage wide
+        = provider.requestImage(PreviewViewModel::pdfPageId(fake.path("Documents/paper.pdf")), &size, QSize(400, 400));
+    QCOMPARE(wide.size(), QSize(400, 200)); // the page's shape, fitted into what was asked
+    QCOMPARE(size, wide.size());
+    QCOMPARE(wide.pixelColor(40, 160), QColor(Qt::blue)); // the square, 10–60 pt from the bottom left
+    const QImage tall = provider.requestImage(
+        PreviewViewModel::pdfPageId(fake.path("Documents/\xff odd.pdf")), &size, QSize(300, 300));
+    QCOMPARE(tall.size(), QSize(100, 300));
+    QVERIFY(provider.requestImage(PreviewViewModel::pdfPageId(fake.path("Documents/broken.pdf")), &size, {}).isNull());
+    QVERIFY(provider.requestImage(PreviewViewModel::pdfPageId(fake.path("Documents/gone.pdf")), &size, {}).isNull());
+}
 
 QTEST_MAIN(TestQmlSmoke)
 #include "tst_qmlsmoke.moc"

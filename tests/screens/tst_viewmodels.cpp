@@ -358,6 +358,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("kind");
         QTest::newRow("text") << "notes.txt" << QByteArray("hello\nworld") << "text";
         QTest::newRow("image") << "photo.png" << QByteArray("\x89PNG") << "image";
+        QTest::newRow("pdf") << "paper.pdf" << QByteArray("%PDF-1.4") << "pdf";
         QTest::newRow("other") << "archive.zip" << QByteArray("PK") << "other";
         QTest::newRow("vanished") << "" << QByteArray() << "other";
     }
@@ -376,7 +377,7 @@ private Q_SLOTS:
         QCOMPARE(vm.kind(), kind);
         if (kind == QStringLiteral("text"))
             QCOMPARE(vm.text(), QStringLiteral("hello\nworld"));
-        QCOMPARE(vm.imageUrl().isEmpty(), kind != QStringLiteral("image"));
+        QCOMPARE(vm.imageUrl().isEmpty(), kind != QStringLiteral("image") && kind != QStringLiteral("pdf"));
     }
 
     void categoryList()
