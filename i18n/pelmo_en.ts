@@ -654,7 +654,7 @@
     </message>
     <message>
         <source>%lld položek · %@</source>
-        <translation>%lld items · %@</translation>
+        <translation>Items: %lld · %@</translation>
     </message>
     <message>
         <source>K úklidu nalezeno </source>

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import QtQuick.Shapes
 import Pelmo
 
 // The main view: the sidebar with its sections and disk gauge, the detail, the toast.
@@ -115,16 +116,48 @@ Item {
                 drop.accept(Qt.CopyAction)
         }
     }
-    Rectangle {
+    Item {
         objectName: "dropHighlight"
         anchors.fill: parent
         anchors.margins: 12
         visible: dropArea.containsDrag
-        radius: 16
-        color: Qt.alpha(AppState.brand, 0.08)
-        border.color: AppState.brand
-        border.width: 3
+        Rectangle {
+            anchors.fill: parent
+            radius: 16
+            color: Qt.alpha(AppState.brand, 0.08)
+        }
+        Shape {
+            id: outline
+            anchors.fill: parent
+            readonly property real r: 16
+            ShapePath {
+                strokeColor: AppState.brand
+                strokeWidth: 3
+                strokeStyle: ShapePath.DashLine
+                dashPattern: [10 / 3, 10 / 3] // in stroke widths: dashes of 10
+                fillColor: "transparent"
+                startX: outline.r; startY: 0
+                PathLine { x: outline.width - outline.r; y: 0 }
+                PathArc { x: outline.width; y: outline.r; radiusX: outline.r; radiusY: outline.r }
+                PathLine { x: outline.width; y: outline.height - outline.r }
+                PathArc { x: outline.width - outline.r; y: outline.height; radiusX: outline.r; radiusY: outline.r }
+                PathLine { x: outline.r; y: outline.height }
+                PathArc { x: 0; y: outline.height - outline.r; radiusX: outline.r; radiusY: outline.r }
+                PathLine { x: 0; y: outline.r }
+                PathArc { x: outline.r; y: 0; radiusX: outline.r; radiusY: outline.r }
+            }
+        }
+        // On a backing of its own, so that the list below does not run through the text.
+        Rectangle {
+            anchors.centerIn: parent
+            width: dropMessage.implicitWidth + 48
+            height: dropMessage.implicitHeight + 32
+            radius: 14
+            color: palette.window
+            opacity: 0.95
+        }
         ColumnLayout {
+            id: dropMessage
             anchors.centerIn: parent
             spacing: 10
             Image {
@@ -151,6 +184,6 @@ Item {
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.horizontalCenterOffset: 125
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: 20
+        anchors.bottomMargin: 72 // above the screens' footers, whose buttons it would hide
     }
 }

@@ -7,10 +7,12 @@ import Pelmo
 ScrollView {
     id: root
     contentWidth: availableWidth
+    contentHeight: settingsColumn.implicitHeight + 48 // with the margins above and below
 
     SettingsViewModel { id: vm; store: AppState.store; onRestartWanted: restart.open() }
 
     ColumnLayout {
+        id: settingsColumn
         x: 24; y: 24
         width: root.availableWidth - 48
         spacing: 18
@@ -97,7 +99,7 @@ ScrollView {
                     delegate: RowLayout {
                         required property string modelData
                         Layout.fillWidth: true
-                        Label { text: "✔"; color: AppState.brand }
+                        Label { text: "✔"; color: AppState.brand; Layout.alignment: Qt.AlignTop }
                         Label { text: modelData; wrapMode: Text.WordWrap; Layout.fillWidth: true }
                     }
                 }

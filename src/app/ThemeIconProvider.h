@@ -4,7 +4,8 @@
 
 namespace pelmo {
 
-// "image://theme/<icon-theme name>": the desktop's icon theme for QML images.
+// "image://theme/<name>[,<fallback>...]": the desktop's icon theme for QML images, the
+// first name the theme has.
 class ThemeIconProvider : public QQuickImageProvider
 {
 public:

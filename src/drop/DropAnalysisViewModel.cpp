@@ -5,10 +5,9 @@
 #include "app/CleanerStore.h"
 #include "app/Localization.h"
 #include "fs/PathBytes.h"
-#include "fs/PosixFile.h"
 #include "model/SizeText.h"
+#include "screens/FileIcon.h"
 
-#include <QMimeDatabase>
 #include <QtConcurrent>
 
 namespace pelmo {
@@ -22,12 +21,7 @@ void DropAnalysisViewModel::setPath(const QString &path)
     if (m_path == path || m_started)
         return; // one sheet analyses one item
     m_path = path;
-    struct stat st
-    {
-    };
-    const bool folder = PosixFile::statNoFollow(PathBytes::toBytes(path), st) && S_ISDIR(st.st_mode);
-    m_iconName = folder ? QStringLiteral("folder")
-                        : QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension).iconName();
+    m_iconName = FileIcon::forPath(path);
     Q_EMIT pathChanged();
     search();
 }

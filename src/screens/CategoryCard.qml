@@ -8,6 +8,7 @@ AbstractButton {
     required property string raw
     required property string title
     required property string accent
+    required property string iconName
     required property string totalText
     required property string countText
     required property real share
@@ -23,7 +24,15 @@ AbstractButton {
         ColumnLayout {
             width: parent.width
             spacing: 10
-            Rectangle { width: 38; height: 38; radius: 10; color: card.accent }
+            Rectangle {
+                width: 38; height: 38; radius: 10; color: card.accent
+                Image {
+                    anchors.centerIn: parent
+                    sourceSize: Qt.size(24, 24)
+                    source: card.iconName.length > 0 ? "image://theme/" + card.iconName : ""
+                    Accessible.ignored: true
+                }
+            }
             Label { text: card.title; font.bold: true }
             Label { text: card.totalText; font.pixelSize: 22; font.bold: true }
             Label { text: card.countText; font.pixelSize: 11; opacity: 0.7 }

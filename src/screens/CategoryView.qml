@@ -31,7 +31,15 @@ Item {
                 anchors.fill: parent
                 anchors.margins: 20
                 spacing: 16
-                Rectangle { width: 52; height: 52; radius: 14; color: vm.accent }
+                Rectangle {
+                    width: 52; height: 52; radius: 14; color: vm.accent
+                    Image {
+                        anchors.centerIn: parent
+                        sourceSize: Qt.size(32, 32)
+                        source: vm.iconName.length > 0 ? "image://theme/" + vm.iconName : ""
+                        Accessible.ignored: true
+                    }
+                }
                 ColumnLayout {
                     Layout.fillWidth: true
                     Label { text: vm.title; font.pixelSize: 22; font.bold: true }

@@ -1,11 +1,10 @@
 #include "ItemListModel.h"
 
+#include "FileIcon.h"
+
 #include "app/Localization.h"
 #include "fs/PathBytes.h"
-#include "fs/PosixFile.h"
 #include "model/SizeText.h"
-
-#include <QMimeDatabase>
 
 namespace pelmo {
 
@@ -19,17 +18,9 @@ void ItemListModel::setItems(const QList<CleanItem> &items, const QSet<QString> 
         beginResetModel();
         m_items = items;
         m_selection = selection;
-        const QMimeDatabase mimes;
         m_icons.clear();
-        for (const CleanItem &item : m_items) {
-            // A stat, no read: the list is built on the window's thread.
-            struct stat st
-            {
-            };
-            const bool folder = PosixFile::statNoFollow(PathBytes::toBytes(item.path), st) && S_ISDIR(st.st_mode);
-            m_icons.append(folder ? QStringLiteral("folder")
-                                  : mimes.mimeTypeForFile(item.name, QMimeDatabase::MatchExtension).iconName());
-        }
+        for (const CleanItem &item : m_items)
+            m_icons.append(FileIcon::forPath(item.path)); // a stat, no read: this is the window's thread
         endResetModel();
     } else if (selection != m_selection) {
         m_selection = selection;

@@ -8,10 +8,12 @@ ScrollView {
     id: root
     signal select(string raw)
     contentWidth: availableWidth
+    contentHeight: overviewColumn.implicitHeight + 48 // with the margins above and below
 
     OverviewViewModel { id: vm; store: AppState.store }
 
     ColumnLayout {
+        id: overviewColumn
         width: root.availableWidth - 48
         x: 24; y: 24
         spacing: 20

@@ -1,5 +1,7 @@
 #include "PreviewViewModel.h"
 
+#include "FileIcon.h"
+
 #include "app/Localization.h"
 #include "fs/PathBytes.h"
 #include "fs/PosixFile.h"
@@ -43,7 +45,7 @@ Preview load(const QString &path)
     const QMimeDatabase mimes;
     const QMimeType mime = S_ISDIR(st.st_mode) ? mimes.mimeTypeForName(QStringLiteral("inode/directory"))
                                                : mimes.mimeTypeForFile(path, QMimeDatabase::MatchExtension);
-    preview.iconName = mime.iconName();
+    preview.iconName = FileIcon::forMime(mime);
     const QDateTime modified = QDateTime::fromSecsSinceEpoch(st.st_mtim.tv_sec);
     preview.facts = mime.comment() + QStringLiteral(" · ") + formatSize(DiskScanner::allocatedSize(path))
         + QStringLiteral(" · ") + QLocale().toString(modified, QLocale::ShortFormat);
@@ -88,6 +90,8 @@ void PreviewViewModel::setPath(const QString &path)
 
 QString PreviewViewModel::imageUrl() const
 {
+    if (m_loading)
+        return {}; // the kind is still the previous item's
     if (m_kind == QLatin1StringView("image"))
         return QStringLiteral("file://") + QString::fromLatin1(PathBytes::percentEncoded(PathBytes::toBytes(m_path)));
     if (m_kind == QLatin1StringView("pdf"))

@@ -20,14 +20,22 @@ Item {
                 onClicked: confirmClear.open()
             }
         }
-        ColumnLayout {
+        Item {
             visible: vm.isEmpty
             Layout.fillWidth: true
             Layout.fillHeight: true
-            Item { Layout.fillHeight: true }
-            Label { Layout.alignment: Qt.AlignHCenter; text: qsTranslate("Pelmo", "Zatím žádná historie"); font.pixelSize: 20; font.bold: true }
-            Label { Layout.alignment: Qt.AlignHCenter; opacity: 0.7; text: qsTranslate("Pelmo", "Po prvním úklidu tu uvidíš, co a kdy šlo do koše.") }
-            Item { Layout.fillHeight: true }
+            ColumnLayout {
+                anchors.centerIn: parent
+                width: Math.min(parent.width - 40, 480)
+                Label {
+                    Layout.fillWidth: true; horizontalAlignment: Text.AlignHCenter; wrapMode: Text.WordWrap
+                    text: qsTranslate("Pelmo", "Zatím žádná historie"); font.pixelSize: 20; font.bold: true
+                }
+                Label {
+                    Layout.fillWidth: true; horizontalAlignment: Text.AlignHCenter; wrapMode: Text.WordWrap
+                    opacity: 0.7; text: qsTranslate("Pelmo", "Po prvním úklidu tu uvidíš, co a kdy šlo do koše.")
+                }
+            }
         }
         ColumnLayout {
             visible: !vm.isEmpty

@@ -14,7 +14,15 @@ Item {
             Layout.fillWidth: true
             Layout.margins: 20
             spacing: 16
-            Rectangle { width: 52; height: 52; radius: 14; color: "#8e8e93" }
+            Rectangle {
+                width: 52; height: 52; radius: 14; color: "#8e8e93"
+                Image {
+                    anchors.centerIn: parent
+                    sourceSize: Qt.size(32, 32)
+                    source: "image://theme/" + AppState.icon("trash")
+                    Accessible.ignored: true
+                }
+            }
             ColumnLayout {
                 spacing: 2
                 Label { text: qsTranslate("Pelmo", "Koš"); font.pixelSize: 20; font.bold: true }

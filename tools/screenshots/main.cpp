@@ -1,6 +1,7 @@
 // Developer tool, not installed: renders every screen of the window to PNG files on a
 // generated demo home, in Czech and in English, so that anyone can look at what a person
-// sees. Usage: xvfb-run -a build/pelmo_screenshots OUTPUT-FOLDER
+// sees, in the desktop's light palette and in a dark one.
+// Usage: xvfb-run -a build/pelmo_screenshots OUTPUT-FOLDER
 #include "app/AppState.h"
 #include "app/Localization.h"
 #include "app/Window.h"
@@ -10,8 +11,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
 #include <QEventLoop>
 #include <QFile>
+#include <QMimeData>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QQmlProperty>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -30,9 +37,27 @@ void writeFile(const QString &path, qint64 size, char fill = 'x')
         file.write(QByteArray(size, fill));
 }
 
+// A one-page letter, for the preview of a PDF.
+void writeLetter(const QString &path)
+{
+    QDir().mkpath(path.section(u'/', 0, -2));
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    QPainter painter(&writer);
+    QFont font = painter.font();
+    font.setPointSize(28);
+    painter.setFont(font);
+    painter.drawText(
+        QRect(0, 0, writer.width(), writer.height() / 4), Qt::AlignCenter, QStringLiteral("Invoice 2024-117"));
+    painter.fillRect(QRect(writer.width() / 10, writer.height() / 3, writer.width() * 8 / 10, writer.height() / 40),
+        QColor(0x0d, 0x9e, 0x8f));
+}
+
 // A home with something in every category.
 void makeDemoHome(const QString &home)
 {
+    writeLetter(home + QStringLiteral("/Documents/Invoice 2024-117.pdf"));
+    writeLetter(home + QStringLiteral("/Downloads/Invoice 2024-117 (1).pdf"));
     writeFile(home + QStringLiteral("/Library/Caches/com.spotify.client/Data/cache.bin"), 84'000'000);
     writeFile(home + QStringLiteral("/Library/Caches/com.google.Chrome/Cache/data_1"), 32'000'000);
     writeFile(home + QStringLiteral("/.cache/thumbnails/large/a.png"), 12'500'000);
@@ -52,6 +77,35 @@ void makeDemoHome(const QString &home)
     writeFile(home + QStringLiteral("/Downloads/dataset.zip"), 240'000'000);
 }
 
+// What a desktop in dark mode hands an application, role by role; set on the window, it
+// reaches every control and item as the desktop's own palette would.
+void applyDarkPalette(QObject *window)
+{
+    const QList<std::pair<const char *, QColor>> roles = {
+        {"window", QColor(0x2b, 0x2b, 0x2e)},
+        {"windowText", QColor(0xee, 0xee, 0xee)},
+        {"base", QColor(0x1f, 0x1f, 0x22)},
+        {"alternateBase", QColor(0x33, 0x33, 0x37)},
+        {"text", QColor(0xee, 0xee, 0xee)},
+        {"button", QColor(0x3a, 0x3a, 0x3e)},
+        {"buttonText", QColor(0xee, 0xee, 0xee)},
+        {"brightText", Qt::white},
+        {"light", QColor(0x4a, 0x4a, 0x4f)},
+        {"midlight", QColor(0x40, 0x40, 0x45)},
+        {"mid", QColor(0x55, 0x55, 0x5a)},
+        {"dark", QColor(0x1a, 0x1a, 0x1c)},
+        {"shadow", Qt::black},
+        {"highlight", QColor(0x0d, 0x9e, 0x8f)},
+        {"highlightedText", Qt::white},
+        {"link", QColor(0x4f, 0xc3, 0xb5)},
+        {"toolTipBase", QColor(0x3a, 0x3a, 0x3e)},
+        {"toolTipText", QColor(0xee, 0xee, 0xee)},
+        {"placeholderText", QColor(0x99, 0x99, 0x99)},
+    };
+    for (const auto &[role, color] : roles)
+        QQmlProperty::write(window, QStringLiteral("palette.") + QLatin1StringView(role), color);
+}
+
 void wait(int ms)
 {
     QEventLoop loop;
@@ -67,7 +121,35 @@ bool grab(QQuickWindow *window, const QString &file)
     return saved;
 }
 
-bool shootLanguage(const QString &language, const QString &output, bool granted, const QSize &size)
+// A drag that hovers over the window, as the desktop delivers it.
+void hoverDrag(QQuickWindow *window, const QString &path)
+{
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    const QPoint centre(window->width() / 2, window->height() / 2);
+    QDragEnterEvent enter(centre, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &enter);
+    QDragMoveEvent move(centre, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &move);
+}
+
+// Scrolls every visible scrolling area to its end; false when none had more to show.
+bool scrollToEnd(QQuickItem *item)
+{
+    if (!item->isVisible())
+        return false;
+    bool scrolled = false;
+    const qreal hidden = item->property("contentHeight").toReal() - item->height();
+    if (item->inherits("QQuickFlickable") && hidden > 1) {
+        item->setProperty("contentY", hidden);
+        scrolled = true;
+    }
+    for (QQuickItem *child : item->childItems())
+        scrolled = scrollToEnd(child) || scrolled;
+    return scrolled;
+}
+
+bool shootLanguage(const QString &language, const QString &output, bool granted, const QSize &size, bool dark)
 {
     QTemporaryDir demo;
     const QString home = demo.path() + QStringLiteral("/home");
@@ -90,11 +172,19 @@ bool shootLanguage(const QString &language, const QString &output, bool granted,
     if (!window)
         return false;
     window->resize(size);
-    const QString prefix = output + u'/' + language + u'-' + QString::number(size.width()) + u'-';
+    if (dark)
+        applyDarkPalette(window);
+    const QString prefix = output + u'/' + language + u'-' + QString::number(size.width())
+        + (dark ? QStringLiteral("-dark-") : QStringLiteral("-"));
     if (!granted)
         return grab(window, prefix + QStringLiteral("welcome.png"));
 
     while (!store.hasScanned())
+        wait(100);
+    // One real clean-up, so that the Trash and the history have something to show.
+    QList<CleanItem> logs = store.itemsIn(CleanCategory::logs);
+    store.clean(logs.mid(0, 1));
+    while (store.isCleaning())
         wait(100);
     bool ok = true;
     QObject *content = window->findChild<QObject *>(QStringLiteral("contentView"));
@@ -105,6 +195,8 @@ bool shootLanguage(const QString &language, const QString &output, bool granted,
     for (const QString &section : sections) {
         content->setProperty("section", section);
         ok = grab(window, prefix + section + QStringLiteral(".png")) && ok;
+        if (scrollToEnd(window->contentItem()))
+            ok = grab(window, prefix + section + QStringLiteral("-end.png")) && ok;
     }
     content->setProperty("section", QStringLiteral("caches"));
     TrashResult moved;
@@ -112,13 +204,26 @@ bool shootLanguage(const QString &language, const QString &output, bool granted,
     store.showToast(TrashService::batchMessage(moved));
     ok = grab(window, prefix + QStringLiteral("toast.png")) && ok;
     if (QObject *sheet = window->findChild<QObject *>(QStringLiteral("previewSheet"))) {
-        sheet->setProperty("path", home + QStringLiteral("/Library/Logs/JetBrains/idea.log"));
-        sheet->setProperty("name", QStringLiteral("idea.log"));
-        sheet->setProperty("sizeText", QStringLiteral("901 kB"));
-        QMetaObject::invokeMethod(sheet, "open");
-        ok = grab(window, prefix + QStringLiteral("preview.png")) && ok;
-        QMetaObject::invokeMethod(sheet, "close");
+        const QStringList previews
+            = {QStringLiteral("/Library/Logs/JetBrains/idea.log"), QStringLiteral("/Documents/Invoice 2024-117.pdf")};
+        for (const QString &relative : previews) {
+            sheet->setProperty("path", home + relative);
+            sheet->setProperty("name", relative.section(u'/', -1));
+            sheet->setProperty("sizeText", QStringLiteral("901 kB"));
+            QMetaObject::invokeMethod(sheet, "open");
+            ok = grab(window, prefix + QStringLiteral("preview-") + relative.section(u'.', -1) + QStringLiteral(".png"))
+                && ok;
+            QMetaObject::invokeMethod(sheet, "close");
+        }
     }
+    const QString dropped = home + QStringLiteral("/Documents/Invoice 2024-117.pdf");
+    hoverDrag(window, dropped);
+    ok = grab(window, prefix + QStringLiteral("drop-target.png")) && ok;
+    QDragLeaveEvent leave;
+    QCoreApplication::sendEvent(window, &leave);
+    desktop.state.drop({QUrl::fromLocalFile(dropped)});
+    ok = grab(window, prefix + QStringLiteral("drop-analysis.png")) && ok;
+    desktop.state.closeDropAnalysis();
     if (QObject *dialog = window->findChild<QObject *>(QStringLiteral("confirmMove"))) {
         QMetaObject::invokeMethod(dialog, "open");
         ok = grab(window, prefix + QStringLiteral("confirm.png")) && ok;
@@ -130,6 +235,7 @@ bool shootLanguage(const QString &language, const QString &output, bool granted,
 
 int main(int argc, char **argv)
 {
+    qputenv("MESA_SHADER_CACHE_DISABLE", "true"); // the demo home's cache folder is scanned
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: pelmo_screenshots OUTPUT-FOLDER\n");
@@ -139,9 +245,14 @@ int main(int argc, char **argv)
     QDir().mkpath(output);
     bool ok = true;
     for (const QString &language : {QStringLiteral("cs"), QStringLiteral("en")}) {
-        ok = shootLanguage(language, output, false, {1020, 700}) && ok;
-        ok = shootLanguage(language, output, true, {1020, 700}) && ok;
-        ok = shootLanguage(language, output, true, {900, 600}) && ok;
+        ok = shootLanguage(language, output, false, {1020, 700}, false) && ok;
+        ok = shootLanguage(language, output, true, {1020, 700}, false) && ok;
+        ok = shootLanguage(language, output, true, {900, 600}, false) && ok;
+    }
+    // A dark desktop at the smallest window, where text is most likely to clip.
+    for (const QString &language : {QStringLiteral("cs"), QStringLiteral("en")}) {
+        ok = shootLanguage(language, output, false, {900, 600}, true) && ok;
+        ok = shootLanguage(language, output, true, {900, 600}, true) && ok;
     }
     return ok ? 0 : 1;
 }
