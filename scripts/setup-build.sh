@@ -9,8 +9,8 @@ target=$1
 shift
 packages="g++ make cmake pkg-config ccache qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-declarative-dev
   qml6-module-qtqml qml6-module-qtqml-workerscript qml6-module-qtquick qml6-module-qtquick-controls
-  qml6-module-qtquick-dialogs qml6-module-qtquick-layouts qml6-module-qtquick-shapes
-  qml6-module-qtquick-templates qml6-module-qtquick-window qml6-module-qt-labs-folderlistmodel
+  qml6-module-qtquick-layouts qml6-module-qtquick-shapes
+  qml6-module-qtquick-templates qml6-module-qtquick-window
   qt6-pdf-dev adwaita-icon-theme
   libssl-dev libplist-dev $*"
 

@@ -9,10 +9,9 @@
 
 namespace pelmo {
 
-AppState::AppState(CleanerStore &store, QmlFolderPicker &picker, QObject *parent)
+AppState::AppState(CleanerStore &store, QObject *parent)
     : QObject(parent)
     , m_store(store)
-    , m_picker(picker)
 {
     m_categories.setStore(&m_store);
     connect(&m_store, &CleanerStore::diskChanged, this, &AppState::diskChanged);

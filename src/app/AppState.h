@@ -2,21 +2,19 @@
 
 #include "CategoryListModel.h"
 #include "CleanerStore.h"
-#include "QmlFolderPicker.h"
 
 #include <QObject>
 #include <QUrl>
 
 namespace pelmo {
 
-// What the window reaches from everywhere: the store, the category list and the folder
-// picker. Starts the first scan by itself as soon as access exists and nothing was scanned.
+// What the window reaches from everywhere: the store and the category list. Starts the first scan by itself as soon as
+// access exists and nothing was scanned.
 class AppState : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(pelmo::CleanerStore *store READ store CONSTANT)
     Q_PROPERTY(pelmo::CategoryListModel *categories READ categories CONSTANT)
-    Q_PROPERTY(pelmo::QmlFolderPicker *folderPicker READ folderPicker CONSTANT)
     Q_PROPERTY(QString brand READ brand CONSTANT)
     Q_PROPERTY(double diskFraction READ diskFraction NOTIFY diskChanged)
     Q_PROPERTY(QString diskText READ diskText NOTIFY diskChanged)
@@ -26,11 +24,10 @@ class AppState : public QObject
     Q_PROPERTY(QString droppedPath READ droppedPath NOTIFY droppedPathChanged)
 
 public:
-    AppState(CleanerStore &store, QmlFolderPicker &picker, QObject *parent = nullptr);
+    explicit AppState(CleanerStore &store, QObject *parent = nullptr);
 
     [[nodiscard]] CleanerStore *store() const { return &m_store; }
     [[nodiscard]] CategoryListModel *categories() { return &m_categories; }
-    [[nodiscard]] QmlFolderPicker *folderPicker() const { return &m_picker; }
     [[nodiscard]] QString brand() const;
     [[nodiscard]] double diskFraction() const;
     [[nodiscard]] QString diskText() const;
@@ -64,7 +61,6 @@ private:
     void scanOnceAccessExists();
 
     CleanerStore &m_store;
-    QmlFolderPicker &m_picker;
     CategoryListModel m_categories;
     QString m_droppedPath;
 };

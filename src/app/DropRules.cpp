@@ -4,19 +4,11 @@
 
 namespace pelmo::DropRules {
 
-QString localPath(const QUrl &url)
-{
-    if (!url.isLocalFile())
-        return {};
-    const QByteArray bytes = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
-    return PathBytes::fromBytes(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-}
-
 Decision decide(bool hasAccess, const QList<QUrl> &urls)
 {
     if (!hasAccess || urls.isEmpty())
         return {};
-    QString path = localPath(urls.first());
+    QString path = PathBytes::fromFileUrl(urls.first());
     while (path.size() > 1 && path.endsWith(u'/'))
         path.chop(1);
     if (path.isEmpty())

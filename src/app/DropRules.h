@@ -21,8 +21,4 @@ struct Decision
 
 [[nodiscard]] Decision decide(bool hasAccess, const QList<QUrl> &urls);
 
-// The local path of a file URL with the surrogate-escape rule (names that are not UTF-8
-// survive); empty for any other URL.
-[[nodiscard]] QString localPath(const QUrl &url);
-
 } // namespace pelmo::DropRules

@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Dialogs
 import Pelmo
 
 ApplicationWindow {
@@ -20,21 +19,6 @@ ApplicationWindow {
     }
     Component { id: welcome; WelcomeView {} }
     Component { id: mainView; ContentView {} }
-
-    FolderDialog {
-        id: folderDialog
-        onAccepted: AppState.folderPicker.chosen(selectedFolder.toString().replace(/^file:\/\//, ""))
-        onRejected: AppState.folderPicker.cancelled()
-    }
-    Connections {
-        target: AppState.folderPicker
-        function onFolderRequested(startIn, acceptLabel, message) {
-            folderDialog.currentFolder = "file://" + startIn
-            folderDialog.acceptLabel = acceptLabel
-            folderDialog.title = message
-            folderDialog.open()
-        }
-    }
 
     menuBar: MenuBar {
         Menu {

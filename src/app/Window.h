@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppState.h"
+#include "DialogFolderPicker.h"
 #include "platform/linux/SystemServices.h"
 
 #include <QQmlApplicationEngine>
@@ -15,9 +16,9 @@ namespace pelmo {
 struct DesktopState
 {
     SystemServices system;
-    QmlFolderPicker picker;
+    DialogFolderPicker picker;
     CleanerStore store {system.storeServices(nullptr, &picker)};
-    AppState state {store, picker};
+    AppState state {store};
 };
 
 // Loads the main window for `state` (the application state that QML reaches as AppState).

@@ -152,4 +152,17 @@ QString display(QStringView path)
     return out;
 }
 
+QUrl toFileUrl(QStringView path)
+{
+    return QUrl::fromEncoded(QByteArray("file://") + QByteArray::fromStdString(percentEncoded(toBytes(path))));
+}
+
+QString fromFileUrl(const QUrl &url)
+{
+    if (!url.isLocalFile())
+        return {};
+    const QByteArray bytes = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    return fromBytes(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+}
+
 } // namespace pelmo::PathBytes

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QUrl>
 
 #include <string>
 #include <string_view>
@@ -17,6 +18,11 @@ namespace pelmo::PathBytes {
 // The bytes with everything but unreserved characters and "/" written as %XX: the form of
 // a path in a file URI and in a Trash info file.
 [[nodiscard]] std::string percentEncoded(std::string_view bytes);
+
+// The file URL of a path, every byte kept (percent-encoded), and back. A URL that is not
+// a local file gives an empty path.
+[[nodiscard]] QUrl toFileUrl(QStringView path);
+[[nodiscard]] QString fromFileUrl(const QUrl &url);
 
 // The text a person sees: escaped bytes shown as U+FFFD.
 [[nodiscard]] QString display(QStringView path);

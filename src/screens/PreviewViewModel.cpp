@@ -93,7 +93,7 @@ QString PreviewViewModel::imageUrl() const
     if (m_loading)
         return {}; // the kind is still the previous item's
     if (m_kind == QLatin1StringView("image"))
-        return QStringLiteral("file://") + QString::fromLatin1(PathBytes::percentEncoded(PathBytes::toBytes(m_path)));
+        return PathBytes::toFileUrl(m_path).toString(QUrl::FullyEncoded);
     if (m_kind == QLatin1StringView("pdf"))
         return QStringLiteral("image://pdfpage/") + pdfPageId(m_path);
     return {};

@@ -1,12 +1,18 @@
 #include "FakeHome.h"
 #include "FakeServices.h"
 #include "WarningRecorder.h"
+#include "access/AccessManager.h"
 #include "app/AppState.h"
+#include "app/DialogFolderPicker.h"
 #include "app/Localization.h"
 #include "app/Window.h"
+#include "fs/PathBytes.h"
 #include "model/SizeText.h"
 #include "platform/linux/FreedesktopTrash.h"
 
+#include <QDialogButtonBox>
+#include <QMimeData>
+#include <QPushButton>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QtTest>
@@ -50,7 +56,7 @@ bool click(QQuickWindow *window, QQuickItem *item)
 
 // A person's first session, driven through the window with clicks: grant the home folder
 // on the welcome screen, let the first scan run, move a category to the real (fake home's)
-// Trash, and put an item back from the history.
+// Trash, put an item back from the history, and drop a file to move its copy.
 class TestJourney : public QObject
 {
     Q_OBJECT
@@ -65,20 +71,28 @@ private Q_SLOTS:
         fake.writeFile("Library/Caches/org.other.tool/blob", 150'000);
         FakeStoreServices fakes;
         FreedesktopTrash trash(FreedesktopTrash::systemEnvironment()); // XDG_DATA_HOME lies in the fake home
-        QmlFolderPicker picker;
+        DialogFolderPicker picker;
         StoreServices services = fakes.services(fake, &picker);
         services.trash = &trash;
         CleanerStore store(services);
-        AppState state(store, picker);
+        AppState state(store);
         const auto engine = loadMainWindow(state);
         auto *window = qobject_cast<QQuickWindow *>(engine->rootObjects().value(0));
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(window));
 
-        // Welcome: the folder dialog is the desktop's; the test answers it with the home.
+        // Welcome: the folder dialog opens in the home folder, and its accept button, pressed
+        // at once, chooses it.
         QVERIFY(!store.hasScanned());
-        connect(&picker, &QmlFolderPicker::folderRequested, this, [&] { picker.chosen(fake.home()); });
         QVERIFY(click(window, showing(window, QStringLiteral("Povolit přístup k domovské složce"))));
+        QTRY_VERIFY(picker.openDialog() && picker.openDialog()->isVisible());
+        QFileDialog *dialog = picker.openDialog();
+        QCOMPARE(dialog->directory().absolutePath(), fake.home());
+        QVERIFY(dialog->isModal());
+        auto *accept = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Open);
+        QVERIFY(accept);
+        QCOMPARE(accept->text(), QStringLiteral("Povolit přístup"));
+        accept->click();
         QTRY_VERIFY(window->findChild<QObject *>(QStringLiteral("contentView")));
         QTRY_VERIFY_WITH_TIMEOUT(store.hasScanned(), 20'000);
         QTRY_VERIFY(QTest::qWaitForWindowExposed(window) && !showing(window, Localization::tr("Prohledávám Mac…")));
@@ -122,6 +136,27 @@ private Q_SLOTS:
         QTRY_COMPARE(store.history().size(), 1);
         QVERIFY(QFileInfo(restored).isDir());
         QVERIFY(store.history().first().originalPath != restored);
+
+        // A file dragged onto the window: the highlight while it hovers, then its copies.
+        fake.writeFile("Documents/thesis.odt", 5000, 't');
+        fake.writeFile("Downloads/thesis (1).odt", 5000, 't');
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(fake.path("Documents/thesis.odt")), QUrl::fromLocalFile(fake.path("Music"))});
+        const QPoint centre(window->width() / 2, window->height() / 2);
+        QDragEnterEvent enter(centre, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &enter);
+        QTRY_VERIFY(showing(window, QStringLiteral("Pusť soubor nebo aplikaci sem")));
+        QDropEvent drop(centre, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &drop);
+        QVERIFY(drop.isAccepted());
+        QTRY_VERIFY(!showing(window, QStringLiteral("Pusť soubor nebo aplikaci sem")));
+        QTRY_VERIFY(showing(window, QStringLiteral("Kopie do koše (1)")));
+        QVERIFY(showing(window, QStringLiteral("thesis (1).odt")));
+        QVERIFY(click(window, showing(window, QStringLiteral("Kopie do koše (1)"))));
+        QTRY_VERIFY(!window->findChild<QObject *>(QStringLiteral("dropAnalysis")));
+        QVERIFY(!QFile::exists(fake.path("Downloads/thesis (1).odt")));
+        QVERIFY(QFile::exists(fake.path("Documents/thesis.odt")));
+        QCOMPARE(store.history().first().name, QStringLiteral("thesis (1).odt"));
         QVERIFY2(warnings.messages().isEmpty(), qPrintable(warnings.messages()));
     }
 };

@@ -34,6 +34,19 @@ private Q_SLOTS:
         const QString text = PathBytes::fromBytes(bytes.toStdString());
         QCOMPARE(QByteArray::fromStdString(PathBytes::toBytes(text)), bytes);
         QCOMPARE(PathBytes::display(text), shown);
+        // Through a file URL, in the text form QML passes around, every byte survives.
+        const QUrl url(PathBytes::toFileUrl(u'/' + text).toString());
+        QVERIFY(url.isLocalFile());
+        QCOMPARE(PathBytes::fromFileUrl(url), u'/' + text);
+    }
+
+    void fileUrls()
+    {
+        QCOMPARE(PathBytes::toFileUrl(u"/a b/#1?%.txt").toString(QUrl::FullyEncoded),
+            QStringLiteral("file:///a%20b/%231%3F%25.txt"));
+        QCOMPARE(PathBytes::fromFileUrl(QUrl(QStringLiteral("https://example.org/a"))), QString());
+        QCOMPARE(
+            PathBytes::fromFileUrl(QUrl::fromLocalFile(QStringLiteral("/home/jiří"))), QStringLiteral("/home/jiří"));
     }
 
     // A real character whose low surrogate lies in the escape range must not be taken for

@@ -51,9 +51,8 @@ private Q_SLOTS:
         fake.writeFile("Library/Logs/tool/run.log", 200'000);
         FakeStoreServices fakes;
         fakes.disk = {1'000'000'000, 200'000'000};
-        QmlFolderPicker picker;
-        CleanerStore store(fakes.services(fake, &picker));
-        AppState state(store, picker);
+        CleanerStore store(fakes.services(fake));
+        AppState state(store);
         const auto engine = loadMainWindow(state);
         QCOMPARE(engine->rootObjects().size(), 1);
         auto *window = qobject_cast<QQuickWindow *>(engine->rootObjects().first());

@@ -2,6 +2,7 @@
 // generated demo home, in Czech and in English, so that anyone can look at what a person
 // sees, in the desktop's light palette and in a dark one.
 // Usage: xvfb-run -a build/pelmo_screenshots OUTPUT-FOLDER
+#include "access/AccessManager.h"
 #include "app/AppState.h"
 #include "app/Localization.h"
 #include "app/Window.h"
@@ -176,8 +177,17 @@ bool shootLanguage(const QString &language, const QString &output, bool granted,
         applyDarkPalette(window);
     const QString prefix = output + u'/' + language + u'-' + QString::number(size.width())
         + (dark ? QStringLiteral("-dark-") : QStringLiteral("-"));
-    if (!granted)
-        return grab(window, prefix + QStringLiteral("welcome.png"));
+    if (!granted) {
+        bool ok = grab(window, prefix + QStringLiteral("welcome.png"));
+        store.access()->requestAccess(); // what the welcome screen's button does
+        wait(300);
+        QFileDialog *dialog = desktop.picker.openDialog();
+        const bool saved = dialog && dialog->grab().save(prefix + QStringLiteral("folder-dialog.png"));
+        std::printf("%s %sfolder-dialog.png\n", saved ? "wrote" : "FAILED", qPrintable(prefix));
+        if (dialog)
+            dialog->reject();
+        return saved && ok;
+    }
 
     while (!store.hasScanned())
         wait(100);

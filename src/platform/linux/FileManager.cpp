@@ -15,8 +15,7 @@ bool reveal(const QString &path)
     QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.FileManager1"),
         QStringLiteral("/org/freedesktop/FileManager1"), QStringLiteral("org.freedesktop.FileManager1"),
         QStringLiteral("ShowItems"));
-    call << QStringList {QStringLiteral("file://") + QString::fromLatin1(PathBytes::percentEncoded(bytes))}
-         << QString();
+    call << QStringList {PathBytes::toFileUrl(path).toString(QUrl::FullyEncoded)} << QString();
     constexpr int kTimeoutMs = 3000;
     if (QDBusConnection::sessionBus().call(call, QDBus::Block, kTimeoutMs).type() == QDBusMessage::ReplyMessage)
         return true;
