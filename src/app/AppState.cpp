@@ -82,10 +82,10 @@ bool AppState::drop(const QList<QUrl> &urls)
             Localization::tr("Tuhle aplikaci nelze odinstalovat (je od Applu nebo nemá platný balíček)."));
         return true;
     case DropRules::Kind::File:
-        if (m_droppedPath != decision.path) {
-            m_droppedPath = decision.path;
-            Q_EMIT droppedPathChanged();
-        }
+        // A drop onto an open analysis starts a new one: the sheet analyses one item.
+        closeDropAnalysis();
+        m_droppedPath = decision.path;
+        Q_EMIT droppedPathChanged();
         return true;
     }
     return false;

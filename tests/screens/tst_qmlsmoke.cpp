@@ -7,6 +7,7 @@
 #include "app/Localization.h"
 #include "app/PdfPageProvider.h"
 #include "app/Window.h"
+#include "drop/DropAnalysisViewModel.h"
 #include "screens/PreviewViewModel.h"
 
 #include <QQuickItem>
@@ -76,6 +77,11 @@ private Q_SLOTS:
             QVERIFY(state.drop({QUrl::fromLocalFile(fake.path("Library/Logs/tool/run.log"))}));
             QTRY_VERIFY(window->findChild<QObject *>(QStringLiteral("dropAnalysis")));
             QTest::qWait(100);
+            // A second drop while the sheet is open analyses the new item.
+            const QString second = fake.path("Library/Caches/com.example.app/data");
+            QVERIFY(state.drop({QUrl::fromLocalFile(second)}));
+            QTRY_COMPARE(window->findChildren<QObject *>(QStringLiteral("dropAnalysis")).size(), 1);
+            QTRY_COMPARE(window->findChild<DropAnalysisViewModel *>()->path(), second);
             state.closeDropAnalysis();
         } else {
             QVERIFY(!window->findChild<QObject *>(QStringLiteral("contentView")));
