@@ -4,6 +4,7 @@
 #include "fs/PosixFile.h"
 #include "screens/PreviewViewModel.h"
 
+#include <QPainter>
 #include <QPdfDocument>
 
 #include <fcntl.h>
@@ -25,8 +26,12 @@ QImage PdfPageProvider::requestImage(const QString &id, QSize *size, const QSize
         && document.pageCount() > 0) {
         const QSize bounds = requestedSize.isValid() ? requestedSize : QSize(1000, 1000);
         const QSize pixels = document.pagePointSize(0).toSize().scaled(bounds, Qt::KeepAspectRatio);
-        if (!pixels.isEmpty())
-            image = document.render(0, pixels);
+        if (!pixels.isEmpty()) {
+            // Pages are drawn on nothing; paper is white, whatever the window's palette.
+            image = QImage(pixels, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter(&image).drawImage(0, 0, document.render(0, pixels));
+        }
     }
     if (size)
         *size = image.size();

@@ -9,7 +9,15 @@ Dialog {
     property string rejectText: qsTranslate("Pelmo", "Zrušit")
     anchors.centerIn: Overlay.overlay
     modal: true
+    padding: 20
     Overlay.modal: Rectangle { color: Qt.rgba(0, 0, 0, 0.3) }
+    header: Label {
+        text: dialog.title
+        font.bold: true
+        wrapMode: Text.WordWrap
+        padding: 20
+        bottomPadding: 0
+    }
     Label { text: dialog.message; wrapMode: Text.WordWrap; width: Math.min(implicitWidth, 460) }
     footer: DialogButtonBox {
         Button { text: dialog.acceptText; DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole }

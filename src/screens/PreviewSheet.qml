@@ -24,11 +24,9 @@ Popup {
                 spacing: 2
                 Layout.fillWidth: true
                 Label { text: sheet.name; font.bold: true; elide: Text.ElideMiddle; Layout.fillWidth: true }
-                Label { text: vm.facts; font.pixelSize: 11; opacity: 0.7; elide: Text.ElideRight; Layout.fillWidth: true }
+                Label { text: vm.facts; font.pixelSize: 11; opacity: 0.7; wrapMode: Text.WordWrap; Layout.fillWidth: true }
             }
-            Label { text: sheet.sizeText }
-            Button { text: qsTranslate("Pelmo", "Ukázat ve Finderu"); onClicked: AppState.store.reveal(sheet.path) }
-            Button { text: qsTranslate("Pelmo", "Hotovo"); highlighted: true; onClicked: sheet.close() }
+            Label { text: sheet.sizeText; Layout.alignment: Qt.AlignTop }
         }
         Rectangle {
             Layout.fillWidth: true
@@ -61,6 +59,11 @@ Popup {
                 visible: !vm.loading && (vm.kind === "other" || picture.status === Image.Error)
                 source: vm.iconName.length > 0 ? "image://theme/" + vm.iconName : ""
             }
+        }
+        RowLayout {
+            Button { text: qsTranslate("Pelmo", "Ukázat ve Finderu"); onClicked: AppState.store.reveal(sheet.path) }
+            Item { Layout.fillWidth: true }
+            Button { text: qsTranslate("Pelmo", "Hotovo"); highlighted: true; onClicked: sheet.close() }
         }
     }
     Shortcut { sequences: ["Return", "Enter"]; enabled: sheet.visible; onActivated: sheet.close() }

@@ -132,7 +132,8 @@ void TestQmlSmoke::pdfFirstPage()
         = provider.requestImage(PreviewViewModel::pdfPageId(fake.path("Documents/paper.pdf")), &size, QSize(400, 400));
     QCOMPARE(wide.size(), QSize(400, 200)); // the page's shape, fitted into what was asked
     QCOMPARE(size, wide.size());
-    QCOMPARE(wide.pixelColor(40, 160), QColor(Qt::blue)); // the square, 10–60 pt from the bottom left
+    QCOMPARE(wide.pixelColor(40, 160), QColor(Qt::blue));  // the square, 10–60 pt from the bottom left
+    QCOMPARE(wide.pixelColor(300, 20), QColor(Qt::white)); // paper, in a dark window too
     const QImage tall = provider.requestImage(
         PreviewViewModel::pdfPageId(fake.path("Documents/\xff odd.pdf")), &size, QSize(300, 300));
     QCOMPARE(tall.size(), QSize(100, 300));
