@@ -178,7 +178,7 @@ void CleanerStore::applyBatch(const TrashResult &result)
     assign(this, m_isCleaning, false, &CleanerStore::isCleaningChanged);
     refreshDisk();
     setHistory(CleaningHistory::withBatch(m_history, result.entries));
-    const bool saved = saveHistory() && stored(m_preferences.setTotalFreed(m_preferences.totalFreed() + result.freed));
+    const bool saved = saveHistory() && storeTotalFreed(totalFreed() + result.freed);
     if (saved)
         showToast(TrashService::batchMessage(result));
     Q_EMIT batchFinished(result);
@@ -291,6 +291,15 @@ void CleanerStore::emptyTrash()
     });
 }
 
+bool CleanerStore::storeTotalFreed(qint64 bytes)
+{
+    const qint64 before = totalFreed();
+    const bool saved = stored(m_preferences.setTotalFreed(std::max<qint64>(0, bytes)));
+    if (totalFreed() != before)
+        Q_EMIT totalFreedChanged();
+    return saved;
+}
+
 bool CleanerStore::restore(const HistoryEntry &entry)
 {
     const bool restored = TrashService::restore(entry, *m_services.trash);
@@ -298,8 +307,7 @@ bool CleanerStore::restore(const HistoryEntry &entry)
         QList<HistoryEntry> history = m_history;
         history.removeIf([&](const HistoryEntry &e) { return e.id == entry.id; });
         setHistory(history);
-        const bool saved = saveHistory()
-            && stored(m_preferences.setTotalFreed(std::max<qint64>(0, m_preferences.totalFreed() - entry.size)));
+        const bool saved = saveHistory() && storeTotalFreed(totalFreed() - entry.size);
         refreshDisk();
         if (!saved)
             return true;

@@ -36,6 +36,7 @@ class CleanerStore : public QObject
     Q_PROPERTY(pelmo::DiskInfo disk READ disk NOTIFY diskChanged)
     Q_PROPERTY(QString toast READ toast NOTIFY toastChanged)
     Q_PROPERTY(QList<pelmo::HistoryEntry> history READ history NOTIFY historyChanged)
+    Q_PROPERTY(qint64 totalFreed READ totalFreed NOTIFY totalFreedChanged)
     Q_PROPERTY(bool reminderEnabled READ reminderEnabled NOTIFY reminderEnabledChanged)
     Q_PROPERTY(int confirmRequest READ confirmRequest NOTIFY confirmRequestChanged)
     Q_PROPERTY(QSet<QString> excluded READ excluded NOTIFY excludedChanged)
@@ -123,6 +124,7 @@ Q_SIGNALS:
     void diskChanged();
     void toastChanged();
     void historyChanged();
+    void totalFreedChanged();
     void reminderEnabledChanged();
     void confirmRequestChanged();
     void excludedChanged();
@@ -141,6 +143,8 @@ private:
     void setHistory(QList<HistoryEntry> history);
     // False (with a toast) when the settings file could not be written.
     bool saveHistory();
+    // Stores the running total (never below 0); false, with a toast, when it could not be.
+    bool storeTotalFreed(qint64 bytes);
     bool stored(bool written);
     void reminderTick();
     void checkReminder();

@@ -16,7 +16,8 @@ OverviewViewModel::OverviewViewModel(QObject *parent)
 void OverviewViewModel::attach(CleanerStore &store)
 {
     for (auto signal : {&CleanerStore::itemsChanged, &CleanerStore::diskChanged, &CleanerStore::isScanningChanged,
-             &CleanerStore::isCleaningChanged, &CleanerStore::hasScannedChanged, &CleanerStore::historyChanged})
+             &CleanerStore::isCleaningChanged, &CleanerStore::hasScannedChanged, &CleanerStore::historyChanged,
+             &CleanerStore::totalFreedChanged})
         connect(&store, signal, this, &OverviewViewModel::changed);
 }
 

@@ -161,10 +161,16 @@ private Q_SLOTS:
         QSemaphore release;
         f.trash.beforeMove = [&release] { release.acquire(); };
         QSignalSpy done(f.store.get(), &CleanerStore::batchFinished);
+        const qint64 safe = f.store->safeTotal();
         f.store->clean(f.store->safeItems()); // while cleaning both hero buttons are off
         QVERIFY(!vm.safeEnabled() && !vm.rescanEnabled());
+        // What a bound label shows: the text at each change.
+        QStringList shown;
+        connect(&vm, &OverviewViewModel::changed, this, [&] { shown.append(vm.freedText()); });
         release.release();
         QVERIFY(done.wait());
+        QVERIFY(!shown.isEmpty());
+        QCOMPARE(shown.last(), formatSize(safe));
     }
 
     void trashAndHistory()

@@ -257,6 +257,7 @@ int main(int argc, char **argv)
     for (const QString &language : {QStringLiteral("cs"), QStringLiteral("en")}) {
         ok = shootLanguage(language, output, false, {1020, 700}, false) && ok;
         ok = shootLanguage(language, output, true, {1020, 700}, false) && ok;
+        ok = shootLanguage(language, output, false, {900, 600}, false) && ok;
         ok = shootLanguage(language, output, true, {900, 600}, false) && ok;
     }
     // A dark desktop at the smallest window, where text is most likely to clip.
