@@ -118,4 +118,9 @@ Popup {
             }
         }
     }
+    Shortcut {
+        sequences: ["Return", "Enter"]
+        enabled: sheet.visible && vm.trashEnabled
+        onActivated: vm.trash()
+    }
 }

@@ -62,10 +62,13 @@ Item {
             Layout.fillWidth: true
             Layout.margins: 8
             TextField {
+                id: search
                 Layout.fillWidth: true
                 placeholderText: qsTranslate("Pelmo", "Hledat v kategorii")
                 onTextChanged: vm.query = text
+                Keys.onEscapePressed: text = ""
             }
+            Shortcut { sequence: StandardKey.Find; onActivated: search.forceActiveFocus() }
             ComboBox {
                 model: vm.sortOptions
                 currentIndex: vm.sortOrder
