@@ -86,6 +86,11 @@ private Q_SLOTS:
         QVERIFY(!store.hasScanned());
         QVERIFY(click(window, showing(window, QStringLiteral("Povolit přístup k domovské složce"))));
         QTRY_VERIFY(picker.openDialog() && picker.openDialog()->isVisible());
+        picker.openDialog()->reject(); // a change of mind grants nothing and says nothing
+        QTRY_VERIFY(!picker.openDialog());
+        QVERIFY(!store.access()->hasAccess() && store.access()->errorMessage().isEmpty());
+        QVERIFY(click(window, showing(window, QStringLiteral("Povolit přístup k domovské složce"))));
+        QTRY_VERIFY(picker.openDialog() && picker.openDialog()->isVisible());
         QFileDialog *dialog = picker.openDialog();
         QCOMPARE(dialog->directory().absolutePath(), fake.home());
         QVERIFY(dialog->isModal());
