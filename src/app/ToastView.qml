@@ -3,28 +3,72 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import Pelmo
 
-// The message line of the last operation, for 8 seconds, with the way to the Trash.
+// The message line of the last operation, for 8 seconds, with the way to the Trash. It rises
+// from the bottom edge and fades in, and fades out again with its last text still on it.
 Rectangle {
+    id: toast
     readonly property var store: AppState.store
-    visible: store.toast.length > 0
+    readonly property bool shown: store.toast.length > 0
+    property string shownText
+
     implicitWidth: Math.min(row.implicitWidth + 32, 640)
     implicitHeight: row.implicitHeight + 24
     radius: 14
     color: palette.base
     border.color: Qt.alpha(palette.mid, 0.5)
+    opacity: shown ? 1 : 0
+    visible: opacity > 0
+    Behavior on opacity { NumberAnimation { duration: 250 } }
+    transform: Translate {
+        y: toast.shown ? 0 : 40
+        Behavior on y { SpringAnimation { spring: 4; damping: 0.45 } }
+    }
+
+    Accessible.role: Accessible.AlertMessage
+    Accessible.name: shownText
+
+    Connections {
+        target: toast.store
+        function onToastChanged() {
+            if (toast.store.toast.length > 0) {
+                toast.shownText = toast.store.toast
+                bounce.restart()
+            }
+        }
+    }
+
+    // A soft shadow below the bubble.
+    Rectangle {
+        z: -1
+        anchors.fill: parent
+        anchors.topMargin: 4
+        anchors.bottomMargin: -4
+        radius: parent.radius
+        color: "black"
+        opacity: 0.15
+    }
 
     RowLayout {
         id: row
         anchors.fill: parent
         anchors.leftMargin: 16; anchors.rightMargin: 16
         spacing: 10
-        Label { text: "✔"; color: AppState.brand }
         Label {
-            text: store.toast
+            id: mark
+            text: "✔"
+            color: AppState.brand
+            SequentialAnimation {
+                id: bounce
+                NumberAnimation { target: mark; property: "scale"; to: 1.35; duration: 120; easing.type: Easing.OutQuad }
+                NumberAnimation { target: mark; property: "scale"; to: 1; duration: 220; easing.type: Easing.OutBack }
+            }
+        }
+        Label {
+            text: toast.shownText
             wrapMode: Text.WordWrap
             Layout.fillWidth: true
             Layout.maximumWidth: 460
         }
-        Button { flat: true; text: qsTranslate("Pelmo", "Otevřít koš"); onClicked: store.openTrash() }
+        Button { flat: true; text: qsTranslate("Pelmo", "Otevřít koš"); onClicked: toast.store.openTrash() }
     }
 }
