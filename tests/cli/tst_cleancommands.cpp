@@ -17,14 +17,10 @@
 using namespace pelmo;
 using pelmo::test::FakeHome;
 using pelmo::test::ProcessRun;
+using pelmo::test::runPelmo;
 using pelmo::test::runProgram;
 
 namespace {
-
-ProcessRun runPelmo(const QStringList &arguments)
-{
-    return runProgram(QStringLiteral(PELMO_EXECUTABLE), arguments);
-}
 
 std::string readAll(const std::string &path)
 {

@@ -12,14 +12,9 @@
 using namespace pelmo;
 using pelmo::test::FakeHome;
 using pelmo::test::ProcessRun;
-using pelmo::test::runProgram;
+using pelmo::test::runPelmo;
 
 namespace {
-
-ProcessRun runPelmo(const QStringList &arguments)
-{
-    return runProgram(QStringLiteral(PELMO_EXECUTABLE), arguments);
-}
 
 struct Expected
 {

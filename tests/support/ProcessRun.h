@@ -17,4 +17,12 @@ struct ProcessRun
 // environment that FakeHome set up.
 ProcessRun runProgram(const QString &program, const QStringList &arguments);
 
+#ifdef PELMO_EXECUTABLE
+// The pelmo built beside the suite (suites that run it define PELMO_EXECUTABLE).
+inline ProcessRun runPelmo(const QStringList &arguments)
+{
+    return runProgram(QStringLiteral(PELMO_EXECUTABLE), arguments);
+}
+#endif
+
 } // namespace pelmo::test
