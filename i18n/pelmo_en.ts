@@ -852,5 +852,21 @@
         <source>Kopie do koše (</source>
         <translation>Copies to Trash (</translation>
     </message>
+    <message>
+        <source>Do koše přesunuto %@, ale historii se nepodařilo uložit. Vrátit to půjde jen ze správce souborů.</source>
+        <translation>Moved %@ to the Trash, but the history could not be saved. Only the file manager can put it back.</translation>
+    </message>
+    <message>
+        <source> Změněno od prohledání, proto nepřesunuto: %lld.</source>
+        <translation> Changed since the scan, so not moved: %lld.</translation>
+    </message>
+    <message>
+        <source>Položka v koši už není ta, kterou Pelmo přesunulo. Nic se nevrátilo.</source>
+        <translation>The item in the Trash is no longer the one Pelmo moved there. Nothing was put back.</translation>
+    </message>
+    <message>
+        <source>Cesta k původnímu místu teď vede přes symbolický odkaz. Nic se nevrátilo.</source>
+        <translation>The way to the original place now leads through a symbolic link. Nothing was put back.</translation>
+    </message>
 </context>
 </TS>

@@ -3,11 +3,13 @@
 #include "Localization.h"
 #include "access/AccessManager.h"
 #include "model/SizeText.h"
+#include "platform/Interruption.h"
 #include "platform/Notifier.h"
 #include "platform/TrashCan.h"
 #include "scan/DiskScanner.h"
 #include "trash/TrashService.h"
 
+#include <QFileInfo>
 #include <QFutureWatcher>
 #include <QPromise>
 #include <QtConcurrent>
@@ -21,6 +23,7 @@ constexpr auto kToastDuration = std::chrono::seconds(8);
 constexpr auto kReminderInterval = std::chrono::hours(1);
 constexpr double kReminderPeriodSeconds = 604'800;
 constexpr qint64 kReminderThreshold = 100'000'000;
+constexpr int kReloadDelayMs = 200;
 
 template<typename T, typename Signal> void assign(CleanerStore *store, T &field, T value, Signal changed)
 {
@@ -39,18 +42,58 @@ CleanerStore::CleanerStore(StoreServices services, QObject *parent)
     m_access = new AccessManager(m_preferences, m_services.picker, m_services.realHome, this);
     m_excluded = m_preferences.excludedPaths();
     m_reminderEnabled = m_preferences.reminderEnabled();
-    if (const std::optional<QByteArray> stored = m_preferences.cleanHistory()) {
-        if (const auto decoded = CleaningHistory::decode(*stored))
-            m_history = *decoded;
-        else
-            m_historyWritable = false; // the stored value stays untouched for this run
-    }
+    m_sharedHistory = std::make_shared<SharedHistory>(Preferences::settingsFile());
+    const SharedHistory::State stored = m_sharedHistory->read();
+    m_historyWritable = stored.entries.has_value(); // an unreadable value stays untouched for this run
+    applyStoredState(stored);
+    // Other Pelmo processes write the history too: follow the settings file's folder (the
+    // file itself is replaced on every write).
+    m_reloadTimer.setSingleShot(true);
+    m_reloadTimer.setInterval(kReloadDelayMs);
+    connect(&m_reloadTimer, &QTimer::timeout, this, &CleanerStore::reloadHistory);
+    connect(&m_settingsWatcher, &QFileSystemWatcher::directoryChanged, &m_reloadTimer, qOverload<>(&QTimer::start));
+    watchSettings();
     refreshDisk();
     // The first check comes right after start, on the event loop.
     m_reminderTimer = m_services.clock->after(std::chrono::milliseconds(0), [this] { reminderTick(); });
 }
 
-CleanerStore::~CleanerStore() = default;
+CleanerStore::~CleanerStore()
+{
+    m_stopWork->store(true);
+    for (QFuture<void> &work : m_work)
+        work.waitForFinished();
+}
+
+template<typename Work, typename Done> void CleanerStore::own(Work work, Done done)
+{
+    using Result = std::invoke_result_t<Work>;
+    QFuture<Result> future = QtConcurrent::run(std::move(work));
+    m_work.removeIf([](const QFuture<void> &f) { return f.isFinished(); });
+    m_work.append(QFuture<void>(future));
+    // A watcher, not a continuation: when the store goes, its watchers go with it and
+    // nothing is delivered to a store that no longer exists.
+    auto *watcher = new QFutureWatcher<Result>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [watcher, done = std::move(done)] {
+        done(watcher->result());
+        watcher->deleteLater();
+    });
+    watcher->setFuture(future);
+}
+
+QString CleanerStore::anchor() const
+{
+    if (!m_scannedHome.isEmpty())
+        return m_scannedHome;
+    return m_access->hasAccess() ? m_access->homeUrl() : m_services.realHome();
+}
+
+void CleanerStore::watchSettings()
+{
+    const QString folder = QFileInfo(Preferences::settingsFile()).absolutePath();
+    if (m_settingsWatcher.directories().isEmpty() && QFileInfo(folder).isDir())
+        m_settingsWatcher.addPath(folder);
+}
 
 QList<CleanItem> CleanerStore::itemsIn(CleanCategory category) const
 {
@@ -104,9 +147,9 @@ QList<CleaningHistory::DailyFreed> CleanerStore::dailyFreed() const
     return CleaningHistory::dailyFreed(m_history, m_services.clock->now());
 }
 
-QString CleanerStore::trashFilesFolder() const
+QStringList CleanerStore::trashFilesFolders() const
 {
-    return m_services.trash->homeFilesFolder();
+    return m_services.trash->filesFolders();
 }
 
 void CleanerStore::scan()
@@ -119,18 +162,23 @@ void CleanerStore::scanFolder(const QString &home)
 {
     if (m_isScanning || home.isEmpty())
         return;
+    m_scannedHome = home;
     assign(this, m_isScanning, true, &CleanerStore::isScanningChanged);
     const qint64 threshold = m_preferences.largeThresholdBytes();
     const QSet<QString> excluded = m_excluded;
     const auto catalogueFor = m_services.catalogueFor;
-    QFuture<QList<CleanItem>> future
-        = QtConcurrent::run([home, threshold, excluded, catalogueFor](QPromise<QList<CleanItem>> &promise) {
-              promise.setProgressRange(0, static_cast<int>(allCategories.size()));
-              const auto catalogue = catalogueFor(home);
-              promise.addResult(DiskScanner::scanAll(home, threshold, excluded, *catalogue, [&](CleanCategory c) {
-                  promise.setProgressValueAndText(static_cast<int>(c) + 1, Category::rawValue(c));
-              }));
-          });
+    QFuture<QList<CleanItem>> future = QtConcurrent::run(
+        [home, threshold, excluded, catalogueFor](QPromise<QList<CleanItem>> &promise) {
+            promise.setProgressRange(0, static_cast<int>(allCategories.size()));
+            const auto catalogue = catalogueFor(home);
+            QList<CleanItem> items = DiskScanner::scanAll(home, threshold, excluded, *catalogue, [&](CleanCategory c) {
+                promise.setProgressValueAndText(static_cast<int>(c) + 1, Category::rawValue(c));
+            });
+            // What each item is now, so that a move can tell when it has changed since.
+            for (CleanItem &item : items)
+                item.identity = FileIdentity::of(item.path).value_or(FileIdentity());
+            promise.addResult(std::move(items));
+        });
     auto *watcher = new QFutureWatcher<QList<CleanItem>>(this);
     connect(watcher, &QFutureWatcherBase::progressTextChanged, this,
         [this](const QString &raw) { assign(this, m_scanningCategory, raw, &CleanerStore::scanningCategoryChanged); });
@@ -164,12 +212,28 @@ void CleanerStore::clean(const QList<CleanItem> &items)
     assign(this, m_isCleaning, true, &CleanerStore::isCleaningChanged);
     TrashCan *trash = m_services.trash;
     FileManagerBridge *bridge = m_services.bridge;
-    QtConcurrent::run([items, trash, bridge] {
-        return TrashService::trash(items, *trash, *bridge);
-    }).then(this, [this](const TrashResult &result) { applyBatch(result); });
+    const std::shared_ptr<SharedHistory> history = m_historyWritable ? m_sharedHistory : nullptr;
+    const std::shared_ptr<std::atomic<bool>> stop = m_stopWork;
+    const QString anchor = this->anchor();
+    own(
+        [items, trash, bridge, history, stop, anchor] {
+            // Entries the history has not taken yet (a full disk); each write offers them again.
+            QList<HistoryEntry> pending;
+            TrashService::BatchControl control;
+            control.anchor = anchor;
+            control.stopRequested = [stop] { return stop->load() || Interruption::requested(); };
+            control.record = [&](const HistoryEntry &entry) {
+                pending.append(entry);
+                if (history && history->record(pending).status == SharedHistory::Status::written)
+                    pending.clear();
+                return pending.isEmpty();
+            };
+            return TrashService::trash(items, *trash, *bridge, control);
+        },
+        [this](const TrashResult &result) { applyBatch(result); });
 }
 
-void CleanerStore::applyBatch(const TrashResult &result)
+void CleanerStore::applyBatch(TrashResult result)
 {
     QList<CleanItem> items = m_items;
     items.removeIf([&](const CleanItem &i) { return result.cleaned.contains(i.id()); });
@@ -177,10 +241,16 @@ void CleanerStore::applyBatch(const TrashResult &result)
     setSelection(m_selection - result.cleaned);
     assign(this, m_isCleaning, false, &CleanerStore::isCleaningChanged);
     refreshDisk();
-    setHistory(CleaningHistory::withBatch(m_history, result.entries));
-    const bool saved = saveHistory() && storeTotalFreed(totalFreed() + result.freed);
-    if (saved)
-        showToast(TrashService::batchMessage(result));
+    if (result.historyUnsaved && m_historyWritable) {
+        // One more try: space may have come back since.
+        const SharedHistory::Result retried = m_sharedHistory->record(result.entries);
+        result.historyUnsaved = retried.status != SharedHistory::Status::written;
+    }
+    if (m_historyWritable)
+        reloadHistory();
+    else
+        setHistory(CleaningHistory::withBatch(m_history, result.entries)); // shown for this run only
+    showToast(TrashService::batchMessage(result));
     Q_EMIT batchFinished(result);
 }
 
@@ -258,68 +328,109 @@ void CleanerStore::requestTrashSelected()
 
 void CleanerStore::openTrash()
 {
-    if (const std::optional<QString> message
-        = TrashService::openMessage(TrashService::openWithFinder(*m_services.bridge)))
-        showToast(*message);
+    // The file manager may take seconds to answer, or never: off the main thread.
+    FileManagerBridge *bridge = m_services.bridge;
+    own([bridge] { return TrashService::openWithFinder(*bridge); },
+        [this](std::optional<int> error) {
+            if (const std::optional<QString> message = TrashService::openMessage(error))
+                showToast(*message);
+            Q_EMIT trashOpened(!error);
+        });
 }
 
 void CleanerStore::reveal(const QString &path)
 {
-    if (!m_services.reveal || !m_services.reveal(path))
-        showToast(Localization::tr("Správce souborů se nepodařilo otevřít."));
+    own([reveal = m_services.reveal, path] { return reveal && reveal(path); },
+        [this](bool shown) {
+            if (!shown)
+                showToast(Localization::tr("Správce souborů se nepodařilo otevřít."));
+        });
 }
 
 void CleanerStore::emptyTrash()
 {
-    // Emptying a large Trash takes a while: off the main thread.
-    FileManagerBridge *bridge = m_services.bridge;
-    QtConcurrent::run([bridge] {
-        return TrashService::emptyWithFinder(*bridge);
-    }).then(this, [this](std::optional<int> error) {
-        if (!error) {
-            QList<HistoryEntry> history = m_history;
-            for (HistoryEntry &entry : history)
-                entry.trashPath.clear();
-            setHistory(history);
-            if (saveHistory())
-                showToast(TrashService::emptyMessage(error));
-            refreshDisk();
-        } else {
-            showToast(TrashService::emptyMessage(error));
-        }
-        Q_EMIT trashEmptied(!error);
-    });
+    if (m_isEmptying)
+        return;
+    m_isEmptying = true;
+    TrashCan *trash = m_services.trash;
+    own([trash] { return trash->empty(&Interruption::requested); },
+        [this](const EmptyOutcome &outcome) { applyEmpty(outcome); });
 }
 
-bool CleanerStore::storeTotalFreed(qint64 bytes)
+void CleanerStore::applyEmpty(const EmptyOutcome &outcome)
 {
-    const qint64 before = totalFreed();
-    const bool saved = stored(m_preferences.setTotalFreed(std::max<qint64>(0, bytes)));
-    if (totalFreed() != before)
-        Q_EMIT totalFreedChanged();
-    return saved;
-}
-
-bool CleanerStore::restore(const HistoryEntry &entry)
-{
-    const bool restored = TrashService::restore(entry, *m_services.trash);
-    if (restored) {
-        QList<HistoryEntry> history = m_history;
-        history.removeIf([&](const HistoryEntry &e) { return e.id == entry.id; });
-        setHistory(history);
-        const bool saved = saveHistory() && storeTotalFreed(totalFreed() - entry.size);
-        refreshDisk();
-        if (!saved)
-            return true;
+    m_isEmptying = false;
+    // Entries whose items are gone can no longer be put back, whatever else happened;
+    // entries of items that stayed, or arrived meanwhile, keep their way back.
+    QSet<QString> gone;
+    for (const HistoryEntry &entry : m_history) {
+        if (!entry.trashPath.isEmpty() && !FileIdentity::of(entry.trashPath))
+            gone.insert(entry.trashPath);
     }
-    showToast(TrashService::restoreMessage(restored, entry.name));
-    return restored;
+    const bool saved = gone.isEmpty() || !m_historyWritable || written(m_sharedHistory->clearTrashPaths(gone));
+    if (saved)
+        showToast(TrashService::emptyMessage(outcome));
+    refreshDisk();
+    Q_EMIT trashEmptied(outcome.complete(), outcome.remaining);
+}
+
+bool CleanerStore::restore(HistoryEntry entry)
+{
+    const PutBackOutcome outcome = TrashService::restore(entry, *m_services.trash, anchor());
+    bool saved = true;
+    if (outcome == PutBackOutcome::restored) {
+        if (m_historyWritable) {
+            saved = written(m_sharedHistory->forget(entry.id, entry.size));
+        } else {
+            QList<HistoryEntry> history = m_history;
+            history.removeIf([&](const HistoryEntry &e) { return e.id == entry.id; });
+            setHistory(history);
+        }
+        refreshDisk();
+    } else if ((outcome == PutBackOutcome::notInTrash || outcome == PutBackOutcome::replaced) && m_historyWritable) {
+        // What the entry pointed at is gone from the Trash: it can never be put back.
+        saved = written(m_sharedHistory->clearTrashPaths({entry.trashPath}));
+    }
+    if (saved)
+        showToast(TrashService::restoreMessage(outcome, entry.name));
+    return outcome == PutBackOutcome::restored;
 }
 
 void CleanerStore::clearHistory()
 {
-    setHistory({});
-    saveHistory();
+    if (!m_historyWritable) {
+        setHistory({});
+        return;
+    }
+    QSet<QUuid> shown;
+    for (const HistoryEntry &entry : m_history)
+        shown.insert(entry.id);
+    written(m_sharedHistory->clear(shown));
+}
+
+void CleanerStore::reloadHistory()
+{
+    if (m_historyWritable)
+        applyStoredState(m_sharedHistory->read());
+}
+
+void CleanerStore::applyStoredState(const SharedHistory::State &state)
+{
+    if (state.entries)
+        setHistory(*state.entries);
+    setTotalFreed(state.totalFreed);
+}
+
+bool CleanerStore::written(const SharedHistory::Result &result)
+{
+    applyStoredState(result.state);
+    watchSettings();
+    return stored(result.status == SharedHistory::Status::written);
+}
+
+void CleanerStore::setTotalFreed(qint64 bytes)
+{
+    assign(this, m_totalFreed, bytes, &CleanerStore::totalFreedChanged);
 }
 
 void CleanerStore::setReminder(bool on)
@@ -378,13 +489,6 @@ void CleanerStore::setSelection(QSet<QString> selection)
 void CleanerStore::setHistory(QList<HistoryEntry> history)
 {
     assign(this, m_history, std::move(history), &CleanerStore::historyChanged);
-}
-
-bool CleanerStore::saveHistory()
-{
-    if (!m_historyWritable)
-        return true;
-    return stored(m_preferences.setCleanHistory(CleaningHistory::encode(m_history)));
 }
 
 bool CleanerStore::stored(bool written)

@@ -6,11 +6,17 @@
 #include "model/CleanItem.h"
 #include "model/SidebarItem.h"
 #include "platform/Clock.h"
+#include "platform/TrashCan.h"
 #include "trash/CleaningHistory.h"
+#include "trash/SharedHistory.h"
 #include "trash/TrashResult.h"
 
+#include <QFileSystemWatcher>
+#include <QFuture>
 #include <QObject>
+#include <QTimer>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -21,7 +27,11 @@ class AccessManager;
 // The one application state object: the last scan, the selection, the exclusions, the
 // history, the volume figures, the toast and the weekly reminder. Main thread only; scans
 // and batches run on worker threads and come back through continuations. Every property
-// notifies only when its value really changes.
+// notifies only when its value really changes. The store owns the work it starts: when it
+// is destroyed, a running batch stops after the item in flight and an emptying or a
+// file-manager call ends before the services they use can go. Each moved item is in the
+// history as soon as it has moved; the history is shared with other Pelmo processes and
+// followed as they change it.
 class CleanerStore : public QObject
 {
     Q_OBJECT
@@ -83,9 +93,9 @@ public:
     [[nodiscard]] qint64 safeTotal() const;
     [[nodiscard]] QList<CategoryTotal> categoryTotals() const;
     [[nodiscard]] QList<CleaningHistory::DailyFreed> dailyFreed() const;
-    [[nodiscard]] qint64 totalFreed() const { return m_preferences.totalFreed(); }
-    // The folder the Trash screen lists.
-    [[nodiscard]] QString trashFilesFolder() const;
+    [[nodiscard]] qint64 totalFreed() const { return m_totalFreed; }
+    // The folders the Trash screen lists, the home Trash's first.
+    [[nodiscard]] QStringList trashFilesFolders() const;
 
     // A full scan of the granted home; nothing without a grant or while one runs.
     Q_INVOKABLE void scan();
@@ -106,8 +116,11 @@ public:
     // Shows the item in the file manager.
     Q_INVOKABLE void reveal(const QString &path);
     void emptyTrash();
-    bool restore(const HistoryEntry &entry);
+    // Takes the entry by value: callers hand in entries of `history`, which this replaces.
+    bool restore(HistoryEntry entry);
     void clearHistory();
+    // Reads the shared history again (another process may have changed it).
+    void reloadHistory();
     void setReminder(bool on);
     void showToast(const QString &text);
     void refreshDisk();
@@ -133,18 +146,26 @@ Q_SIGNALS:
     void requestedSectionChanged();
     void scanFinished();
     void batchFinished(const pelmo::TrashResult &result);
-    void trashEmptied(bool success);
+    void trashEmptied(bool success, const QStringList &remaining);
+    void trashOpened(bool success);
 
 private:
     void applyScan(const QList<CleanItem> &items);
-    void applyBatch(const TrashResult &result);
+    void applyBatch(TrashResult result);
+    void applyEmpty(const EmptyOutcome &outcome);
+    // Runs `work` on a worker thread and `done` with its result on the main thread; the
+    // store waits for `work` before it goes.
+    template<typename Work, typename Done> void own(Work work, Done done);
+    // The folder below which no path component may have become a symbolic link.
+    [[nodiscard]] QString anchor() const;
+    void applyStoredState(const SharedHistory::State &state);
+    // False (with a toast) when the history could not be written.
+    bool written(const SharedHistory::Result &result);
+    void watchSettings();
     void setItems(QList<CleanItem> items);
     void setSelection(QSet<QString> selection);
     void setHistory(QList<HistoryEntry> history);
-    // False (with a toast) when the settings file could not be written.
-    bool saveHistory();
-    // Stores the running total (never below 0); false, with a toast, when it could not be.
-    bool storeTotalFreed(qint64 bytes);
+    void setTotalFreed(qint64 bytes);
     bool stored(bool written);
     void reminderTick();
     void checkReminder();
@@ -152,6 +173,14 @@ private:
 
     StoreServices m_services;
     Preferences m_preferences;
+    std::shared_ptr<SharedHistory> m_sharedHistory;
+    std::shared_ptr<std::atomic<bool>> m_stopWork = std::make_shared<std::atomic<bool>>(false);
+    QList<QFuture<void>> m_work;
+    QFileSystemWatcher m_settingsWatcher;
+    QTimer m_reloadTimer;
+    QString m_scannedHome;
+    qint64 m_totalFreed = 0;
+    bool m_isEmptying = false;
     AccessManager *m_access = nullptr;
     QList<CleanItem> m_items;
     QSet<QString> m_selection;

@@ -15,15 +15,17 @@ constexpr qint64 kBytesPerMB = 1'000'000;
 
 } // namespace
 
-Preferences::Preferences()
+QString Preferences::settingsFile()
 {
-    // The path is worked out here, not by QSettings, which reads XDG_CONFIG_HOME once per
-    // process and would keep using the first value.
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (!config.startsWith(QLatin1Char('/')))
         config = QDir::homePath() + QStringLiteral("/.config");
-    m_settings = std::make_unique<QSettings>(config + QStringLiteral("/Pelmo/Pelmo.conf"), QSettings::NativeFormat);
+    return config + QStringLiteral("/Pelmo/Pelmo.conf");
 }
+
+Preferences::Preferences()
+    : m_settings(std::make_unique<QSettings>(settingsFile(), QSettings::NativeFormat))
+{ }
 
 QSet<QString> Preferences::excludedPaths() const
 {
@@ -95,29 +97,6 @@ bool Preferences::setGrantedHomeFolder(const QString &path)
     if (path.isEmpty())
         return write(QStringLiteral("homeFolderBookmark"), {});
     return write(QStringLiteral("homeFolderBookmark"), QByteArray::fromStdString(PathBytes::toBytes(path)));
-}
-
-std::optional<QByteArray> Preferences::cleanHistory() const
-{
-    const QVariant value = m_settings->value(QStringLiteral("cleanHistory"));
-    if (!value.isValid())
-        return std::nullopt;
-    return value.toByteArray();
-}
-
-bool Preferences::setCleanHistory(const QByteArray &stored)
-{
-    return write(QStringLiteral("cleanHistory"), stored);
-}
-
-qint64 Preferences::totalFreed() const
-{
-    return m_settings->value(QStringLiteral("totalFreed"), 0).toLongLong();
-}
-
-bool Preferences::setTotalFreed(qint64 bytes)
-{
-    return write(QStringLiteral("totalFreed"), bytes);
 }
 
 bool Preferences::reminderEnabled() const

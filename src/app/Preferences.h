@@ -11,13 +11,17 @@
 namespace pelmo {
 
 // The per-user settings store: $XDG_CONFIG_HOME/Pelmo/Pelmo.conf (QSettings native format,
-// ini syntax). Values are read when needed; readers turn a missing or malformed value into
-// the key's default. Writers go to disk at once and answer false when the file could not
-// be written, so that no change is lost silently.
+// ini syntax); the history in it is SharedHistory's. Values are read when needed; readers turn a missing or malformed
+// value into the key's default. Writers go to disk at once and answer false when the file could not be written, so that
+// no change is lost silently.
 class Preferences
 {
 public:
     Preferences();
+
+    // $XDG_CONFIG_HOME/Pelmo/Pelmo.conf, worked out afresh (QSettings would keep the first
+    // XDG_CONFIG_HOME of the process).
+    [[nodiscard]] static QString settingsFile();
 
     [[nodiscard]] QSet<QString> excludedPaths() const;
     bool setExcludedPaths(const QSet<QString> &paths); // stored sorted
@@ -33,12 +37,6 @@ public:
     // The granted home folder, or empty when none is stored or it is no longer a folder.
     [[nodiscard]] QString grantedHomeFolder() const;
     bool setGrantedHomeFolder(const QString &path); // empty removes the grant
-
-    // "cleanHistory" as stored, nothing when absent.
-    [[nodiscard]] std::optional<QByteArray> cleanHistory() const;
-    bool setCleanHistory(const QByteArray &stored);
-    [[nodiscard]] qint64 totalFreed() const;
-    bool setTotalFreed(qint64 bytes);
 
     [[nodiscard]] bool reminderEnabled() const;
     bool setReminderEnabled(bool enabled);

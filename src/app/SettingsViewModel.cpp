@@ -7,7 +7,6 @@
 #include "platform/FolderPicker.h"
 
 #include <QCoreApplication>
-#include <QProcess>
 
 #include <array>
 
@@ -117,7 +116,8 @@ void SettingsViewModel::excludeFolder()
 
 void SettingsViewModel::relaunch()
 {
-    QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
+    // The new Pelmo starts once this one has finished its work and left the session bus.
+    qApp->setProperty(relaunchProperty, true);
     QCoreApplication::quit();
 }
 

@@ -37,7 +37,9 @@ public:
     Q_INVOKABLE void revokeAccess();
     Q_INVOKABLE void unexclude(const QString &path);
     Q_INVOKABLE void excludeFolder();
-    // Starts a new Pelmo and quits this one.
+    // The application property that asks for a new Pelmo once this one has quit.
+    static constexpr const char *relaunchProperty = "pelmoRelaunch";
+    // Quits, and has a new Pelmo started afterwards.
     Q_INVOKABLE void relaunch();
 
 Q_SIGNALS:

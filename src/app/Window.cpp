@@ -5,9 +5,11 @@
 #include "PdfPageProvider.h"
 #include "Preferences.h"
 #include "SettingsViewModel.h"
+#include "SingleInstance.h"
 #include "ThemeIconProvider.h"
 #include "TrayIcon.h"
 #include "drop/DropAnalysisViewModel.h"
+#include "platform/Interruption.h"
 #include "platform/linux/SystemServices.h"
 #include "screens/CategoryViewModel.h"
 #include "screens/OverviewViewModel.h"
@@ -16,6 +18,8 @@
 #include "trash/TrashViewModel.h"
 
 #include <QApplication>
+#include <QProcess>
+#include <QTimer>
 #include <QWindow>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtQml>
@@ -62,6 +66,50 @@ std::unique_ptr<QQmlApplicationEngine> loadMainWindow(AppState &state)
     return engine;
 }
 
+namespace {
+
+void showWindow(QWindow *window)
+{
+    window->show();
+    window->raise();
+    window->requestActivate();
+}
+
+// The window's life: from the claim of the single instance to the end of the work the
+// store owns. Answers the exit status.
+int showUntilQuit(SingleInstance &instance)
+{
+    DesktopState desktop;
+    const auto engine = loadMainWindow(desktop.state);
+    auto *window = engine->rootObjects().isEmpty() ? nullptr : qobject_cast<QWindow *>(engine->rootObjects().first());
+    if (!window)
+        return 1;
+    QObject::connect(&instance, &SingleInstance::activated, window, [window] { showWindow(window); });
+    // With a tray, closing the window leaves Pelmo reachable there; without one, closing
+    // quits rather than leaving it running out of reach.
+    std::unique_ptr<TrayIcon> tray;
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        tray = std::make_unique<TrayIcon>(desktop.state, window);
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+    // Ctrl+C or a termination request quits as the menu does.
+    const Interruption::SignalGuard guard;
+    QTimer signalWatch;
+    QObject::connect(&signalWatch, &QTimer::timeout, qApp, [] {
+        if (Interruption::requested())
+            QCoreApplication::quit();
+    });
+    constexpr int kSignalPollMs = 200;
+    signalWatch.start(kSignalPollMs);
+    const int status = QApplication::exec();
+    // A batch or an emptying ends after the item in flight, which the history records;
+    // then the store, which waits for that, goes before the services it uses.
+    Interruption::request();
+    return status;
+}
+
+} // namespace
+
 int runWindow(int &argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -70,19 +118,16 @@ int runWindow(int &argc, char **argv)
     QApplication::setApplicationDisplayName(QStringLiteral("Pelmo"));
     Localization::install(Localization::resolvedCode(Localization::languageFromRawValue(Preferences().appLanguage())));
 
-    DesktopState desktop;
-    const auto engine = loadMainWindow(desktop.state);
-    auto *window = engine->rootObjects().isEmpty() ? nullptr : qobject_cast<QWindow *>(engine->rootObjects().first());
-    if (!window)
-        return 1;
-    // With a tray, closing the window leaves Pelmo reachable there; without one, closing
-    // quits rather than leaving it running out of reach.
-    std::unique_ptr<TrayIcon> tray;
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        tray = std::make_unique<TrayIcon>(desktop.state, window);
-        QApplication::setQuitOnLastWindowClosed(false);
+    int status = 0;
+    {
+        SingleInstance instance;
+        if (!instance.claim())
+            return 0; // the running Pelmo shows its window
+        status = showUntilQuit(instance);
     }
-    return QApplication::exec();
+    if (app.property(SettingsViewModel::relaunchProperty).toBool())
+        QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
+    return status;
 }
 
 } // namespace pelmo

@@ -7,6 +7,7 @@
 #include "fs/PathBytes.h"
 #include "model/JsonText.h"
 #include "model/SizeText.h"
+#include "platform/Interruption.h"
 
 namespace pelmo {
 namespace {
@@ -139,12 +140,16 @@ int runCleanCommand(const QStringList &arguments)
     }
     TrashResult result;
     QObject::connect(&store, &CleanerStore::batchFinished, &store, [&](const TrashResult &r) { result = r; });
+    const Interruption::SignalGuard guard; // Ctrl+C ends the batch after the item in flight
     headless.runUntil(&CleanerStore::batchFinished, [&] { store.clean(items); });
+    const bool complete = result.failed == 0 && !result.historyUnsaved && !result.stopped;
     if (parser.isSet(QStringLiteral("json")))
         printJson(result, store.toast());
     else
-        CommandSupport::write(stdout, store.toast() + u'\n');
-    return result.failed == 0 ? 0 : CommandSupport::failed;
+        CommandSupport::write(complete ? stdout : stderr, store.toast() + u'\n');
+    if (Interruption::signal() != 0)
+        return 128 + Interruption::signal();
+    return complete ? 0 : CommandSupport::failed;
 }
 
 } // namespace pelmo

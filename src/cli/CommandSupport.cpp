@@ -47,7 +47,7 @@ QString homeFolder(const std::optional<QString> &option, QString &problem)
 {
     if (option) {
         const QString home = absolutePath(*option);
-        if (!isReadableFolder(home))
+        if (option->isEmpty() || !isReadableFolder(home))
             problem = Localization::format(
                 Localization::tr("Složka %@ neexistuje nebo ji nelze číst"), {PathBytes::display(*option)});
         return home;

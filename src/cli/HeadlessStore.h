@@ -21,13 +21,20 @@ public:
     [[nodiscard]] CleanerStore &store() { return m_store; }
     [[nodiscard]] TrashCan &trash() { return m_system.trash(); }
 
-    // Runs the event loop until `signal` of the store is emitted.
+    // Runs `start`, then the event loop until `signal` of the store has been emitted
+    // (also when it was emitted before the loop began).
     template<typename Signal, typename Start> void runUntil(Signal signal, Start start)
     {
         QEventLoop loop;
-        QObject::connect(&m_store, signal, &loop, &QEventLoop::quit);
+        bool fired = false;
+        const QMetaObject::Connection connection = QObject::connect(&m_store, signal, &loop, [&] {
+            fired = true;
+            loop.quit();
+        });
         start();
-        loop.exec();
+        if (!fired)
+            loop.exec();
+        QObject::disconnect(connection);
     }
 
 private:

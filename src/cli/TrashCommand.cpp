@@ -7,6 +7,7 @@
 #include "fs/PathBytes.h"
 #include "model/JsonText.h"
 #include "model/SizeText.h"
+#include "platform/Interruption.h"
 #include "trash/TrashService.h"
 
 namespace pelmo {
@@ -20,7 +21,7 @@ int refuse(const QString &problem)
 
 int list(HeadlessStore &headless, bool json)
 {
-    const std::optional<QList<TrashEntry>> entries = TrashService::list(headless.trash().homeFilesFolder());
+    const std::optional<QList<TrashEntry>> entries = TrashService::list(headless.store().trashFilesFolders());
     if (!entries) {
         CommandSupport::write(stderr, Localization::tr("Koš nelze přečíst.") + u'\n');
         return CommandSupport::failed;
@@ -72,17 +73,29 @@ int runTrashCommand(const QStringList &arguments)
     if (action == QLatin1StringView("list"))
         return list(headless, parser.isSet(QStringLiteral("json")));
     if (action == QLatin1StringView("open")) {
-        store.openTrash();
-        if (!store.toast().isEmpty())
+        bool opened = false;
+        QObject::connect(&store, &CleanerStore::trashOpened, &store, [&](bool success) { opened = success; });
+        headless.runUntil(&CleanerStore::trashOpened, [&] { store.openTrash(); });
+        if (!opened)
             CommandSupport::write(stderr, store.toast() + u'\n');
-        return store.toast().isEmpty() ? 0 : CommandSupport::failed;
+        return opened ? 0 : CommandSupport::failed;
     }
     if (!yes && !CommandSupport::confirm(Localization::tr("Vysypat koš? Položky v něm se tím smažou natrvalo.")))
         return refuse(Localization::tr("Koš zůstal beze změny."));
     bool emptied = false;
-    QObject::connect(&store, &CleanerStore::trashEmptied, &store, [&](bool success) { emptied = success; });
+    QStringList remaining;
+    QObject::connect(&store, &CleanerStore::trashEmptied, &store, [&](bool success, const QStringList &left) {
+        emptied = success;
+        remaining = left;
+    });
+    const Interruption::SignalGuard guard;
     headless.runUntil(&CleanerStore::trashEmptied, [&] { store.emptyTrash(); });
-    CommandSupport::write(emptied ? stdout : stderr, store.toast() + u'\n');
+    QString text = store.toast() + u'\n';
+    for (const QString &path : remaining)
+        text += QStringLiteral("  ") + PathBytes::display(path) + u'\n';
+    CommandSupport::write(emptied ? stdout : stderr, text);
+    if (Interruption::signal() != 0)
+        return 128 + Interruption::signal();
     return emptied ? 0 : CommandSupport::failed;
 }
 

@@ -92,60 +92,132 @@ UniqueFd makeFolders(std::string_view path)
     return current;
 }
 
-bool removeContents(int folderFd)
+UniqueFd openFolderBelow(std::string_view anchor, std::string_view folder, bool create)
 {
-    // An explicit stack of open folders: depth costs descriptors, never C++ stack.
-    struct Frame
-    {
-        UniqueFd fd;
-        std::string nameInParent;
-        std::vector<std::pair<std::string, unsigned char>> entries;
-        size_t next = 0;
-    };
-    auto listed = [](int fd) {
-        std::vector<std::pair<std::string, unsigned char>> entries;
-        DirectoryListing::read(fd,
-            [&](std::string_view name, unsigned char type, ino_t) { entries.emplace_back(std::string(name), type); });
-        return entries;
-    };
-    std::vector<Frame> stack;
-    stack.push_back({UniqueFd(::fcntl(folderFd, F_DUPFD_CLOEXEC, 0)), {}, {}, 0});
-    if (!stack.back().fd)
-        return false;
-    stack.back().entries = listed(stack.back().fd.get());
-    bool complete = true;
-    while (!stack.empty()) {
-        Frame &frame = stack.back();
-        if (frame.next == frame.entries.size()) {
-            const std::string name = std::move(frame.nameInParent);
-            stack.pop_back();
-            if (!stack.empty() && ::unlinkat(stack.back().fd.get(), name.c_str(), AT_REMOVEDIR) != 0)
-                complete = false;
+    while (anchor.size() > 1 && anchor.ends_with('/'))
+        anchor.remove_suffix(1);
+    const bool below = !anchor.empty()
+        && (anchor == "/" ? folder.starts_with('/')
+                          : folder == anchor || (folder.starts_with(anchor) && folder[anchor.size()] == '/'));
+    if (!below)
+        return create ? makeFolders(folder) : openPath(folder, O_RDONLY | O_DIRECTORY);
+    UniqueFd current = openPath(anchor, O_RDONLY | O_DIRECTORY);
+    std::string_view rest = folder.substr(anchor == "/" ? 0 : anchor.size());
+    while (current && !rest.empty()) {
+        const size_t slash = rest.find('/');
+        const std::string part(rest.substr(0, slash));
+        rest = slash == std::string_view::npos ? std::string_view() : rest.substr(slash + 1);
+        if (part.empty() || part == ".")
             continue;
+        if (part == "..") {
+            errno = EINVAL;
+            return {};
         }
-        const auto &[name, type] = frame.entries[frame.next++];
+        if (create && ::mkdirat(current.get(), part.c_str(), 0777) != 0 && errno != EEXIST)
+            return {};
+        current = UniqueFd(::openat(current.get(), part.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    }
+    return current;
+}
+
+namespace {
+
+bool sameObject(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Removes every entry of the open folder that is not a folder; the names of its
+// sub-folders are what is left to do. `complete` turns false when something stays.
+std::vector<std::string> removeFilesIn(int folderFd, bool &complete)
+{
+    std::vector<std::pair<std::string, unsigned char>> entries;
+    if (!DirectoryListing::read(folderFd,
+            [&](std::string_view name, unsigned char type, ino_t) { entries.emplace_back(std::string(name), type); }))
+        complete = false;
+    std::vector<std::string> folders;
+    for (const auto &[name, type] : entries) {
         bool isFolder = type == DT_DIR;
         if (type == DT_UNKNOWN) {
             struct stat st
             {
             };
-            isFolder = ::fstatat(frame.fd.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
+            isFolder = ::fstatat(folderFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
         }
-        if (!isFolder) {
-            if (::unlinkat(frame.fd.get(), name.c_str(), 0) != 0 && errno != ENOENT)
-                complete = false;
-            continue;
-        }
-        UniqueFd child(::openat(frame.fd.get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-        if (!child) {
+        if (isFolder)
+            folders.push_back(name);
+        else if (::unlinkat(folderFd, name.c_str(), 0) != 0 && errno != ENOENT)
             complete = false;
+    }
+    return folders;
+}
+
+} // namespace
+
+bool removeTree(int parentFd, const std::string &name, const struct stat *expected)
+{
+    struct stat top
+    {
+    };
+    if (::fstatat(parentFd, name.c_str(), &top, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno == ENOENT;
+    if (expected && !sameObject(top, *expected))
+        return false;
+    if (!S_ISDIR(top.st_mode))
+        return ::unlinkat(parentFd, name.c_str(), 0) == 0 || errno == ENOENT;
+
+    // One open folder at a time: the way back up is "..", checked against the device and
+    // inode seen on the way down, so a folder moved meanwhile stops the removal instead of
+    // removing something else.
+    struct Frame
+    {
+        std::string name;
+        struct stat st;
+        std::vector<std::string> folders;
+        size_t next = 0;
+    };
+    UniqueFd current(::openat(parentFd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat opened
+    {
+    };
+    if (!current || ::fstat(current.get(), &opened) != 0 || !sameObject(opened, top))
+        return false;
+    bool complete = true;
+    std::vector<Frame> stack;
+    stack.push_back({name, opened, removeFilesIn(current.get(), complete), 0});
+    while (true) {
+        Frame &frame = stack.back();
+        if (frame.next < frame.folders.size()) {
+            const std::string &child = frame.folders[frame.next++];
+            UniqueFd next(::openat(current.get(), child.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+            struct stat st
+            {
+            };
+            if (!next || ::fstat(next.get(), &st) != 0) {
+                complete = false;
+                continue;
+            }
+            current = std::move(next);
+            Frame entered {child, st, removeFilesIn(current.get(), complete), 0};
+            stack.push_back(std::move(entered)); // invalidates `frame`
             continue;
         }
-        Frame next {std::move(child), name, {}, 0};
-        next.entries = listed(next.fd.get());
-        stack.push_back(std::move(next)); // invalidates `frame`
+        const std::string done = std::move(frame.name);
+        stack.pop_back();
+        if (stack.empty())
+            break;
+        UniqueFd up(::openat(current.get(), "..", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        struct stat st
+        {
+        };
+        if (!up || ::fstat(up.get(), &st) != 0 || !sameObject(st, stack.back().st))
+            return false;
+        current = std::move(up);
+        if (::unlinkat(current.get(), done.c_str(), AT_REMOVEDIR) != 0)
+            complete = false;
     }
-    return complete;
+    current.reset();
+    return complete && (::unlinkat(parentFd, name.c_str(), AT_REMOVEDIR) == 0 || errno == ENOENT);
 }
 
 bool statNoFollow(std::string_view path, struct stat &result)

@@ -43,9 +43,17 @@ private:
 // descriptor when some part cannot be made or opened. Works for paths of any length.
 [[nodiscard]] UniqueFd makeFolders(std::string_view path);
 
-// Removes everything inside the open folder `folderFd`, never following a link: a link is
-// removed, not its target. True when the folder is left empty.
-bool removeContents(int folderFd);
+// Opens the folder `folder` as the place of a file operation. Its parts below `anchor` are
+// opened one at a time with O_NOFOLLOW, so a symbolic link put in place of one of them is
+// refused (ELOOP or ENOTDIR) rather than followed; the anchor itself, and a folder outside
+// it, are opened as open(2) would. With `create`, missing parts below the anchor are made.
+[[nodiscard]] UniqueFd openFolderBelow(std::string_view anchor, std::string_view folder, bool create);
+
+// Removes the entry `name` of the open folder `parentFd` (a folder with everything in it),
+// never following a link: a link is removed, not its target. Works on trees of any depth
+// with two descriptors. When `expected` is given, a folder whose device and inode differ is
+// left alone. True when the entry is gone.
+bool removeTree(int parentFd, const std::string &name, const struct stat *expected = nullptr);
 
 // lstat(2) for paths of any length.
 [[nodiscard]] bool statNoFollow(std::string_view path, struct stat &result);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CleanCategory.h"
+#include "fs/FileIdentity.h"
 
 #include <QHashFunctions>
 #include <QString>
@@ -18,6 +19,7 @@ struct CleanItem
     CleanCategory category = CleanCategory::caches;
     QString detail;
     bool isSafe = false;
+    FileIdentity identity; // what the scan found at `path`; moving checks it is still there
 
     [[nodiscard]] const QString &id() const { return path; }
     friend bool operator==(const CleanItem &, const CleanItem &) = default;

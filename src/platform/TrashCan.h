@@ -1,31 +1,92 @@
 #pragma once
 
-#include <QString>
+#include "fs/FileIdentity.h"
 
+#include <QString>
+#include <QStringList>
+
+#include <functional>
 #include <optional>
 
 namespace pelmo {
 
-// The desktop's Trash: the file manager's own move to the Trash, and what putting back
-// and emptying need. Implementations never delete what they are asked to move.
+// Why a move to the Trash did not happen. Only `other` is a failure that another route to
+// the Trash (the file manager) might get past; the rest it would repeat or make worse.
+enum class MoveFailure {
+    none,
+    vanished,     // nothing at the path any more
+    changed,      // not the object the scan found, or a folder on its way became a link
+    trashRefused, // no Trash folder that is safe to use
+    noSpace,      // ENOSPC, EDQUOT
+    readOnly,     // EROFS
+    ioError,      // EIO
+    denied,       // EACCES, EPERM
+    other,
+};
+
+struct MoveOutcome
+{
+    std::optional<QString> trashPath; // set when moved: the item's path in the Trash
+    MoveFailure failure = MoveFailure::none;
+    FileIdentity identity; // of the moved object
+
+    [[nodiscard]] bool moved() const { return trashPath.has_value(); }
+};
+
+enum class PutBackOutcome {
+    restored,
+    notInTrash,        // nothing of that name in the Trash
+    replaced,          // something else took the name: not the object that was moved
+    destinationTaken,  // something is at the original place
+    unsafeDestination, // a folder on the way back became a symbolic link
+    failed,
+};
+
+struct EmptyOutcome
+{
+    QStringList remaining; // Trash items that could not be removed
+    bool interrupted = false;
+
+    [[nodiscard]] bool complete() const { return remaining.isEmpty() && !interrupted; }
+};
+
+// The desktop's Trash. Implementations never delete what they are asked to move, and
+// every Trash folder they touch is one that is safe to use for the current user.
 class TrashCan
 {
 public:
     virtual ~TrashCan() = default;
 
-    // Moves the item into a Trash; the item's new path (empty when it is not known), or
-    // nothing when it was not moved, in which case nothing changed.
-    [[nodiscard]] virtual std::optional<QString> moveToTrash(const QString &path) = 0;
+    // Moves the item into a Trash. When `expected` is known the item must still be that
+    // object; folders of its path below `anchor` must not have become symbolic links.
+    // A move succeeds only with a complete info file naming the item's original path.
+    [[nodiscard]] virtual MoveOutcome moveToTrash(
+        const QString &path, const FileIdentity &expected, const QString &anchor)
+        = 0;
+
+    // The item another program moved to the Trash from `originalPath`, found by its
+    // identity and an info file that names that path; nothing when there is none.
+    [[nodiscard]] virtual std::optional<QString> findTrashed(
+        const QString &originalPath, const FileIdentity &identity) const = 0;
 
     // The folder that holds the items of the user's home Trash.
     [[nodiscard]] virtual QString homeFilesFolder() const = 0;
+    // The "files" folders of every Trash folder of the user that is safe to use, the home
+    // Trash's first: what listing shows and emptying empties.
+    [[nodiscard]] virtual QStringList filesFolders() const = 0;
 
     // Moves an item of the home Trash to `originalPath`, creating its missing folders and
-    // never replacing anything, then forgets its Trash record. False when it did not move.
-    [[nodiscard]] virtual bool putBack(const QString &trashPath, const QString &originalPath) = 0;
+    // never replacing anything, then forgets its Trash record. The item must still be the
+    // one moved from there: its info file names `originalPath`, and its identity is
+    // `expected` when that is known.
+    [[nodiscard]] virtual PutBackOutcome putBack(
+        const QString &trashPath, const QString &originalPath, const FileIdentity &expected, const QString &anchor)
+        = 0;
 
-    // Removes everything in the user's Trash folders; true only when nothing is left.
-    [[nodiscard]] virtual bool empty() = 0;
+    // Removes the items found in the Trash folders when it starts, each with its info file
+    // once it is gone; what another program adds meanwhile stays. Between items it asks
+    // `stopRequested`.
+    [[nodiscard]] virtual EmptyOutcome empty(const std::function<bool()> &stopRequested) = 0;
 };
 
 } // namespace pelmo

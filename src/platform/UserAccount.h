@@ -4,8 +4,8 @@
 
 namespace pelmo::UserAccount {
 
-// The current user's home folder from the user database (the password entry of the
-// real user id); $HOME when the database has none. No trailing slash.
+// The current user's home folder: $HOME when it is set and absolute, else the user
+// database's (the password entry of the real user id). No trailing slash.
 [[nodiscard]] QString homeFolder();
 
 } // namespace pelmo::UserAccount

@@ -45,9 +45,12 @@ std::optional<HistoryEntry> entryFrom(const QJsonValue &value)
     if (bytes != std::floor(bytes) || std::fabs(bytes) > 9.0e15 || !std::isfinite(seconds)
         || std::fabs(seconds) > 1.0e12)
         return std::nullopt;
+    // The identity is Pelmo's own addition: optional, as text so that no bit is lost.
+    const FileIdentity identity {object.value(QLatin1StringView("device")).toString().toULongLong(),
+        object.value(QLatin1StringView("inode")).toString().toULongLong()};
     return HistoryEntry {QUuid::fromString(*id),
         QDateTime::fromMSecsSinceEpoch(std::llround(seconds * 1000) + kReferenceDateMs, Qt::UTC), *name,
-        static_cast<qint64>(bytes), *originalPath, *trashPath};
+        static_cast<qint64>(bytes), *originalPath, *trashPath, identity};
 }
 
 } // namespace
@@ -65,6 +68,11 @@ QByteArray encode(const QList<HistoryEntry> &history)
                         JsonText::quoted(e.id.toString(QUuid::WithoutBraces).toUpper()),
                         QString::number(seconds, 'f', 3), JsonText::quoted(e.name), QString::number(e.size),
                         JsonText::quoted(e.originalPath), JsonText::quoted(e.trashPath));
+        if (e.identity.isKnown()) {
+            text.chop(1);
+            text += QStringLiteral(",\"device\":\"%1\",\"inode\":\"%2\"}")
+                        .arg(QString::number(e.identity.device), QString::number(e.identity.inode));
+        }
     }
     text += QLatin1Char(']');
     return text.toUtf8();

@@ -27,11 +27,6 @@ QString moveScript(const QString &path)
         .join(QLatin1Char('\n'));
 }
 
-QString emptyScript()
-{
-    return QStringLiteral("tell application \"Finder\"\n    empty trash\nend tell");
-}
-
 QString openScript()
 {
     return QStringLiteral("tell application \"Finder\"\n    activate\n    open trash\nend tell");

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// The three file-manager scripts, built exactly as the Finder route expects them; the
+// The file-manager scripts, built exactly as the Finder route expects them; the
 // platform's file-manager bridge receives these texts.
 namespace pelmo::FinderScripts {
 
@@ -14,7 +14,6 @@ inline constexpr int otherError = -1;
 // Backslashes doubled first, then double quotes escaped; nothing else.
 [[nodiscard]] QString escape(const QString &path);
 [[nodiscard]] QString moveScript(const QString &path);
-[[nodiscard]] QString emptyScript();
 [[nodiscard]] QString openScript();
 
 } // namespace pelmo::FinderScripts

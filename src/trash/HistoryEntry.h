@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fs/FileIdentity.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QUuid>
@@ -8,6 +10,7 @@ namespace pelmo {
 
 // One item moved to the Trash. `trashPath` is empty when no new location is known, and for
 // every entry once the Trash has been emptied: such an entry cannot be put back.
+// `identity` is the moved object's, when it was seen; putting back checks it.
 struct HistoryEntry
 {
     QUuid id;
@@ -16,6 +19,7 @@ struct HistoryEntry
     qint64 size = 0;
     QString originalPath;
     QString trashPath;
+    FileIdentity identity;
 
     friend bool operator==(const HistoryEntry &, const HistoryEntry &) = default;
 };

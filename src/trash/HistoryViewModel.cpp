@@ -62,13 +62,10 @@ void HistoryViewModel::restore(const QString &id)
 {
     if (!m_store)
         return;
-    const QUuid uuid = QUuid::fromString(id);
-    for (const HistoryEntry &entry : m_store->history()) {
-        if (entry.id == uuid) {
-            m_store->restore(entry);
-            return;
-        }
-    }
+    const QList<HistoryEntry> history = m_store->history(); // restoring replaces the store's list
+    const auto found = std::ranges::find(history, QUuid::fromString(id), &HistoryEntry::id);
+    if (found != history.end())
+        m_store->restore(*found);
 }
 
 void HistoryViewModel::clear()

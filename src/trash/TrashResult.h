@@ -13,7 +13,10 @@ struct TrashResult
     QSet<QString> cleaned;       // paths the moved items had before the move
     qint64 freed = 0;            // sum of the moved items' sizes
     int failed = 0;              // items not moved
+    int changed = 0;             // of those, items that were no longer what the scan found
     bool finderDenied = false;   // a failed item was refused for want of permission (-1743)
+    bool stopped = false;        // the batch was asked to stop before its last item
+    bool historyUnsaved = false; // moved items whose entries the history could not store
     QList<HistoryEntry> entries; // one per moved item, in input order
 
     friend bool operator==(const TrashResult &, const TrashResult &) = default;

@@ -18,93 +18,94 @@
 namespace pelmo::TrashService {
 namespace {
 
-struct FinderOutcome
+// The file-manager route for one item: counts only when the item arrived in a Trash
+// with an info file that names where it came from.
+std::optional<QString> trashWithFinder(
+    const CleanItem &item, const FileIdentity &identity, TrashCan &trashCan, FileManagerBridge &bridge, bool &denied)
 {
-    std::optional<QString> trashPath;
-    std::optional<int> errorNumber;
-};
-
-FinderOutcome trashWithFinder(const QString &path, FileManagerBridge &bridge)
-{
-    const ScriptOutcome outcome = bridge.run(FinderScripts::moveScript(path));
-    if (outcome.errorNumber)
-        return {std::nullopt, outcome.errorNumber};
-    return {outcome.value.value_or(QString()), std::nullopt};
-}
-
-bool exists(const QString &path)
-{
-    struct stat st
-    {
-    };
-    return PosixFile::statNoFollow(PathBytes::toBytes(path), st);
-}
-
-std::optional<int> runScript(FileManagerBridge &bridge, const QString &script)
-{
-    return bridge.run(script).errorNumber;
+    const ScriptOutcome outcome = bridge.run(FinderScripts::moveScript(item.path));
+    if (outcome.errorNumber) {
+        denied = denied || outcome.errorNumber == FinderScripts::notPermitted;
+        return std::nullopt;
+    }
+    return trashCan.findTrashed(item.path, identity);
 }
 
 } // namespace
 
-TrashResult trash(const QList<CleanItem> &items, TrashCan &trashCan, FileManagerBridge &bridge, const Clock &now)
+TrashResult trash(const QList<CleanItem> &items, TrashCan &trashCan, FileManagerBridge &bridge,
+    const BatchControl &control, const Clock &now)
 {
     TrashResult result;
+    bool recorded = true;
     for (const CleanItem &item : items) {
-        std::optional<QString> trashPath = trashCan.moveToTrash(item.path);
-        if (!trashPath) {
-            const FinderOutcome outcome = trashWithFinder(item.path, bridge);
-            if (!outcome.trashPath) {
-                ++result.failed;
-                if (outcome.errorNumber == FinderScripts::notPermitted)
-                    result.finderDenied = true;
-                continue;
+        if (control.stopRequested && control.stopRequested()) {
+            result.stopped = true;
+            break;
+        }
+        MoveOutcome moved = trashCan.moveToTrash(item.path, item.identity, control.anchor);
+        if (!moved.moved() && moved.failure == MoveFailure::other) {
+            const std::optional<FileIdentity> seen
+                = item.identity.isKnown() ? std::optional(item.identity) : FileIdentity::of(item.path);
+            if (seen) {
+                moved.trashPath = trashWithFinder(item, *seen, trashCan, bridge, result.finderDenied);
+                moved.identity = *seen;
             }
-            trashPath = outcome.trashPath;
+        }
+        if (!moved.moved()) {
+            ++result.failed;
+            if (moved.failure == MoveFailure::changed)
+                ++result.changed;
+            continue;
         }
         result.cleaned.insert(item.path);
         result.freed += item.size;
-        result.entries.append({QUuid::createUuid(), now(), item.name, item.size, item.path, *trashPath});
+        const HistoryEntry entry {
+            QUuid::createUuid(), now(), item.name, item.size, item.path, *moved.trashPath, moved.identity};
+        result.entries.append(entry);
+        if (control.record)
+            recorded = control.record(entry);
     }
+    result.historyUnsaved = !recorded;
     return result;
 }
 
-bool restore(const HistoryEntry &entry, TrashCan &trashCan)
+PutBackOutcome restore(const HistoryEntry &entry, TrashCan &trashCan, const QString &anchor)
 {
     const QString files = trashCan.homeFilesFolder();
     const bool directlyInHomeTrash = entry.trashPath.startsWith(files + QLatin1Char('/'))
         && !entry.trashPath.mid(files.size() + 1).contains(QLatin1Char('/'))
         && entry.trashPath.size() > files.size() + 1;
-    if (!directlyInHomeTrash || !exists(entry.trashPath) || exists(entry.originalPath))
-        return false;
-    return trashCan.putBack(entry.trashPath, entry.originalPath);
-}
-
-std::optional<int> emptyWithFinder(FileManagerBridge &bridge)
-{
-    return runScript(bridge, FinderScripts::emptyScript());
+    if (!directlyInHomeTrash)
+        return PutBackOutcome::failed;
+    return trashCan.putBack(entry.trashPath, entry.originalPath, entry.identity, anchor);
 }
 
 std::optional<int> openWithFinder(FileManagerBridge &bridge)
 {
-    return runScript(bridge, FinderScripts::openScript());
+    return bridge.run(FinderScripts::openScript()).errorNumber;
 }
 
-std::optional<QList<TrashEntry>> list(const QString &filesFolder)
+std::optional<QList<TrashEntry>> list(const QStringList &filesFolders)
 {
-    const std::string folder = PathBytes::toBytes(filesFolder);
-    const auto names = FileWalker::tryListChildren(folder);
-    if (!names) {
-        // A Trash that was never made is empty, not unreadable.
-        struct stat st {};
-        if (!PosixFile::statNoFollow(folder, st) && errno == ENOENT)
-            return QList<TrashEntry>();
-        return std::nullopt;
-    }
     QList<TrashEntry> entries;
-    for (const std::string &name : *names) {
-        const QString path = PathBytes::fromBytes(folder + '/' + name);
-        entries.append({path, DiskScanner::allocatedSize(path)});
+    for (qsizetype i = 0; i < filesFolders.size(); ++i) {
+        const std::string folder = PathBytes::toBytes(filesFolders[i]);
+        const auto names = FileWalker::tryListChildren(folder);
+        if (!names) {
+            // A Trash that was never made is empty, not unreadable.
+            struct stat st
+            {
+            };
+            const bool neverMade = !PosixFile::statNoFollow(folder, st) && errno == ENOENT;
+            if (i == 0 && !neverMade)
+                return std::nullopt;
+            continue;
+        }
+        for (const std::string &name : *names) {
+            const QString path = PathBytes::fromBytes(folder + '/' + name);
+            entries.append({path, DiskScanner::allocatedSize(path)});
+        }
     }
     std::ranges::stable_sort(entries, std::greater<>(), &TrashEntry::size);
     return entries;
@@ -112,6 +113,10 @@ std::optional<QList<TrashEntry>> list(const QString &filesFolder)
 
 QString batchMessage(const TrashResult &result)
 {
+    if (result.historyUnsaved)
+        return Localization::format(Localization::tr("Do koše přesunuto %@, ale historii se nepodařilo uložit. "
+                                                     "Vrátit to půjde jen ze správce souborů."),
+            {formatSize(result.freed)});
     if (result.finderDenied)
         return Localization::tr("Pelmo nemá povolené ovládání Finderu. Zapni ho v Nastavení systému › Soukromí a "
                                 "zabezpečení › Automatizace.");
@@ -120,17 +125,17 @@ QString batchMessage(const TrashResult &result)
     if (result.failed > 0)
         text += Localization::format(
             Localization::tr(" Nepodařilo se přesunout: %lld."), {QString::number(result.failed)});
+    if (result.changed > 0)
+        text += Localization::format(
+            Localization::tr(" Změněno od prohledání, proto nepřesunuto: %lld."), {QString::number(result.changed)});
     return text;
 }
 
-QString emptyMessage(std::optional<int> error)
+QString emptyMessage(const EmptyOutcome &outcome)
 {
-    if (!error)
+    if (outcome.complete())
         return Localization::tr("Koš je vysypaný.");
-    if (*error == FinderScripts::notPermitted)
-        return Localization::tr("Povol Pelmo ovládání Finderu v Nastavení systému › Soukromí a zabezpečení › "
-                                "Automatizace.");
-    if (*error == FinderScripts::userCancelled)
+    if (outcome.remaining.isEmpty())
         return Localization::tr("Vysypání koše bylo zrušeno.");
     return Localization::tr("Koš se nepodařilo vysypat. Zkus to ve Finderu.");
 }
@@ -145,12 +150,22 @@ std::optional<QString> openMessage(std::optional<int> error)
     return Localization::tr("Koš se nepodařilo otevřít. Otevři ho ručně v Docku.");
 }
 
-QString restoreMessage(bool restored, const QString &name)
+QString restoreMessage(PutBackOutcome outcome, const QString &name)
 {
-    if (!restored)
-        return Localization::tr("Položku se nepodařilo vrátit. Možná už není v koši, nebo její místo obsadil jiný "
-                                "soubor.");
-    return Localization::format(Localization::tr("Vráceno na původní místo: %@"), {name});
+    switch (outcome) {
+    case PutBackOutcome::restored:
+        return Localization::format(Localization::tr("Vráceno na původní místo: %@"), {name});
+    case PutBackOutcome::replaced:
+        return Localization::tr("Položka v koši už není ta, kterou Pelmo přesunulo. Nic se nevrátilo.");
+    case PutBackOutcome::unsafeDestination:
+        return Localization::tr("Cesta k původnímu místu teď vede přes symbolický odkaz. Nic se nevrátilo.");
+    case PutBackOutcome::notInTrash:
+    case PutBackOutcome::destinationTaken:
+    case PutBackOutcome::failed:
+        break;
+    }
+    return Localization::tr("Položku se nepodařilo vrátit. Možná už není v koši, nebo její místo obsadil jiný "
+                            "soubor.");
 }
 
 } // namespace pelmo::TrashService

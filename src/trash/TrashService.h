@@ -2,6 +2,7 @@
 
 #include "TrashResult.h"
 #include "model/CleanItem.h"
+#include "platform/TrashCan.h"
 
 #include <QDateTime>
 #include <QList>
@@ -11,7 +12,6 @@
 
 namespace pelmo {
 class FileManagerBridge;
-class TrashCan;
 } // namespace pelmo
 
 // The only place where Pelmo removes anything, and it never deletes: items go to the
@@ -20,26 +20,39 @@ namespace pelmo::TrashService {
 
 using Clock = std::function<QDateTime()>;
 
-// Moves the items one after another; a failure counts and never stops the batch.
+struct BatchControl
+{
+    QString anchor;                      // folders below it must not have become symbolic links since the scan
+    std::function<bool()> stopRequested; // asked before each item
+    // Stores an entry as soon as its item has moved (on the batch's thread); answers
+    // whether the history now holds every entry of the batch so far.
+    std::function<bool(const HistoryEntry &)> record;
+};
+
+// Moves the items one after another; a failure counts and never stops the batch. An item
+// that is no longer the object the scan found is not moved. The file-manager route is taken
+// only for failures it might get past, and counts only when the item arrived in a Trash
+// with an info file naming where it came from.
 [[nodiscard]] TrashResult trash(const QList<CleanItem> &items, TrashCan &trashCan, FileManagerBridge &bridge,
-    const Clock &now = &QDateTime::currentDateTimeUtc);
+    const BatchControl &control, const Clock &now = &QDateTime::currentDateTimeUtc);
 
 // Puts an entry back where it was; only from directly inside the home Trash's files
-// folder, only when something is there and nothing is at the original place.
-[[nodiscard]] bool restore(const HistoryEntry &entry, TrashCan &trashCan);
+// folder, only when the item there is still the one moved from the entry's original place
+// and nothing is at that place.
+[[nodiscard]] PutBackOutcome restore(const HistoryEntry &entry, TrashCan &trashCan, const QString &anchor);
 
 // Nothing on success, else the error number.
-[[nodiscard]] std::optional<int> emptyWithFinder(FileManagerBridge &bridge);
 [[nodiscard]] std::optional<int> openWithFinder(FileManagerBridge &bridge);
 
-// The visible items of a Trash files folder with their allocated sizes, largest first;
-// nothing when the folder cannot be read (a folder that does not exist yet is empty).
-[[nodiscard]] std::optional<QList<TrashEntry>> list(const QString &filesFolder);
+// The visible items of the Trash's files folders with their allocated sizes, largest
+// first; nothing when the home Trash (the first folder) cannot be read (a folder that does
+// not exist yet is empty).
+[[nodiscard]] std::optional<QList<TrashEntry>> list(const QStringList &filesFolders);
 
 // The texts shown after each operation, localised.
 [[nodiscard]] QString batchMessage(const TrashResult &result);
-[[nodiscard]] QString emptyMessage(std::optional<int> error);
+[[nodiscard]] QString emptyMessage(const EmptyOutcome &outcome);
 [[nodiscard]] std::optional<QString> openMessage(std::optional<int> error); // nothing on success
-[[nodiscard]] QString restoreMessage(bool restored, const QString &name);
+[[nodiscard]] QString restoreMessage(PutBackOutcome outcome, const QString &name);
 
 } // namespace pelmo::TrashService

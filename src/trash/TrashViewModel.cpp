@@ -29,9 +29,9 @@ void TrashViewModel::reload()
 {
     if (!m_store)
         return;
-    const QString folder = m_store->trashFilesFolder();
-    QtConcurrent::run([folder] {
-        return TrashService::list(folder);
+    const QStringList folders = m_store->trashFilesFolders();
+    QtConcurrent::run([folders] {
+        return TrashService::list(folders);
     }).then(this, [this](const std::optional<QList<TrashEntry>> &entries) {
         m_entries = entries;
         m_loading = false;
@@ -77,12 +77,10 @@ void TrashViewModel::restore(const QString &trashPath)
 {
     if (!m_store)
         return;
-    for (const HistoryEntry &entry : m_store->history()) {
-        if (entry.trashPath == trashPath) {
-            m_store->restore(entry);
-            break;
-        }
-    }
+    const QList<HistoryEntry> history = m_store->history(); // restoring replaces the store's list
+    const auto found = std::ranges::find(history, trashPath, &HistoryEntry::trashPath);
+    if (found != history.end())
+        m_store->restore(*found);
     reload();
 }
 

@@ -181,7 +181,7 @@ private Q_SLOTS:
         f.fake.writeFile(".local/share/Trash/files/moved-by-pelmo", 10);
         f.fake.writeFile(".local/share/Trash/files/moved-by-someone", 10);
         const HistoryEntry entry {QUuid::createUuid(), f.clock.now().toUTC(), "moved-by-pelmo", 1'500'000'000,
-            f.fake.path("Documents/x"), files + "/moved-by-pelmo"};
+            f.fake.path("Documents/x"), files + "/moved-by-pelmo", {}};
         {
             QSettings settings(f.fake.settingsFile(), QSettings::NativeFormat);
             settings.setValue(QStringLiteral("cleanHistory"), CleaningHistory::encode({entry}));
@@ -203,8 +203,9 @@ private Q_SLOTS:
         QCOMPARE(history.bars().first().toMap()[QStringLiteral("gigabytes")].toDouble(), 1.5);
         QVERIFY(history.rows().first().toMap()[QStringLiteral("restorable")].toBool());
 
-        // Emptying keeps the entries and the chart but no longer offers putting back.
-        f.bridge.byScript.insert(FinderScripts::emptyScript(), {QString(), std::nullopt});
+        // Emptying keeps the entries and the chart but no longer offers putting back what
+        // is gone (the fake Trash removes nothing itself).
+        QVERIFY(QFile::remove(files + "/moved-by-pelmo"));
         trash.emptyTrash();
         QTRY_VERIFY(!history.rows().first().toMap()[QStringLiteral("restorable")].toBool());
         QCOMPARE(history.bars().size(), 1);

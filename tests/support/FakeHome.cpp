@@ -13,7 +13,9 @@
 namespace pelmo::test {
 namespace {
 
-constexpr const char *kVariables[4] = {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_DATA_DIRS"};
+constexpr int kVariableCount = 6;
+constexpr const char *kVariables[kVariableCount]
+    = {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_DATA_DIRS", "XDG_STATE_HOME", "HOME"};
 
 void makeParents(const std::string &path)
 {
@@ -28,9 +30,10 @@ FakeHome::FakeHome()
     const std::string root = m_dir.path().toStdString();
     m_home = root + "/home";
     std::filesystem::create_directories(m_home);
-    const std::string values[4] = {m_home + "/.config", m_home + "/.local/share", m_home + "/.cache",
-        root + "/system-data:/usr/local/share:/usr/share"}; // the MIME database stays visible
-    for (int i = 0; i < 4; ++i) {
+    const std::string values[kVariableCount] = {m_home + "/.config", m_home + "/.local/share", m_home + "/.cache",
+        root + "/system-data:/usr/local/share:/usr/share", // the MIME database stays visible
+        m_home + "/.local/state", m_home};
+    for (int i = 0; i < kVariableCount; ++i) {
         m_hadEnvironment[i] = qEnvironmentVariableIsSet(kVariables[i]);
         m_savedEnvironment[i] = qgetenv(kVariables[i]);
         qputenv(kVariables[i], QByteArray::fromStdString(values[i]));
@@ -42,7 +45,7 @@ FakeHome::~FakeHome()
     // QTemporaryDir cannot remove names that are not UTF-8; std::filesystem works on bytes.
     std::error_code ignored;
     std::filesystem::remove_all(m_dir.path().toStdString(), ignored);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < kVariableCount; ++i) {
         if (m_hadEnvironment[i])
             qputenv(kVariables[i], m_savedEnvironment[i]);
         else

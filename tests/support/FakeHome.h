@@ -10,10 +10,10 @@
 
 namespace pelmo::test {
 
-// A home folder in a temporary directory, with XDG_CONFIG_HOME, XDG_DATA_HOME and
-// XDG_CACHE_HOME pointed into it for the fixture's lifetime (XDG_DATA_DIRS gets a folder of
-// its own in front of the system's), so that no test touches the real home, settings or trash. Relative paths are byte strings, so a
-// test can make names that are not UTF-8.
+// A home folder in a temporary directory, with HOME, XDG_CONFIG_HOME, XDG_DATA_HOME,
+// XDG_CACHE_HOME and XDG_STATE_HOME pointed into it for the fixture's lifetime (XDG_DATA_DIRS gets a folder of
+// its own in front of the system's), so that no test touches the real home, settings or trash. Relative paths are byte
+// strings, so a test can make names that are not UTF-8.
 class FakeHome
 {
 public:
@@ -43,8 +43,8 @@ public:
 private:
     QTemporaryDir m_dir;
     std::string m_home;
-    QByteArray m_savedEnvironment[4];
-    bool m_hadEnvironment[4] = {};
+    QByteArray m_savedEnvironment[6];
+    bool m_hadEnvironment[6] = {};
 };
 
 } // namespace pelmo::test

@@ -14,30 +14,38 @@ namespace pelmo::test {
 class FakeTrashCan final : public TrashCan
 {
 public:
-    QHash<QString, std::optional<QString>> answers; // path -> outcome; missing: moved to "<files>/name"
+    QHash<QString, MoveOutcome> answers;  // path -> outcome; missing: moved to "<files>/name"
+    QHash<QString, QString> foundInTrash; // original path -> where another route put it
     QStringList moved;
     QStringList putBackCalls;
-    bool putBackAnswer = true;
+    PutBackOutcome putBackAnswer = PutBackOutcome::restored;
     QString filesFolder = QStringLiteral("/trash/files");
     std::function<void()> beforeMove; // runs on the batch's thread, e.g. to hold a batch open
-    bool emptyAnswer = true;
+    EmptyOutcome emptyAnswer;
 
-    std::optional<QString> moveToTrash(const QString &path) override
+    MoveOutcome moveToTrash(const QString &path, const FileIdentity &, const QString &) override
     {
         if (beforeMove)
             beforeMove();
         moved.append(path);
         if (answers.contains(path))
             return answers.value(path);
-        return homeFilesFolder() + u'/' + path.section(u'/', -1);
+        return {homeFilesFolder() + u'/' + path.section(u'/', -1), MoveFailure::none, {1, 1}};
+    }
+    std::optional<QString> findTrashed(const QString &originalPath, const FileIdentity &) const override
+    {
+        if (!foundInTrash.contains(originalPath))
+            return std::nullopt;
+        return foundInTrash.value(originalPath);
     }
     QString homeFilesFolder() const override { return filesFolder; }
-    bool putBack(const QString &trashPath, const QString &) override
+    QStringList filesFolders() const override { return {filesFolder}; }
+    PutBackOutcome putBack(const QString &trashPath, const QString &, const FileIdentity &, const QString &) override
     {
         putBackCalls.append(trashPath);
         return putBackAnswer;
     }
-    bool empty() override { return emptyAnswer; }
+    EmptyOutcome empty(const std::function<bool()> &) override { return emptyAnswer; }
 };
 
 // Answers every script with the outcome set for its path (move) or kind, and records them.

@@ -62,6 +62,17 @@ size_t countIn(const std::string &folder)
     return n;
 }
 
+// Where the item went, when it moved.
+std::optional<QString> move(FreedesktopTrash &trash, const QString &path)
+{
+    return trash.moveToTrash(path, {}, {}).trashPath;
+}
+
+bool putBack(FreedesktopTrash &trash, const QString &from, const QString &to)
+{
+    return trash.putBack(from, to, {}, {}) == PutBackOutcome::restored;
+}
+
 FreedesktopTrash homeTrash(const FakeHome &fake)
 {
     FreedesktopTrash::Environment env = FreedesktopTrash::systemEnvironment();
@@ -102,7 +113,7 @@ private Q_SLOTS:
         const QString original = fake.path(relative);
         FreedesktopTrash trash = homeTrash(fake);
 
-        const std::optional<QString> moved = trash.moveToTrash(original);
+        const std::optional<QString> moved = move(trash, original);
         QVERIFY(moved.has_value());
         const std::string inTrash = PathBytes::toBytes(*moved);
         QCOMPARE(QByteArray::fromStdString(inTrash),
@@ -113,7 +124,7 @@ private Q_SLOTS:
         const std::string infoText = readAll(info);
         QCOMPARE(std::ranges::count(infoText, '\n'), 3L);
 
-        QVERIFY(trash.putBack(*moved, original));
+        QVERIFY(putBack(trash, *moved, original));
         QCOMPARE(readAll(fake.bytes(folder ? relative + "/inner" : relative)), std::string("content"));
         QVERIFY(!std::filesystem::exists(info));
         QCOMPARE(countIn(fake.bytes(".local/share/Trash/files")), size_t(0));
@@ -129,7 +140,7 @@ private Q_SLOTS:
         const QString before = QDir::currentPath();
         QDir::setCurrent(workingDirectory.path());
         FreedesktopTrash trash = homeTrash(fake);
-        const std::optional<QString> moved = trash.moveToTrash(fake.path("victim.txt"));
+        const std::optional<QString> moved = move(trash, fake.path("victim.txt"));
         QDir::setCurrent(before);
         QVERIFY(moved.has_value());
         QCOMPARE(*moved, fake.path(".local/share/Trash/files/victim.txt"));
@@ -147,7 +158,7 @@ private Q_SLOTS:
         const std::string name(255, 'n');
         fake.writeFile("Downloads/" + name, 10);
         FreedesktopTrash trash = homeTrash(fake);
-        const std::optional<QString> moved = trash.moveToTrash(fake.path("Downloads/" + name));
+        const std::optional<QString> moved = move(trash, fake.path("Downloads/" + name));
         QVERIFY(moved.has_value());
         const std::string inTrash = PathBytes::toBytes(*moved);
         const std::string stored = inTrash.substr(inTrash.rfind('/') + 1);
@@ -165,8 +176,8 @@ private Q_SLOTS:
         fake.writeBytes("x/a.txt", "first");
         fake.writeBytes("y/a.txt", "second");
         FreedesktopTrash trash = homeTrash(fake);
-        const auto first = trash.moveToTrash(fake.path("x/a.txt"));
-        const auto second = trash.moveToTrash(fake.path("y/a.txt"));
+        const auto first = move(trash, fake.path("x/a.txt"));
+        const auto second = move(trash, fake.path("y/a.txt"));
         QVERIFY(first && second);
         QCOMPARE(readAll(fake.bytes(".local/share/Trash/info/a.txt.trashinfo")), std::string("foreign"));
         QCOMPARE(readAll(fake.bytes(".local/share/Trash/files/a.txt.2")), std::string("orphan"));
@@ -190,8 +201,7 @@ private Q_SLOTS:
                 FreedesktopTrash trash = homeTrash(fake);
                 int moved = 0;
                 for (int i = 0; i < kItems; ++i)
-                    moved
-                        += trash.moveToTrash(fake.path("p" + std::to_string(p) + "/" + std::to_string(i) + "/same.txt"))
+                    moved += move(trash, fake.path("p" + std::to_string(p) + "/" + std::to_string(i) + "/same.txt"))
                         ? 1
                         : 0;
                 ::_exit(moved == kItems ? 0 : 1);
@@ -211,7 +221,7 @@ private Q_SLOTS:
     {
         FakeHome fake;
         fake.writeFile("locked/item", 10);
-        QVERIFY(!homeTrash(fake).moveToTrash(fake.path("gone")).has_value());
+        QVERIFY(!homeTrash(fake).moveToTrash(fake.path("gone"), {}, {}).moved());
         ::chmod(fake.bytes("locked").c_str(), 0555);
         pelmo::test::makeReachable(fake.bytes("locked"));
         // "nobody" needs a Trash of its own to write to.
@@ -221,7 +231,7 @@ private Q_SLOTS:
             FreedesktopTrash::Environment env = FreedesktopTrash::systemEnvironment();
             env.dataHome = fake.bytes("nobody-data");
             FreedesktopTrash trash(env);
-            const bool moved = trash.moveToTrash(fake.path("locked/item")).has_value();
+            const bool moved = trash.moveToTrash(fake.path("locked/item"), {}, {}).moved();
             return std::string(moved ? "moved" : "refused") + ":"
                 + std::to_string(countIn(env.dataHome + "/Trash/info"));
         });
@@ -234,18 +244,18 @@ private Q_SLOTS:
         FakeHome fake;
         fake.writeBytes("Documents/deep/er/file.txt", "mine");
         FreedesktopTrash trash = homeTrash(fake);
-        const auto moved = trash.moveToTrash(fake.path("Documents/deep/er/file.txt"));
+        const auto moved = move(trash, fake.path("Documents/deep/er/file.txt"));
         QVERIFY(moved);
         fake.writeBytes("Documents/deep/er/file.txt", "newer");
-        QVERIFY(!trash.putBack(*moved, fake.path("Documents/deep/er/file.txt")));
+        QVERIFY(!putBack(trash, *moved, fake.path("Documents/deep/er/file.txt")));
         QCOMPARE(readAll(fake.bytes("Documents/deep/er/file.txt")), std::string("newer"));
         QCOMPARE(readAll(PathBytes::toBytes(*moved)), std::string("mine"));
 
         std::filesystem::remove_all(fake.bytes("Documents/deep"));
-        QVERIFY(trash.putBack(*moved, fake.path("Documents/deep/er/file.txt")));
+        QVERIFY(putBack(trash, *moved, fake.path("Documents/deep/er/file.txt")));
         QCOMPARE(readAll(fake.bytes("Documents/deep/er/file.txt")), std::string("mine"));
         // Only items directly in the home Trash's files folder come back.
-        QVERIFY(!trash.putBack(fake.path("elsewhere/file.txt"), fake.path("Documents/x")));
+        QVERIFY(!putBack(trash, fake.path("elsewhere/file.txt"), fake.path("Documents/x")));
     }
 
     void emptyingNeverFollowsLinks()
@@ -254,9 +264,9 @@ private Q_SLOTS:
         fake.writeBytes("precious/keep.txt", "keep");
         fake.writeFile("junk/a/b/c.bin", 100);
         FreedesktopTrash trash = homeTrash(fake);
-        QVERIFY(trash.moveToTrash(fake.path("junk")));
+        QVERIFY(move(trash, fake.path("junk")));
         fake.symlink(fake.bytes("precious"), ".local/share/Trash/files/link-to-precious");
-        QVERIFY(trash.empty());
+        QVERIFY(trash.empty({}).complete());
         QCOMPARE(readAll(fake.bytes("precious/keep.txt")), std::string("keep"));
         QCOMPARE(countIn(fake.bytes(".local/share/Trash/files")), size_t(0));
         QCOMPARE(countIn(fake.bytes(".local/share/Trash/info")), size_t(0));
@@ -299,14 +309,14 @@ private Q_SLOTS:
         env.mountPoints = [top] { return std::vector<std::string> {"/", top}; };
         FreedesktopTrash trash(env);
 
-        const auto moved = trash.moveToTrash(fake.path("mnt/data/file.txt"));
+        const auto moved = move(trash, fake.path("mnt/data/file.txt"));
         QVERIFY(moved);
         const QString folder = expected.replace(QStringLiteral("UID"), QString::number(::getuid()));
         QCOMPARE(*moved, fake.path("mnt/" + folder.toStdString() + "/files/file.txt"));
         QCOMPARE(
             originalOf(top + "/" + folder.toStdString() + "/info/file.txt.trashinfo"), std::string("data/file.txt"));
         QCOMPARE(countIn(fake.bytes("elsewhere")), size_t(0));
-        QVERIFY(trash.empty());
+        QVERIFY(trash.empty({}).complete());
         QCOMPARE(countIn(top + "/" + folder.toStdString() + "/files"), size_t(0));
     }
 
@@ -320,7 +330,7 @@ private Q_SLOTS:
             QSKIP("cannot mount a tmpfs here");
         fake.writeBytes("tmpfs/item.txt", "tmpfs data");
         FreedesktopTrash trash = homeTrash(fake);
-        const auto moved = trash.moveToTrash(fake.path("tmpfs/item.txt"));
+        const auto moved = move(trash, fake.path("tmpfs/item.txt"));
         const std::string expected = point + "/.Trash-" + std::to_string(::getuid()) + "/files/item.txt";
         const bool found = moved && PathBytes::toBytes(*moved) == expected && readAll(expected) == "tmpfs data";
         ::umount(point.c_str());

@@ -14,7 +14,7 @@ namespace {
 
 CleanItem item(const QString &path, qint64 size)
 {
-    return {path, path.section(u'/', -1), size, CleanCategory::caches, QString(), true};
+    return {path, path.section(u'/', -1), size, CleanCategory::caches, QString(), true, {1, quint64(size)}};
 }
 
 } // namespace
@@ -37,40 +37,65 @@ private Q_SLOTS:
                            "    end try\n"
                            "end tell"));
         QCOMPARE(FinderScripts::escape(QStringLiteral("\\\"")), QStringLiteral("\\\\\\\""));
-        QVERIFY(!FinderScripts::emptyScript().endsWith(u'\n'));
     }
 
-    // Per item: the desktop's move, else the file-manager route; every outcome counted.
+    // Per item: the desktop's move, else the file-manager route, but only for a failure it
+    // might get past and only when the item then lies in a Trash that knows its origin.
     void batchRules()
     {
         FakeTrashCan can;
         FakeBridge bridge;
-        const QList<CleanItem> items = {item("/h/ok", 10), item("/h/unknown-place", 20), item("/h/finder-path", 30),
-            item("/h/finder-empty", 40), item("/h/finder-fails", 50), item("/h/finder-denied", 60)};
-        can.answers.insert("/h/unknown-place", QString());
-        for (const char *path : {"/h/finder-path", "/h/finder-empty", "/h/finder-fails", "/h/finder-denied"})
-            can.answers.insert(path, std::nullopt);
-        bridge.byScript.insert(FinderScripts::moveScript("/h/finder-path"), {"/trash/files/finder-path", {}});
-        bridge.byScript.insert(FinderScripts::moveScript("/h/finder-empty"), {std::nullopt, std::nullopt});
+        const QList<CleanItem> items
+            = {item("/h/ok", 10), item("/h/finder-found", 20), item("/h/finder-lost", 30), item("/h/finder-fails", 40),
+                item("/h/finder-denied", 50), item("/h/disk-full", 60), item("/h/changed", 70), item("/h/refused", 80)};
+        for (const char *path : {"/h/finder-found", "/h/finder-lost", "/h/finder-fails", "/h/finder-denied"})
+            can.answers.insert(path, {std::nullopt, MoveFailure::other, {}});
+        can.answers.insert("/h/disk-full", {std::nullopt, MoveFailure::noSpace, {}});
+        can.answers.insert("/h/changed", {std::nullopt, MoveFailure::changed, {}});
+        can.answers.insert("/h/refused", {std::nullopt, MoveFailure::trashRefused, {}});
+        can.foundInTrash.insert("/h/finder-found", "/trash/files/finder-found");
+        for (const char *path : {"/h/finder-found", "/h/finder-lost", "/h/disk-full", "/h/changed", "/h/refused"})
+            bridge.byScript.insert(FinderScripts::moveScript(path), {QString(), {}});
         bridge.byScript.insert(FinderScripts::moveScript("/h/finder-denied"), {std::nullopt, -1743});
 
+        QStringList recorded;
+        TrashService::BatchControl control;
+        control.record = [&](const HistoryEntry &e) {
+            recorded.append(e.originalPath);
+            return true;
+        };
         const QDateTime when(QDate(2026, 5, 1), QTime(10, 0), Qt::UTC);
-        const TrashResult result = TrashService::trash(items, can, bridge, [&] { return when; });
+        const TrashResult result = TrashService::trash(items, can, bridge, control, [&] { return when; });
+        // No file-manager route for a full disk, a changed item or a refused Trash.
         QCOMPARE(bridge.scripts.size(), 4);
-        QCOMPARE(result.cleaned, (QSet<QString> {"/h/ok", "/h/unknown-place", "/h/finder-path", "/h/finder-empty"}));
-        QCOMPARE(result.freed, 100);
-        QCOMPARE(result.failed, 2);
+        QCOMPARE(result.cleaned, (QSet<QString> {"/h/ok", "/h/finder-found"}));
+        QCOMPARE(result.freed, 30);
+        QCOMPARE(result.failed, 6);
+        QCOMPARE(result.changed, 1);
         QVERIFY(result.finderDenied);
-        QCOMPARE(result.entries.size(), 4);
-        QStringList trashPaths;
-        for (const HistoryEntry &e : result.entries) {
-            trashPaths.append(e.trashPath);
-            QCOMPARE(e.date, when);
-            QVERIFY(!e.id.isNull());
-        }
-        QCOMPARE(trashPaths, (QStringList {"/trash/files/ok", "", "/trash/files/finder-path", ""}));
-        QCOMPARE(result.entries[2].originalPath, QStringLiteral("/h/finder-path"));
+        QVERIFY(!result.historyUnsaved);
+        QCOMPARE(result.entries.size(), 2);
+        QCOMPARE(recorded, (QStringList {"/h/ok", "/h/finder-found"}));
+        QCOMPARE(result.entries[0].trashPath, QStringLiteral("/trash/files/ok"));
+        QCOMPARE(result.entries[1].trashPath, QStringLiteral("/trash/files/finder-found"));
+        QCOMPARE(result.entries[0].date, when);
         QVERIFY(result.entries[0].id != result.entries[1].id);
+    }
+
+    void aBatchStopsBetweenItemsAndReportsAnUnsavedHistory()
+    {
+        FakeTrashCan can;
+        FakeBridge bridge;
+        int asked = 0;
+        TrashService::BatchControl control;
+        control.stopRequested = [&] { return ++asked > 2; };
+        control.record = [](const HistoryEntry &) { return false; };
+        const TrashResult result
+            = TrashService::trash({item("/h/a", 1), item("/h/b", 2), item("/h/c", 3)}, can, bridge, control);
+        QCOMPARE(can.moved, (QStringList {"/h/a", "/h/b"}));
+        QVERIFY(result.stopped);
+        QVERIFY(result.historyUnsaved);
+        QVERIFY(TrashService::batchMessage(result).contains(QStringLiteral("historii se nepodařilo uložit")));
     }
 
     void messages()
@@ -81,15 +106,18 @@ private Q_SLOTS:
         result.failed = 3;
         result.freed = 1'500'000;
         QVERIFY(TrashService::batchMessage(result).endsWith(QStringLiteral("koše. Nepodařilo se přesunout: 3.")));
+        result.changed = 1;
+        QVERIFY(TrashService::batchMessage(result).endsWith(QStringLiteral("proto nepřesunuto: 1.")));
         result.finderDenied = true;
         QVERIFY(TrashService::batchMessage(result).startsWith(QStringLiteral("Pelmo nemá povolené")));
-        QCOMPARE(TrashService::emptyMessage(std::nullopt), QStringLiteral("Koš je vysypaný."));
-        QCOMPARE(TrashService::emptyMessage(-128), QStringLiteral("Vysypání koše bylo zrušeno."));
-        QVERIFY(TrashService::emptyMessage(-1743).startsWith(QStringLiteral("Povol Pelmo")));
-        QVERIFY(TrashService::emptyMessage(-1).startsWith(QStringLiteral("Koš se nepodařilo vysypat")));
+        QCOMPARE(TrashService::emptyMessage({}), QStringLiteral("Koš je vysypaný."));
+        QCOMPARE(TrashService::emptyMessage({{}, true}), QStringLiteral("Vysypání koše bylo zrušeno."));
+        QVERIFY(TrashService::emptyMessage({{"/t/files/x"}, false}).startsWith(QStringLiteral("Koš se nepodařilo")));
         QCOMPARE(TrashService::openMessage(std::nullopt), std::nullopt);
         QVERIFY(TrashService::openMessage(-5)->startsWith(QStringLiteral("Koš se nepodařilo otevřít")));
-        QCOMPARE(TrashService::restoreMessage(true, "a.txt"), QStringLiteral("Vráceno na původní místo: a.txt"));
+        QCOMPARE(TrashService::restoreMessage(PutBackOutcome::restored, "a.txt"),
+            QStringLiteral("Vráceno na původní místo: a.txt"));
+        QVERIFY(TrashService::restoreMessage(PutBackOutcome::replaced, "a").contains(QStringLiteral("už není ta")));
     }
 
     void restoreOnlyFromDirectlyInsideTheHomeTrash_data()
@@ -97,50 +125,40 @@ private Q_SLOTS:
         QTest::addColumn<QString>("trashPath");
         QTest::addColumn<bool>("asked");
         QTest::newRow("empty trash path") << "" << false;
-        QTest::newRow("another disk's trash") << "TRASHX/files/a" << false;
-        QTest::newRow("nested in the trash") << "TRASH/files/dir/a" << false;
-        QTest::newRow("the files folder itself") << "TRASH/files/" << false;
-        QTest::newRow("missing from the trash") << "TRASH/files/gone" << false;
-        QTest::newRow("present") << "TRASH/files/a" << true;
+        QTest::newRow("another disk's trash") << "/trashX/files/a" << false;
+        QTest::newRow("nested in the trash") << "/trash/files/dir/a" << false;
+        QTest::newRow("the files folder itself") << "/trash/files/" << false;
+        QTest::newRow("directly inside") << "/trash/files/a" << true;
     }
 
     void restoreOnlyFromDirectlyInsideTheHomeTrash()
     {
         QFETCH(QString, trashPath);
         QFETCH(bool, asked);
-        FakeHome fake;
-        fake.writeFile("trash/files/a", 1);
-        fake.writeFile("trash/files/dir/a", 1);
-        fake.writeFile("trashX/files/a", 1);
         FakeTrashCan can;
-        can.filesFolder = fake.path("trash/files");
-        trashPath.replace("TRASHX", fake.path("trashX")).replace("TRASH", fake.path("trash"));
-        const HistoryEntry entry {QUuid::createUuid(), {}, "a", 1, fake.path("Documents/a"), trashPath};
-        QCOMPARE(TrashService::restore(entry, can), asked);
+        const HistoryEntry entry {QUuid::createUuid(), {}, "a", 1, "/h/Documents/a", trashPath, {}};
+        QCOMPARE(TrashService::restore(entry, can, "/h") == PutBackOutcome::restored, asked);
         QCOMPARE(can.putBackCalls.size(), asked ? 1 : 0);
-
-        // A taken original place is refused before anything moves.
-        fake.writeFile("Documents/a", 1);
-        can.putBackCalls.clear();
-        QVERIFY(!TrashService::restore(entry, can));
-        QVERIFY(can.putBackCalls.isEmpty());
     }
 
     void listingTheTrash()
     {
         FakeHome fake;
-        QCOMPARE(TrashService::list(fake.path("no-trash")), QList<TrashEntry>());
+        QCOMPARE(TrashService::list({fake.path("no-trash")}), QList<TrashEntry>());
         fake.writeFile("a-file", 1);
-        QCOMPARE(TrashService::list(fake.path("a-file")), std::nullopt);
+        QCOMPARE(TrashService::list({fake.path("a-file")}), std::nullopt);
         fake.writeFile("t/.hidden", 10);
-        QCOMPARE(TrashService::list(fake.path("t")), QList<TrashEntry>());
+        QCOMPARE(TrashService::list({fake.path("t")}), QList<TrashEntry>());
         fake.writeFile("t/small", 10);
         fake.writeFile("t/folder/big", 50'000);
-        const auto listed = TrashService::list(fake.path("t"));
+        fake.writeFile("other-disk/middle", 20'000);
+        // Every Trash folder, merged by size; an unreadable second one costs only its items.
+        const auto listed = TrashService::list({fake.path("t"), fake.path("other-disk"), fake.path("a-file")});
         QVERIFY(listed);
-        QCOMPARE(listed->size(), 2);
+        QCOMPARE(listed->size(), 3);
         QCOMPARE(listed->first().name(), QStringLiteral("folder"));
         QCOMPARE(listed->first().size, fake.allocated("t/folder"));
+        QCOMPARE(listed->at(1).name(), QStringLiteral("middle"));
     }
 };
 

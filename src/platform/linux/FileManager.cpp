@@ -20,7 +20,8 @@ bool reveal(const QString &path)
     if (QDBusConnection::sessionBus().call(call, QDBus::Block, kTimeoutMs).type() == QDBusMessage::ReplyMessage)
         return true;
     const size_t slash = bytes.rfind('/');
-    return Subprocess::startDetached({"xdg-open", slash == 0 ? std::string("/") : bytes.substr(0, slash)});
+    constexpr auto kOpenerPatience = std::chrono::seconds(3);
+    return Subprocess::launch({"xdg-open", slash == 0 ? std::string("/") : bytes.substr(0, slash)}, kOpenerPatience);
 }
 
 } // namespace pelmo::FileManager

@@ -5,6 +5,8 @@
 #include "fs/PosixFile.h"
 #include "platform/UserAccount.h"
 
+#include "TrashInfo.h"
+
 #include <QDateTime>
 
 #include <cstdio>
@@ -74,14 +76,63 @@ bool isOwnFolder(const std::string &path, uid_t uid)
     return PosixFile::statNoFollow(path, st) && S_ISDIR(st.st_mode) && st.st_uid == uid;
 }
 
-bool isEmptyFolder(int parentFd, const char *name)
+MoveFailure failureOf(int error)
 {
-    UniqueFd fd(::openat(parentFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-    if (!fd)
-        return errno == ENOENT;
-    bool empty = true;
-    const bool read = DirectoryListing::read(fd.get(), [&](std::string_view, unsigned char, ino_t) { empty = false; });
-    return read && empty;
+    switch (error) {
+    case ENOENT:
+        return MoveFailure::vanished;
+    case ELOOP:
+    case ENOTDIR:
+        return MoveFailure::changed;
+    case ENOSPC:
+    case EDQUOT:
+        return MoveFailure::noSpace;
+    case EROFS:
+        return MoveFailure::readOnly;
+    case EIO:
+        return MoveFailure::ioError;
+    case EACCES:
+    case EPERM:
+        return MoveFailure::denied;
+    default:
+        return MoveFailure::other;
+    }
+}
+
+MoveOutcome failedWith(MoveFailure failure)
+{
+    return {std::nullopt, failure, {}};
+}
+
+FileIdentity identityOf(const struct stat &st)
+{
+    return {static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)};
+}
+
+bool matches(const FileIdentity &expected, const struct stat &st)
+{
+    return !expected.isKnown() || expected == identityOf(st);
+}
+
+// The names in an open folder with what lstat says of each.
+std::vector<std::pair<std::string, struct stat>> snapshot(int folderFd)
+{
+    std::vector<std::string> names;
+    DirectoryListing::read(folderFd, [&](std::string_view name, unsigned char, ino_t) { names.emplace_back(name); });
+    std::vector<std::pair<std::string, struct stat>> entries;
+    for (std::string &name : names) {
+        struct stat st
+        {
+        };
+        if (::fstatat(folderFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0)
+            entries.emplace_back(std::move(name), st);
+    }
+    return entries;
+}
+
+std::string localDeletionDate()
+{
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toStdString();
 }
 
 std::vector<std::string> mountPointsFromProc()
@@ -114,14 +165,12 @@ std::vector<std::string> mountPointsFromProc()
 FreedesktopTrash::Environment FreedesktopTrash::systemEnvironment()
 {
     Environment env;
+    const std::string homeFolder = PathBytes::toBytes(UserAccount::homeFolder());
     const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
-    if (dataHome.startsWith('/')) {
-        env.dataHome = dataHome.toStdString();
-    } else {
-        const QByteArray home = qgetenv("HOME");
-        env.dataHome = (home.startsWith('/') ? home.toStdString() : PathBytes::toBytes(UserAccount::homeFolder()))
-            + "/.local/share";
-    }
+    env.dataHome = dataHome.startsWith('/') ? dataHome.toStdString() : homeFolder + "/.local/share";
+    const QByteArray stateHome = qgetenv("XDG_STATE_HOME");
+    env.journalFolder
+        = (stateHome.startsWith('/') ? stateHome.toStdString() : homeFolder + "/.local/state") + "/Pelmo/moves";
     env.uid = ::getuid();
     env.deviceOf = [](const std::string &path) -> std::optional<dev_t> {
         struct stat st
@@ -137,6 +186,7 @@ FreedesktopTrash::Environment FreedesktopTrash::systemEnvironment()
 
 FreedesktopTrash::FreedesktopTrash(Environment environment)
     : m_env(std::move(environment))
+    , m_journal(m_env.journalFolder)
 {
     while (m_env.dataHome.size() > 1 && m_env.dataHome.back() == '/')
         m_env.dataHome.pop_back();
@@ -145,6 +195,14 @@ FreedesktopTrash::FreedesktopTrash(Environment environment)
 QString FreedesktopTrash::homeFilesFolder() const
 {
     return PathBytes::fromBytes(homeTrash() + "/files");
+}
+
+QStringList FreedesktopTrash::filesFolders() const
+{
+    QStringList folders;
+    for (const Folder &folder : existingFolders())
+        folders.append(PathBytes::fromBytes(folder.path + "/files"));
+    return folders;
 }
 
 std::string FreedesktopTrash::topdirOf(const std::string &item, dev_t device) const
@@ -159,21 +217,11 @@ std::string FreedesktopTrash::topdirOf(const std::string &item, dev_t device) co
     return top;
 }
 
-// The Trash folder for `item`: the home Trash on the home Trash's file system, else a
-// topdir Trash that is really ours. `topdir` is set for the latter.
-std::optional<std::string> FreedesktopTrash::trashFor(const std::string &item, std::string &topdir) const
+// The one test of a topdir Trash, for moving, listing and emptying alike: $topdir/.Trash
+// a real folder (not a link) with the sticky bit and our $uid in it a real folder of ours,
+// else $topdir/.Trash-$uid a real folder of ours.
+std::optional<std::string> FreedesktopTrash::topdirTrash(const std::string &topdir, bool create) const
 {
-    const std::optional<dev_t> itemDevice = m_env.deviceOf(item);
-    if (!itemDevice)
-        return std::nullopt;
-    UniqueFd dataHome = PosixFile::makeFolders(m_env.dataHome);
-    if (!dataHome || !privateFolder(dataHome.get(), "Trash"))
-        return std::nullopt;
-    if (m_env.deviceOf(homeTrash()) == itemDevice) {
-        topdir.clear();
-        return homeTrash();
-    }
-    topdir = topdirOf(item, *itemDevice);
     const std::string uid = std::to_string(m_env.uid);
     const std::string shared = (topdir == "/" ? std::string() : topdir) + "/.Trash";
     struct stat st
@@ -181,17 +229,53 @@ std::optional<std::string> FreedesktopTrash::trashFor(const std::string &item, s
     };
     if (PosixFile::statNoFollow(shared, st) && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX)) {
         UniqueFd sharedFd = PosixFile::openPath(shared, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
-        if (sharedFd && privateFolder(sharedFd.get(), uid.c_str()) && isOwnFolder(shared + "/" + uid, m_env.uid))
+        if (sharedFd && create)
+            (void)privateFolder(sharedFd.get(), uid.c_str());
+        if (sharedFd && isOwnFolder(shared + "/" + uid, m_env.uid))
             return shared + "/" + uid;
     }
-    UniqueFd topFd = PosixFile::openPath(topdir, O_RDONLY | O_DIRECTORY);
     const std::string own = ".Trash-" + uid;
-    if (topFd && privateFolder(topFd.get(), own.c_str()) && isOwnFolder(shared + "-" + uid, m_env.uid))
+    if (create) {
+        UniqueFd topFd = PosixFile::openPath(topdir, O_RDONLY | O_DIRECTORY);
+        if (topFd)
+            (void)privateFolder(topFd.get(), own.c_str());
+    }
+    if (isOwnFolder(shared + "-" + uid, m_env.uid))
         return shared + "-" + uid;
     return std::nullopt;
 }
 
-std::optional<QString> FreedesktopTrash::moveToTrash(const QString &path)
+// The Trash folder for an item on `device`: the home Trash on the home Trash's file
+// system, else a topdir Trash that is really ours.
+std::optional<FreedesktopTrash::Folder> FreedesktopTrash::trashFor(dev_t device, const std::string &item) const
+{
+    UniqueFd dataHome = PosixFile::makeFolders(m_env.dataHome);
+    if (!dataHome || !privateFolder(dataHome.get(), "Trash") || !isOwnFolder(homeTrash(), m_env.uid))
+        return std::nullopt;
+    if (m_env.deviceOf(homeTrash()) == device)
+        return Folder {homeTrash(), {}};
+    const std::string topdir = topdirOf(item, device);
+    if (const std::optional<std::string> trash = topdirTrash(topdir, true))
+        return Folder {*trash, topdir};
+    return std::nullopt;
+}
+
+std::vector<FreedesktopTrash::Folder> FreedesktopTrash::existingFolders() const
+{
+    std::vector<Folder> folders;
+    if (isOwnFolder(homeTrash(), m_env.uid))
+        folders.push_back({homeTrash(), {}});
+    for (const std::string &point : m_env.mountPoints()) {
+        if (const std::optional<std::string> trash = topdirTrash(point, false)) {
+            const bool known = std::ranges::any_of(folders, [&](const Folder &f) { return f.path == *trash; });
+            if (!known)
+                folders.push_back({*trash, point});
+        }
+    }
+    return folders;
+}
+
+MoveOutcome FreedesktopTrash::moveToTrash(const QString &path, const FileIdentity &expected, const QString &anchor)
 {
     std::string item = PathBytes::toBytes(path);
     while (item.size() > 1 && item.back() == '/')
@@ -200,23 +284,34 @@ std::optional<QString> FreedesktopTrash::moveToTrash(const QString &path)
     const std::string trash = homeTrash();
     if (!item.starts_with('/') || base.empty() || base == "." || base == ".." || item == trash
         || item.starts_with(trash + "/"))
-        return std::nullopt; // not a movable item, or the Trash itself
+        return failedWith(MoveFailure::trashRefused); // not a movable item, or the Trash itself
 
-    std::string topdir;
-    const std::optional<std::string> trashFolder = trashFor(item, topdir);
-    if (!trashFolder)
-        return std::nullopt;
-    UniqueFd trashFd = PosixFile::openPath(*trashFolder, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+    UniqueFd parentFd = PosixFile::openFolderBelow(PathBytes::toBytes(anchor), parentOf(item), false);
+    if (!parentFd)
+        return failedWith(failureOf(errno));
+    struct stat seen
+    {
+    };
+    if (::fstatat(parentFd.get(), base.c_str(), &seen, AT_SYMLINK_NOFOLLOW) != 0)
+        return failedWith(failureOf(errno));
+    if (!matches(expected, seen))
+        return failedWith(MoveFailure::changed);
+
+    const std::optional<dev_t> device = m_env.deviceOf(item);
+    const std::optional<Folder> folder = device ? trashFor(*device, item) : std::nullopt;
+    if (!folder)
+        return failedWith(MoveFailure::trashRefused);
+    UniqueFd trashFd = PosixFile::openPath(folder->path, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
     UniqueFd filesFd = trashFd ? privateFolder(trashFd.get(), "files") : UniqueFd();
     UniqueFd infoFd = trashFd ? privateFolder(trashFd.get(), "info") : UniqueFd();
-    UniqueFd parentFd = PosixFile::openPath(parentOf(item), O_RDONLY | O_DIRECTORY);
-    if (!filesFd || !infoFd || !parentFd)
-        return std::nullopt;
+    if (!filesFd || !infoFd)
+        return failedWith(MoveFailure::trashRefused);
 
     // In a topdir Trash the original path is relative to the topdir.
+    const std::string &topdir = folder->topdir;
     const std::string recorded = topdir.empty() ? item : item.substr(topdir == "/" ? 1 : topdir.size() + 1);
-    const std::string info = "[Trash Info]\nPath=" + PathBytes::percentEncoded(recorded) + "\nDeletionDate="
-        + QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toStdString() + "\n";
+    const std::string info = TrashInfo::compose(recorded, localDeletionDate());
+    MoveJournal::Record journal = m_journal.begin(folder->path, item);
 
     for (int n = 1; n <= kMaxCandidates; ++n) {
         const std::string name = candidateName(base, n);
@@ -226,69 +321,124 @@ std::optional<QString> FreedesktopTrash::moveToTrash(const QString &path)
         if (!fd && errno == EEXIST)
             continue;
         if (!fd)
-            return std::nullopt;
+            return failedWith(failureOf(errno));
+        journal.setName(name);
         const bool written = writeAll(fd.get(), info) && ::fsync(fd.get()) == 0;
+        const int writeError = errno;
         fd.reset();
         if (!written) {
             ::unlinkat(infoFd.get(), infoName.c_str(), 0);
-            return std::nullopt;
+            return failedWith(failureOf(writeError));
         }
-        if (::renameat2(parentFd.get(), base.c_str(), filesFd.get(), name.c_str(), RENAME_NOREPLACE) == 0)
-            return PathBytes::fromBytes(*trashFolder + "/files/" + name);
+        if (::renameat2(parentFd.get(), base.c_str(), filesFd.get(), name.c_str(), RENAME_NOREPLACE) == 0) {
+            struct stat moved
+            {
+            };
+            const bool known = ::fstatat(filesFd.get(), name.c_str(), &moved, AT_SYMLINK_NOFOLLOW) == 0;
+            return {PathBytes::fromBytes(folder->path + "/files/" + name), MoveFailure::none,
+                identityOf(known ? moved : seen)};
+        }
         const int error = errno;
         ::unlinkat(infoFd.get(), infoName.c_str(), 0);
         if (error != EEXIST)
-            return std::nullopt; // an orphan in files/ only moves us on to the next name
+            return failedWith(failureOf(error)); // an orphan in files/ only moves us on to the next name
+    }
+    return failedWith(MoveFailure::other);
+}
+
+std::optional<QString> FreedesktopTrash::findTrashed(const QString &originalPath, const FileIdentity &identity) const
+{
+    const std::string original = PathBytes::toBytes(originalPath);
+    for (const Folder &folder : existingFolders()) {
+        UniqueFd filesFd = PosixFile::openPath(folder.path + "/files", O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+        UniqueFd infoFd = PosixFile::openPath(folder.path + "/info", O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+        if (!filesFd || !infoFd)
+            continue;
+        std::vector<std::string> candidates;
+        DirectoryListing::read(filesFd.get(), [&](std::string_view name, unsigned char, ino_t inode) {
+            if (static_cast<quint64>(inode) == identity.inode)
+                candidates.emplace_back(name);
+        });
+        for (const std::string &name : candidates) {
+            struct stat st
+            {
+            };
+            if (::fstatat(filesFd.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || identityOf(st) != identity)
+                continue;
+            const auto content = TrashInfo::read(infoFd.get(), name + std::string(kInfoSuffix));
+            const auto recorded = content ? TrashInfo::recordedPath(*content) : std::nullopt;
+            if (!recorded || recorded->empty())
+                continue;
+            const std::string absolute = recorded->starts_with('/') || folder.topdir.empty()
+                ? *recorded
+                : (folder.topdir == "/" ? std::string() : folder.topdir) + "/" + *recorded;
+            if (absolute == original)
+                return PathBytes::fromBytes(folder.path + "/files/" + name);
+        }
     }
     return std::nullopt;
 }
 
-bool FreedesktopTrash::putBack(const QString &trashPath, const QString &originalPath)
+PutBackOutcome FreedesktopTrash::putBack(
+    const QString &trashPath, const QString &originalPath, const FileIdentity &expected, const QString &anchor)
 {
     const std::string from = PathBytes::toBytes(trashPath);
     const std::string to = PathBytes::toBytes(originalPath);
     if (parentOf(from) != homeTrash() + "/files" || !to.starts_with('/') || lastComponent(to).empty())
-        return false;
-    UniqueFd filesFd = PosixFile::openPath(homeTrash() + "/files", O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
-    UniqueFd parentFd = PosixFile::makeFolders(parentOf(to));
+        return PutBackOutcome::failed;
     const std::string name = lastComponent(from);
-    if (!filesFd || !parentFd
-        || ::renameat2(filesFd.get(), name.c_str(), parentFd.get(), lastComponent(to).c_str(), RENAME_NOREPLACE) != 0)
-        return false;
+    const std::string infoName = name + std::string(kInfoSuffix);
+    UniqueFd filesFd = PosixFile::openPath(homeTrash() + "/files", O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
     UniqueFd infoFd = PosixFile::openPath(homeTrash() + "/info", O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
-    if (infoFd)
-        ::unlinkat(infoFd.get(), (name + std::string(kInfoSuffix)).c_str(), 0);
-    return true;
+    struct stat st
+    {
+    };
+    if (!filesFd || ::fstatat(filesFd.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+        return PutBackOutcome::notInTrash;
+    // The name must still hold what was moved from there: another tool may have emptied
+    // the Trash and a later item may have taken the name.
+    const auto content = infoFd ? TrashInfo::read(infoFd.get(), infoName) : std::nullopt;
+    if (!matches(expected, st) || !content || TrashInfo::recordedPath(*content) != to)
+        return PutBackOutcome::replaced;
+    if (PosixFile::statNoFollow(to, st))
+        return PutBackOutcome::destinationTaken;
+    UniqueFd parentFd = PosixFile::openFolderBelow(PathBytes::toBytes(anchor), parentOf(to), true);
+    if (!parentFd)
+        return errno == ELOOP || errno == ENOTDIR ? PutBackOutcome::unsafeDestination : PutBackOutcome::failed;
+    if (::renameat2(filesFd.get(), name.c_str(), parentFd.get(), lastComponent(to).c_str(), RENAME_NOREPLACE) != 0)
+        return errno == EEXIST ? PutBackOutcome::destinationTaken : PutBackOutcome::failed;
+    ::unlinkat(infoFd.get(), infoName.c_str(), 0);
+    return PutBackOutcome::restored;
 }
 
-bool FreedesktopTrash::empty()
+EmptyOutcome FreedesktopTrash::empty(const std::function<bool()> &stopRequested)
 {
-    std::vector<std::string> folders = {homeTrash()};
-    const std::string uid = std::to_string(m_env.uid);
-    for (const std::string &point : m_env.mountPoints()) {
-        const std::string top = point == "/" ? std::string() : point;
-        for (const std::string &candidate : {top + "/.Trash/" + uid, top + "/.Trash-" + uid}) {
-            if (isOwnFolder(candidate, m_env.uid) && candidate != homeTrash())
-                folders.push_back(candidate);
-        }
-    }
-    bool complete = true;
-    for (const std::string &folder : folders) {
-        UniqueFd trashFd = PosixFile::openPath(folder, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
-        if (!trashFd) {
-            complete = complete && errno == ENOENT;
-            continue;
-        }
-        for (const char *part : {"files", "info"}) {
-            UniqueFd partFd(::openat(trashFd.get(), part, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-            if (partFd)
-                PosixFile::removeContents(partFd.get());
+    EmptyOutcome outcome;
+    for (const Folder &folder : existingFolders()) {
+        UniqueFd trashFd = PosixFile::openPath(folder.path, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+        UniqueFd filesFd(
+            trashFd ? ::openat(trashFd.get(), "files", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC) : -1);
+        UniqueFd infoFd(
+            trashFd ? ::openat(trashFd.get(), "info", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC) : -1);
+        if (!filesFd)
+            continue; // nothing was ever moved there
+        // What was there when emptying began, each removed by the name and identity it had
+        // then; an info file goes only once its item is gone.
+        for (const auto &[name, st] : snapshot(filesFd.get())) {
+            if (stopRequested && stopRequested()) {
+                outcome.interrupted = true;
+                return outcome;
+            }
+            if (PosixFile::removeTree(filesFd.get(), name, &st)) {
+                if (infoFd)
+                    ::unlinkat(infoFd.get(), (name + std::string(kInfoSuffix)).c_str(), 0);
+            } else {
+                outcome.remaining.append(PathBytes::fromBytes(folder.path + "/files/" + name));
+            }
         }
         ::unlinkat(trashFd.get(), "directorysizes", 0);
-        // What is left, whatever the reason, makes this a failure, never a success.
-        complete = complete && isEmptyFolder(trashFd.get(), "files") && isEmptyFolder(trashFd.get(), "info");
     }
-    return complete;
+    return outcome;
 }
 
 } // namespace pelmo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MoveJournal.h"
 #include "platform/TrashCan.h"
 
 #include <functional>
@@ -15,7 +16,7 @@ namespace pelmo {
 // their mount ($topdir/.Trash/$uid when .Trash is a real sticky folder, else
 // $topdir/.Trash-$uid), only when it is a real folder of ours. The info file is created
 // exclusively and written before the item moves with renameat2(RENAME_NOREPLACE); items are
-// never copied across file systems.
+// never copied across file systems. Moving, listing and emptying accept the same folders.
 class FreedesktopTrash final : public TrashCan
 {
 public:
@@ -27,25 +28,43 @@ public:
         std::function<std::optional<dev_t>(const std::string &path)> deviceOf;
         // The mount points whose Trash folders emptying must also clear.
         std::function<std::vector<std::string>()> mountPoints;
+        std::string journalFolder; // where moves in flight are recorded; empty for none
     };
 
     // $XDG_DATA_HOME (ignored unless absolute, else ~/.local/share), the real user id,
-    // lstat and /proc/self/mountinfo.
+    // lstat, /proc/self/mountinfo and $XDG_STATE_HOME/Pelmo/moves.
     [[nodiscard]] static Environment systemEnvironment();
 
     explicit FreedesktopTrash(Environment environment);
 
-    [[nodiscard]] std::optional<QString> moveToTrash(const QString &path) override;
+    // Tidies the info files of this user's moves that a killed process left behind.
+    void recoverInterruptedMoves() const { m_journal.recover(); }
+
+    [[nodiscard]] MoveOutcome moveToTrash(
+        const QString &path, const FileIdentity &expected, const QString &anchor) override;
+    [[nodiscard]] std::optional<QString> findTrashed(
+        const QString &originalPath, const FileIdentity &identity) const override;
     [[nodiscard]] QString homeFilesFolder() const override;
-    [[nodiscard]] bool putBack(const QString &trashPath, const QString &originalPath) override;
-    [[nodiscard]] bool empty() override;
+    [[nodiscard]] QStringList filesFolders() const override;
+    [[nodiscard]] PutBackOutcome putBack(const QString &trashPath, const QString &originalPath,
+        const FileIdentity &expected, const QString &anchor) override;
+    [[nodiscard]] EmptyOutcome empty(const std::function<bool()> &stopRequested) override;
 
 private:
+    struct Folder
+    {
+        std::string path;
+        std::string topdir; // empty for the home Trash, whose recorded paths are absolute
+    };
     [[nodiscard]] std::string homeTrash() const { return m_env.dataHome + "/Trash"; }
-    [[nodiscard]] std::optional<std::string> trashFor(const std::string &item, std::string &topdir) const;
+    // The Trash folder of the topdir `topdir` that is safe to use, made when `create`.
+    [[nodiscard]] std::optional<std::string> topdirTrash(const std::string &topdir, bool create) const;
+    [[nodiscard]] std::optional<Folder> trashFor(dev_t device, const std::string &item) const;
+    [[nodiscard]] std::vector<Folder> existingFolders() const;
     [[nodiscard]] std::string topdirOf(const std::string &item, dev_t device) const;
 
     Environment m_env;
+    MoveJournal m_journal;
 };
 
 } // namespace pelmo

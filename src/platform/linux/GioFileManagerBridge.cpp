@@ -14,6 +14,7 @@ namespace {
 
 constexpr auto kMoveTimeout = std::chrono::seconds(60);
 constexpr int kDBusTimeoutMs = 3000;
+constexpr auto kOpenerPatience = std::chrono::seconds(3);
 
 // The path inside a move script, unescaped; nothing for any other text.
 std::optional<QString> movedPath(const QString &script)
@@ -57,11 +58,9 @@ ScriptOutcome GioFileManagerBridge::run(const QString &script)
         const auto status = Subprocess::run({"gio", "trash", "--", PathBytes::toBytes(*path)}, kMoveTimeout);
         return status == 0 ? ScriptOutcome {QString(), std::nullopt} : failed;
     }
-    if (script == FinderScripts::emptyScript())
-        return m_trash.empty() ? ScriptOutcome {QString(), std::nullopt} : failed;
     if (script == FinderScripts::openScript()) {
         if (showTrashInFileManager()
-            || Subprocess::startDetached({"xdg-open", PathBytes::toBytes(m_trash.homeFilesFolder())}))
+            || Subprocess::launch({"xdg-open", PathBytes::toBytes(m_trash.homeFilesFolder())}, kOpenerPatience))
             return {QString(), std::nullopt};
         return failed;
     }

@@ -7,9 +7,10 @@ namespace pelmo {
 class TrashCan;
 
 // The Finder route on a Linux desktop: the move script becomes `gio trash PATH` (the
-// desktop's own move, which reports no new location), the empty script empties the Trash
-// through `trash`, and the open script asks the file manager over D-Bus to show trash:///,
-// else opens the Trash's files folder. Failures answer FinderScripts::otherError.
+// desktop's own move, which reports no new location), and the open script asks the file
+// manager over D-Bus to show trash:///, else has xdg-open open the Trash's files folder.
+// Failures answer FinderScripts::otherError. Blocks for seconds at most, so callers run it
+// off the main thread.
 class GioFileManagerBridge final : public FileManagerBridge
 {
 public:

@@ -13,7 +13,7 @@ extern char **environ;
 namespace pelmo::Subprocess {
 namespace {
 
-std::optional<pid_t> spawn(const std::vector<std::string> &argv, bool ownSession)
+std::optional<pid_t> spawn(const std::vector<std::string> &argv)
 {
     std::vector<char *> args;
     for (const std::string &a : argv)
@@ -25,8 +25,6 @@ std::optional<pid_t> spawn(const std::vector<std::string> &argv, bool ownSession
     posix_spawnattr_init(&attributes);
     for (int fd = 0; fd <= 2; ++fd)
         posix_spawn_file_actions_addopen(&actions, fd, "/dev/null", fd == 0 ? O_RDONLY : O_WRONLY, 0);
-    if (ownSession)
-        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
     pid_t pid = 0;
     const int error = posix_spawnp(&pid, args[0], &actions, &attributes, args.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -40,7 +38,7 @@ std::optional<pid_t> spawn(const std::vector<std::string> &argv, bool ownSession
 
 std::optional<int> run(const std::vector<std::string> &argv, std::chrono::milliseconds timeout)
 {
-    const std::optional<pid_t> pid = spawn(argv, false);
+    const std::optional<pid_t> pid = spawn(argv);
     if (!pid)
         return std::nullopt;
     const auto deadline = std::chrono::steady_clock::now() + timeout;
@@ -60,17 +58,17 @@ std::optional<int> run(const std::vector<std::string> &argv, std::chrono::millis
     }
 }
 
-bool startDetached(const std::vector<std::string> &argv)
+bool launch(const std::vector<std::string> &argv, std::chrono::seconds patience)
 {
-    // A short-lived shell starts the program in the background and ends at once, so the
-    // program is adopted by init and never left as our zombie.
-    std::vector<std::string> shell = {"sh", "-c", "\"$@\" &", "sh"};
+    // The shell leaves the program running when patience ends, so it is adopted by init
+    // and never waited for here.
+    const std::string ticks = std::to_string(patience.count() * 10);
+    std::vector<std::string> shell = {"sh", "-c",
+        "\"$@\" & p=$!; i=0; while kill -0 $p 2>/dev/null; do i=$((i+1)); [ $i -ge " + ticks
+            + " ] && exit 0; sleep 0.1; done; wait $p",
+        "sh"};
     shell.insert(shell.end(), argv.begin(), argv.end());
-    const std::optional<pid_t> pid = spawn(shell, true);
-    if (!pid)
-        return false;
-    int status = 0;
-    return ::waitpid(*pid, &status, 0) == *pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return run(shell, patience + std::chrono::seconds(5)) == 0;
 }
 
 } // namespace pelmo::Subprocess

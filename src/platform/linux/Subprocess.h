@@ -12,7 +12,9 @@ namespace pelmo::Subprocess {
 // or nothing when it could not start or did not end within `timeout` (it is then killed).
 [[nodiscard]] std::optional<int> run(const std::vector<std::string> &argv, std::chrono::milliseconds timeout);
 
-// Starts a program and leaves it running on its own. False when it could not start.
-bool startDetached(const std::vector<std::string> &argv);
+// Starts an opener (xdg-open and the like) on its own and waits up to `patience` for its
+// verdict: false when it could not start or ended with a failure, true when it succeeded
+// or is still running then (it has handed the work to an application).
+[[nodiscard]] bool launch(const std::vector<std::string> &argv, std::chrono::seconds patience);
 
 } // namespace pelmo::Subprocess

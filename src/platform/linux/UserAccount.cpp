@@ -13,16 +13,25 @@ namespace pelmo::UserAccount {
 
 QString homeFolder()
 {
+    // $HOME first, as Qt and GLib take it, so that the settings, the Trash and the scanned
+    // home never come from two different homes.
+    const QByteArray home = qgetenv("HOME");
+    if (home.startsWith('/')) {
+        QString path = PathBytes::fromBytes(home.toStdString());
+        while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+            path.chop(1);
+        return path;
+    }
     long bufferSize = ::sysconf(_SC_GETPW_R_SIZE_MAX);
     std::vector<char> buffer(static_cast<size_t>(bufferSize > 0 ? bufferSize : 16384));
     passwd entry {};
     passwd *found = nullptr;
     if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 && found && found->pw_dir
         && found->pw_dir[0] == '/') {
-        QString home = PathBytes::fromBytes(found->pw_dir);
-        while (home.size() > 1 && home.endsWith(QLatin1Char('/')))
-            home.chop(1);
-        return home;
+        QString path = PathBytes::fromBytes(found->pw_dir);
+        while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+            path.chop(1);
+        return path;
     }
     return QDir::homePath();
 }

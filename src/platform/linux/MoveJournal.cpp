@@ -1,0 +1,98 @@
+#include "MoveJournal.h"
+
+#include "TrashInfo.h"
+#include "fs/DirectoryListing.h"
+#include "fs/PathBytes.h"
+
+#include <QUuid>
+
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace pelmo {
+namespace {
+
+constexpr std::string_view kSuffix = ".move";
+
+bool writeLine(int fd, std::string_view bytes)
+{
+    // Percent-encoded, so that any name stays on its one line.
+    const std::string line = PathBytes::percentEncoded(bytes) + "\n";
+    return ::write(fd, line.data(), line.size()) == static_cast<ssize_t>(line.size());
+}
+
+} // namespace
+
+MoveJournal::MoveJournal(std::string folder)
+    : m_folder(std::move(folder))
+{ }
+
+MoveJournal::Record::~Record()
+{
+    if (m_fd)
+        ::unlink(m_path.c_str());
+}
+
+void MoveJournal::Record::setName(const std::string &name)
+{
+    if (m_fd)
+        writeLine(m_fd.get(), name);
+}
+
+MoveJournal::Record MoveJournal::begin(const std::string &trashFolder, const std::string &original) const
+{
+    Record record;
+    if (m_folder.empty() || !PosixFile::makeFolders(m_folder))
+        return record;
+    const std::string path
+        = m_folder + "/" + QUuid::createUuid().toString(QUuid::WithoutBraces).toStdString() + std::string(kSuffix);
+    PosixFile::UniqueFd fd(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    if (!fd || ::flock(fd.get(), LOCK_EX) != 0 || !writeLine(fd.get(), trashFolder) || !writeLine(fd.get(), original)) {
+        ::unlink(path.c_str());
+        return record;
+    }
+    record.m_fd = std::move(fd);
+    record.m_path = path;
+    return record;
+}
+
+void MoveJournal::recover() const
+{
+    PosixFile::UniqueFd folder = PosixFile::openPath(m_folder, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+    if (!folder)
+        return;
+    std::vector<std::string> names;
+    DirectoryListing::read(folder.get(), [&](std::string_view name, unsigned char, ino_t) {
+        if (name.ends_with(kSuffix))
+            names.emplace_back(name);
+    });
+    for (const std::string &name : names) {
+        PosixFile::UniqueFd fd(::openat(folder.get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+        if (!fd || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0)
+            continue; // its move is still running
+        const std::optional<std::string> content = TrashInfo::read(folder.get(), name);
+        std::vector<std::string> lines;
+        for (size_t start = 0; content && start < content->size();) {
+            const size_t end = content->find('\n', start);
+            if (end == std::string::npos)
+                break;
+            lines.push_back(TrashInfo::percentDecoded(std::string_view(*content).substr(start, end - start)));
+            start = end + 1;
+        }
+        if (lines.size() == 3 && !lines[2].empty()) {
+            const std::string &trash = lines[0];
+            struct stat st
+            {
+            };
+            const bool itemMoved = PosixFile::statNoFollow(trash + "/files/" + lines[2], st) || errno != ENOENT;
+            if (!itemMoved && PosixFile::statNoFollow(lines[1], st))
+                ::unlink((trash + "/info/" + lines[2] + ".trashinfo").c_str());
+        }
+        ::unlinkat(folder.get(), name.c_str(), 0);
+    }
+}
+
+} // namespace pelmo

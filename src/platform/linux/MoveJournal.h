@@ -1,0 +1,48 @@
+#pragma once
+
+#include "fs/PosixFile.h"
+
+#include <string>
+
+namespace pelmo {
+
+// What lets a move to the Trash that was cut short (a kill between writing the info file
+// and moving the item) be tidied later: one small file per move in flight, locked by the
+// process that makes the move for as long as the move lasts. A record whose lock is free
+// belongs to a process that is gone.
+class MoveJournal
+{
+public:
+    // An empty folder name keeps no journal.
+    explicit MoveJournal(std::string folder);
+
+    class Record
+    {
+    public:
+        Record() = default;
+        Record(Record &&) noexcept = default;
+        Record &operator=(Record &&) noexcept = default;
+        ~Record();
+        // The info file now holds the item's record under `name`; set before the item moves.
+        void setName(const std::string &name);
+
+    private:
+        friend class MoveJournal;
+        PosixFile::UniqueFd m_fd;
+        std::string m_path;
+    };
+
+    // Opens the record of a move of `original` into the Trash folder `trashFolder`; it ends
+    // (and its file goes) when the record is destroyed.
+    [[nodiscard]] Record begin(const std::string &trashFolder, const std::string &original) const;
+
+    // Removes the info file of every move whose process ended before the item moved: the
+    // item is still at its original place and its name in the Trash holds nothing. Records
+    // of moves still running are left alone.
+    void recover() const;
+
+private:
+    std::string m_folder;
+};
+
+} // namespace pelmo

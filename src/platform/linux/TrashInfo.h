@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The text of a freedesktop Trash info file.
+namespace pelmo::TrashInfo {
+
+// "[Trash Info]", the percent-encoded `recorded` path and the local deletion time.
+[[nodiscard]] std::string compose(std::string_view recorded, std::string_view deletionDate);
+
+// The bytes of the Path key of the "[Trash Info]" group (the first one when repeated),
+// percent-decoded; nothing for an info file without one, however malformed it is.
+[[nodiscard]] std::optional<std::string> recordedPath(std::string_view content);
+
+// %XX sequences turned back into the bytes they stand for.
+[[nodiscard]] std::string percentDecoded(std::string_view text);
+
+// The whole info file `name` in the open folder `infoFd` (at most 64 KiB); nothing when it
+// cannot be read.
+[[nodiscard]] std::optional<std::string> read(int infoFd, const std::string &name);
+
+} // namespace pelmo::TrashInfo
