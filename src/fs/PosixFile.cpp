@@ -54,7 +54,7 @@ int openLongPrefix(std::string_view &path, UniqueFd &held)
             return -1;
         }
         const std::string chunk(path.substr(0, cut));
-        UniqueFd next(::openat(dirFd, chunk.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        UniqueFd next(::openat(dirFd, chunk.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
         if (!next)
             return -1;
         held = std::move(next);
@@ -78,7 +78,7 @@ UniqueFd openPath(std::string_view path, int flags, mode_t mode)
 
 UniqueFd makeFolders(std::string_view path)
 {
-    UniqueFd current(::open(path.starts_with('/') ? "/" : ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    UniqueFd current(::open(path.starts_with('/') ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
     while (current && !path.empty()) {
         const size_t slash = path.find('/');
         const std::string part(path.substr(0, slash));
@@ -87,7 +87,7 @@ UniqueFd makeFolders(std::string_view path)
             continue;
         if (::mkdirat(current.get(), part.c_str(), 0777) != 0 && errno != EEXIST)
             return {};
-        current = UniqueFd(::openat(current.get(), part.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        current = UniqueFd(::openat(current.get(), part.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC));
     }
     return current;
 }
@@ -100,8 +100,8 @@ UniqueFd openFolderBelow(std::string_view anchor, std::string_view folder, bool 
         && (anchor == "/" ? folder.starts_with('/')
                           : folder == anchor || (folder.starts_with(anchor) && folder[anchor.size()] == '/'));
     if (!below)
-        return create ? makeFolders(folder) : openPath(folder, O_RDONLY | O_DIRECTORY);
-    UniqueFd current = openPath(anchor, O_RDONLY | O_DIRECTORY);
+        return create ? makeFolders(folder) : openPath(folder, O_PATH | O_DIRECTORY);
+    UniqueFd current = openPath(anchor, O_PATH | O_DIRECTORY);
     std::string_view rest = folder.substr(anchor == "/" ? 0 : anchor.size());
     while (current && !rest.empty()) {
         const size_t slash = rest.find('/');
@@ -115,7 +115,7 @@ UniqueFd openFolderBelow(std::string_view anchor, std::string_view folder, bool 
         }
         if (create && ::mkdirat(current.get(), part.c_str(), 0777) != 0 && errno != EEXIST)
             return {};
-        current = UniqueFd(::openat(current.get(), part.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        current = UniqueFd(::openat(current.get(), part.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     }
     return current;
 }

@@ -41,12 +41,15 @@ private:
 // Creates every missing folder of `path` (mode 0777 less the umask; existing ones and
 // links to folders are used as they are) and returns the last one opened, or an invalid
 // descriptor when some part cannot be made or opened. Works for paths of any length.
+// Folders on the way need only search permission: the descriptors are O_PATH ones, good
+// as the folder of *at calls (this one's too), not for reading.
 [[nodiscard]] UniqueFd makeFolders(std::string_view path);
 
 // Opens the folder `folder` as the place of a file operation. Its parts below `anchor` are
 // opened one at a time with O_NOFOLLOW, so a symbolic link put in place of one of them is
 // refused (ELOOP or ENOTDIR) rather than followed; the anchor itself, and a folder outside
 // it, are opened as open(2) would. With `create`, missing parts below the anchor are made.
+// The result is an O_PATH descriptor, for *at calls.
 [[nodiscard]] UniqueFd openFolderBelow(std::string_view anchor, std::string_view folder, bool create);
 
 // Removes the entry `name` of the open folder `parentFd` (a folder with everything in it),

@@ -7,8 +7,10 @@
 #include "app/CleanerStore.h"
 #include "fs/PathBytes.h"
 #include "trash/FinderScripts.h"
+#include "trash/SharedHistory.h"
 
 #include <filesystem>
+#include <thread>
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -216,6 +218,90 @@ private Q_SLOTS:
         f.fake.makeFolder(".config/Pelmo/Pelmo.conf"); // a folder where the file should be
         store.exclude(f.fake.path("Documents"));
         QVERIFY(store.toast().startsWith(QStringLiteral("Nastavení se nepodařilo uložit")));
+    }
+
+    // Quitting while a batch runs: the store stops it after the item in flight, waits for
+    // it, and the history holds what moved; nothing runs on after the store is gone.
+    void destroyingTheStoreMidBatchRecordsWhatMoved()
+    {
+        Fixture f;
+        for (int i = 0; i < 5; ++i)
+            f.fake.writeFile("Library/Caches/app" + std::to_string(i) + "/data", 200'000);
+        CleanerStore &store = f.make();
+        QVERIFY(f.scan());
+        const QList<CleanItem> items = store.itemsIn(CleanCategory::caches);
+        QCOMPARE(items.size(), 5);
+        QSemaphore started;
+        QSemaphore release;
+        f.trash.beforeMove = [&] {
+            started.release();
+            release.acquire();
+        };
+        store.clean(items);
+        QVERIFY(started.tryAcquire(1, 5000));
+        std::thread releaser([&] {
+            std::this_thread::sleep_for(100ms);
+            release.release(5);
+        });
+        f.store.reset();
+        releaser.join();
+        QCOMPARE(f.trash.moved.size(), 1);
+        const SharedHistory::State stored = SharedHistory(f.fake.settingsFile()).read();
+        QVERIFY(stored.entries);
+        QCOMPARE(stored.entries->size(), 1);
+        QCOMPARE(stored.entries->first().originalPath, f.trash.moved.first());
+        QCOMPARE(stored.totalFreed, items.first().size);
+    }
+
+    // Every item carries what the scan found at its path, and the history what was moved.
+    void scannedItemsAndEntriesCarryIdentities()
+    {
+        Fixture f;
+        populate(f.fake);
+        CleanerStore &store = f.make();
+        QVERIFY(f.scan());
+        for (const CleanItem &item : store.items())
+            QCOMPARE(std::optional(item.identity), FileIdentity::of(item.path));
+        QVERIFY(f.clean(store.safeItems()));
+        for (const HistoryEntry &entry : store.history())
+            QVERIFY(entry.identity.isKnown());
+    }
+
+    // Entries another process adds while the window is open appear in it and survive its
+    // own writes.
+    void historyFollowsOtherWriters()
+    {
+        Fixture f;
+        populate(f.fake);
+        CleanerStore &store = f.make();
+        const HistoryEntry other {QUuid::createUuid(), QDateTime::currentDateTimeUtc(), "other", 7,
+            f.fake.path("Documents/other"), QString(), {}};
+        QCOMPARE(SharedHistory(f.fake.settingsFile()).record({other}).status, SharedHistory::Status::written);
+        QTRY_COMPARE(store.history().size(), 1);
+        QCOMPARE(store.totalFreed(), 7);
+        QVERIFY(f.scan());
+        QVERIFY(f.clean(store.safeItems()));
+        QCOMPARE(store.history().size(), 4);
+        QCOMPARE(store.history().last().id, other.id);
+    }
+
+    // Putting back an entry taken from the store's own list, which restoring replaces.
+    void restoringAnEntryOfTheStoresOwnList()
+    {
+        Fixture f;
+        const QString files = f.fake.path(".local/share/Trash/files");
+        f.trash.filesFolder = files;
+        QList<HistoryEntry> entries;
+        for (int i = 0; i < 50; ++i)
+            entries.append({QUuid::createUuid(), QDateTime::currentDateTimeUtc(), "entry-" + QString::number(i), 1000,
+                f.fake.path("Documents/" + std::to_string(i)), files + "/" + QString::number(i), {}});
+        QCOMPARE(SharedHistory(f.fake.settingsFile()).record(entries).status, SharedHistory::Status::written);
+        CleanerStore &store = f.make();
+        QCOMPARE(store.totalFreed(), 50'000);
+        QVERIFY(store.restore(store.history().at(10)));
+        QCOMPARE(store.toast(), QStringLiteral("Vráceno na původní místo: entry-10"));
+        QCOMPARE(store.totalFreed(), 49'000);
+        QCOMPARE(store.history().size(), 49);
     }
 
     void restoringLowersTheTotalButNeverBelowZero()

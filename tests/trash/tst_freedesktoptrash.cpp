@@ -2,6 +2,7 @@
 #include "Unprivileged.h"
 #include "fs/PathBytes.h"
 #include "platform/linux/FreedesktopTrash.h"
+#include "platform/linux/MoveJournal.h"
 
 #include <QtTest>
 
@@ -9,7 +10,9 @@
 #include <fstream>
 #include <sstream>
 
+#include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -270,6 +273,209 @@ private Q_SLOTS:
         QCOMPARE(readAll(fake.bytes("precious/keep.txt")), std::string("keep"));
         QCOMPARE(countIn(fake.bytes(".local/share/Trash/files")), size_t(0));
         QCOMPARE(countIn(fake.bytes(".local/share/Trash/info")), size_t(0));
+    }
+
+    // Between the scan and the move the item was replaced, or a folder on its way became a
+    // link to somewhere precious: nothing moves, and the failure says why.
+    void changedItemsAreNotMoved()
+    {
+        FakeHome fake;
+        fake.writeBytes("Downloads/big.iso", "scanned");
+        const FileIdentity scanned = *FileIdentity::of(fake.path("Downloads/big.iso"));
+        FreedesktopTrash trash = homeTrash(fake);
+
+        fake.writeBytes("Downloads/big.iso.new", "a newer file");
+        std::filesystem::rename(fake.bytes("Downloads/big.iso.new"), fake.bytes("Downloads/big.iso"));
+        MoveOutcome outcome = trash.moveToTrash(fake.path("Downloads/big.iso"), scanned, fake.home());
+        QCOMPARE(outcome.failure, MoveFailure::changed);
+        QCOMPARE(readAll(fake.bytes("Downloads/big.iso")), std::string("a newer file"));
+
+        fake.writeBytes("precious/big.iso", "precious");
+        const FileIdentity precious = *FileIdentity::of(fake.path("precious/big.iso"));
+        std::filesystem::rename(fake.bytes("Downloads"), fake.bytes("Downloads.old"));
+        fake.symlink(fake.bytes("precious"), "Downloads");
+        outcome = trash.moveToTrash(fake.path("Downloads/big.iso"), precious, fake.home());
+        QCOMPARE(outcome.failure, MoveFailure::changed);
+        QCOMPARE(readAll(fake.bytes("precious/big.iso")), std::string("precious"));
+        QCOMPARE(countIn(fake.bytes(".local/share/Trash/info")), size_t(0));
+        // The home itself may be reached through links; only what lies below it is checked.
+        QVERIFY(trash.moveToTrash(fake.path("Downloads.old/big.iso"), {}, fake.home()).moved());
+    }
+
+    // Another tool emptied the Trash and a later item took the name: putting back refuses it.
+    // A folder on the way back that became a link is not followed.
+    void puttingBackChecksWhatIsThere()
+    {
+        FakeHome fake;
+        fake.writeBytes("Documents/report.txt", "mine");
+        FreedesktopTrash trash = homeTrash(fake);
+        const MoveOutcome mine = trash.moveToTrash(fake.path("Documents/report.txt"), {}, fake.home());
+        QVERIFY(mine.moved());
+        std::filesystem::remove_all(fake.bytes(".local/share/Trash/files"));
+        std::filesystem::remove_all(fake.bytes(".local/share/Trash/info"));
+        fake.writeBytes("Work/report.txt", "someone else's");
+        const MoveOutcome later = trash.moveToTrash(fake.path("Work/report.txt"), {}, fake.home());
+        QCOMPARE(later.trashPath, mine.trashPath);
+        QCOMPARE(trash.putBack(*mine.trashPath, fake.path("Documents/report.txt"), mine.identity, fake.home()),
+            PutBackOutcome::replaced);
+        // Without a known identity the info file still tells them apart.
+        QCOMPARE(trash.putBack(*mine.trashPath, fake.path("Documents/report.txt"), {}, fake.home()),
+            PutBackOutcome::replaced);
+        QVERIFY(!std::filesystem::exists(fake.bytes("Documents/report.txt")));
+        QCOMPARE(readAll(PathBytes::toBytes(*later.trashPath)), std::string("someone else's"));
+
+        std::filesystem::remove_all(fake.bytes("Work"));
+        fake.makeFolder("elsewhere");
+        fake.symlink(fake.bytes("elsewhere"), "Work");
+        QCOMPARE(trash.putBack(*later.trashPath, fake.path("Work/report.txt"), later.identity, fake.home()),
+            PutBackOutcome::unsafeDestination);
+        QCOMPARE(countIn(fake.bytes("elsewhere")), size_t(0));
+        std::filesystem::remove(fake.bytes("Work"));
+        QCOMPARE(trash.putBack(*later.trashPath, fake.path("Work/report.txt"), later.identity, fake.home()),
+            PutBackOutcome::restored);
+    }
+
+    // A mover killed between writing the info file and moving the item leaves an info
+    // file without an item; the next start removes it. A move still running is left alone.
+    void interruptedMovesAreTidied()
+    {
+        FakeHome fake;
+        fake.writeBytes("Documents/a.txt", "a");
+        FreedesktopTrash::Environment env = FreedesktopTrash::systemEnvironment();
+        const MoveJournal journal(env.journalFolder);
+        const std::string trashFolder = fake.bytes(".local/share/Trash");
+        fake.writeBytes(".local/share/Trash/info/a.txt.trashinfo", "[Trash Info]\nPath=x\n");
+        const pid_t child = ::fork();
+        if (child == 0) {
+            auto *record = new MoveJournal::Record(journal.begin(trashFolder, fake.bytes("Documents/a.txt")));
+            record->setName("a.txt");
+            ::_exit(0); // killed: the record stays behind
+        }
+        int status = -1;
+        ::waitpid(child, &status, 0);
+        MoveJournal::Record running = journal.begin(trashFolder, fake.bytes("Documents/b.txt"));
+        running.setName("b.txt");
+        fake.writeBytes(".local/share/Trash/info/b.txt.trashinfo", "[Trash Info]\nPath=y\n");
+        QCOMPARE(countIn(env.journalFolder), size_t(2));
+
+        homeTrash(fake).recoverInterruptedMoves();
+        QVERIFY(!std::filesystem::exists(fake.bytes(".local/share/Trash/info/a.txt.trashinfo")));
+        QVERIFY(std::filesystem::exists(fake.bytes(".local/share/Trash/info/b.txt.trashinfo")));
+        QCOMPARE(readAll(fake.bytes("Documents/a.txt")), std::string("a"));
+        QCOMPARE(countIn(env.journalFolder), size_t(1));
+    }
+
+    // Emptying leaves a linked or non-sticky shared .Trash alone, and what it cannot
+    // remove keeps its info file and is named.
+    void emptyingOnlyTouchesSafeTrashFolders()
+    {
+        FakeHome fake;
+        const std::string uid = std::to_string(::getuid());
+        fake.writeBytes("precious/" + uid + "/files/keep.txt", "keep");
+        fake.writeBytes("precious/" + uid + "/info/keep.txt.trashinfo", "[Trash Info]\nPath=keep.txt\n");
+        ::chmod(fake.bytes("precious").c_str(), 01777);
+        fake.makeFolder("linked");
+        fake.symlink(fake.bytes("precious"), "linked/.Trash");
+        fake.writeBytes("plain/.Trash/" + uid + "/files/keep.txt", "keep");
+        ::chmod(fake.bytes("plain/.Trash").c_str(), 0777);
+        FreedesktopTrash::Environment env = FreedesktopTrash::systemEnvironment();
+        const std::vector<std::string> points = {fake.bytes("linked"), fake.bytes("plain")};
+        env.mountPoints = [points] { return points; };
+        FreedesktopTrash trash(env);
+        fake.writeBytes("junk", "junk");
+        QVERIFY(trash.moveToTrash(fake.path("junk"), {}, {}).moved());
+        QCOMPARE(trash.filesFolders(), QStringList {fake.path(".local/share/Trash/files")});
+        QVERIFY(trash.empty({}).complete());
+        QCOMPARE(readAll(fake.bytes("precious/" + uid + "/files/keep.txt")), std::string("keep"));
+        QVERIFY(std::filesystem::exists(fake.bytes("precious/" + uid + "/info/keep.txt.trashinfo")));
+        QCOMPARE(readAll(fake.bytes("plain/.Trash/" + uid + "/files/keep.txt")), std::string("keep"));
+    }
+
+    void aPartialEmptyKeepsTheInfoOfWhatStays()
+    {
+        FakeHome fake;
+        fake.makeFolder("nobody-home");
+        ::chmod(fake.bytes("nobody-home").c_str(), 0777);
+        pelmo::test::makeReachable(fake.bytes("nobody-home"));
+        const std::string outcome = pelmo::test::asUnprivilegedUser([&] {
+            FreedesktopTrash::Environment env = FreedesktopTrash::systemEnvironment();
+            env.dataHome = fake.bytes("nobody-home/data");
+            env.journalFolder = fake.bytes("nobody-home/moves");
+            FreedesktopTrash trash(env);
+            std::filesystem::create_directories(fake.bytes("nobody-home/stuck/inner"));
+            std::ofstream(fake.bytes("nobody-home/stuck/inner/file")) << "x";
+            std::ofstream(fake.bytes("nobody-home/loose")) << "y";
+            const MoveOutcome a = trash.moveToTrash(fake.path("nobody-home/stuck"), {}, {});
+            const MoveOutcome b = trash.moveToTrash(fake.path("nobody-home/loose"), {}, {});
+            const bool moved = a.moved() && b.moved();
+            if (!moved)
+                return "failures " + std::to_string(int(a.failure)) + " " + std::to_string(int(b.failure));
+            ::chmod((env.dataHome + "/Trash/files/stuck/inner").c_str(), 0555);
+            const EmptyOutcome emptied = trash.empty({});
+            ::chmod((env.dataHome + "/Trash/files/stuck/inner").c_str(), 0755);
+            return std::string(moved ? "moved" : "not moved") + " remaining=" + std::to_string(emptied.remaining.size())
+                + " info=" + std::to_string(countIn(env.dataHome + "/Trash/info")) + " stuck-info="
+                + (std::filesystem::exists(env.dataHome + "/Trash/info/stuck.trashinfo") ? "kept" : "gone");
+        });
+        QCOMPARE(QString::fromStdString(outcome), QStringLiteral("moved remaining=1 info=1 stuck-info=kept"));
+    }
+
+    // Items another process trashes while the Trash is emptied keep their info files.
+    void emptyingWhileAnotherProcessTrashes()
+    {
+        FakeHome fake;
+        constexpr int kItems = 300;
+        for (int i = 0; i < kItems; ++i) {
+            fake.writeBytes("old/" + std::to_string(i), "o");
+            fake.writeBytes("new/" + std::to_string(i), "n");
+        }
+        FreedesktopTrash trash = homeTrash(fake);
+        for (int i = 0; i < kItems; ++i)
+            QVERIFY(trash.moveToTrash(fake.path("old/" + std::to_string(i)), {}, {}).moved());
+        const pid_t child = ::fork();
+        if (child == 0) {
+            FreedesktopTrash other = homeTrash(fake);
+            for (int i = 0; i < kItems; ++i)
+                (void)other.moveToTrash(fake.path("new/" + std::to_string(i)), {}, {});
+            ::_exit(0);
+        }
+        (void)trash.empty({});
+        int status = -1;
+        ::waitpid(child, &status, 0);
+        const std::string files = fake.bytes(".local/share/Trash/files/");
+        const std::string info = fake.bytes(".local/share/Trash/info/");
+        size_t orphans = 0;
+        for (const auto &entry : std::filesystem::directory_iterator(files))
+            orphans += std::filesystem::exists(info + entry.path().filename().string() + ".trashinfo") ? 0 : 1;
+        QCOMPARE(orphans, size_t(0));
+        QCOMPARE(countIn(files) + countIn(fake.bytes("new")), size_t(kItems));
+    }
+
+    // A tree deeper than the descriptors a process may hold is emptied all the same.
+    void emptyingADeepTree()
+    {
+        FakeHome fake;
+        fake.makeFolder("deep");
+        int fd = ::open(fake.bytes("deep").c_str(), O_RDONLY | O_DIRECTORY);
+        for (int level = 0; level < 600; ++level) {
+            ::mkdirat(fd, "d", 0755);
+            const int next = ::openat(fd, "d", O_RDONLY | O_DIRECTORY);
+            ::close(fd);
+            fd = next;
+        }
+        ::close(::openat(fd, "leaf", O_WRONLY | O_CREAT, 0644));
+        ::close(fd);
+        FreedesktopTrash trash = homeTrash(fake);
+        QVERIFY(trash.moveToTrash(fake.path("deep"), {}, {}).moved());
+        rlimit saved {};
+        ::getrlimit(RLIMIT_NOFILE, &saved);
+        rlimit low = saved;
+        low.rlim_cur = 128;
+        ::setrlimit(RLIMIT_NOFILE, &low);
+        const EmptyOutcome emptied = trash.empty({});
+        ::setrlimit(RLIMIT_NOFILE, &saved);
+        QVERIFY(emptied.complete());
+        QCOMPARE(countIn(fake.bytes(".local/share/Trash/files")), size_t(0));
     }
 
     // Items on another file system go to that file system's own Trash, chosen safely.

@@ -228,7 +228,7 @@ std::optional<std::string> FreedesktopTrash::topdirTrash(const std::string &topd
     {
     };
     if (PosixFile::statNoFollow(shared, st) && S_ISDIR(st.st_mode) && (st.st_mode & S_ISVTX)) {
-        UniqueFd sharedFd = PosixFile::openPath(shared, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+        UniqueFd sharedFd = PosixFile::openPath(shared, O_PATH | O_DIRECTORY | O_NOFOLLOW);
         if (sharedFd && create)
             (void)privateFolder(sharedFd.get(), uid.c_str());
         if (sharedFd && isOwnFolder(shared + "/" + uid, m_env.uid))
@@ -236,7 +236,7 @@ std::optional<std::string> FreedesktopTrash::topdirTrash(const std::string &topd
     }
     const std::string own = ".Trash-" + uid;
     if (create) {
-        UniqueFd topFd = PosixFile::openPath(topdir, O_RDONLY | O_DIRECTORY);
+        UniqueFd topFd = PosixFile::openPath(topdir, O_PATH | O_DIRECTORY);
         if (topFd)
             (void)privateFolder(topFd.get(), own.c_str());
     }
