@@ -10,8 +10,14 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <csignal>
+
+#include <sys/mount.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 using namespace pelmo;
@@ -42,6 +48,103 @@ void populate(const FakeHome &fake)
     fake.writeBytes("Library/Logs/tool/run.log", QByteArray(200'000, 'l'));
     fake.writeBytes("Library/Logs/we \"ird\" 100%/log", QByteArray(150'000, 'w'));
     fake.writeBytes("Downloads/setup.dmg", QByteArray(400'000, 'd'));
+}
+
+// `count` cache folders the scan offers, `prefix`0, `prefix`1, ...
+QStringList writeCaches(const FakeHome &fake, const std::string &prefix, int count)
+{
+    QStringList paths;
+    for (int i = 0; i < count; ++i) {
+        const std::string relative = "Library/Caches/" + prefix + std::to_string(i);
+        fake.writeBytes(relative + "/data", QByteArray(110'000, 'c'));
+        paths.append(fake.path(relative));
+    }
+    return paths;
+}
+
+QStringList cleanItemArguments(const FakeHome &fake, const QStringList &paths)
+{
+    QStringList arguments {QStringLiteral("clean"), QStringLiteral("--home"), fake.home(), QStringLiteral("--yes")};
+    for (const QString &path : paths)
+        arguments << QStringLiteral("--item") << path;
+    return arguments;
+}
+
+QJsonArray storedHistory()
+{
+    return QJsonDocument::fromJson(runPelmo({QStringLiteral("history"), QStringLiteral("--json")}).out).array();
+}
+
+// What a batch cut short left: Trash items without a history entry, history entries
+// without their Trash item, info files without their item.
+struct Leftovers
+{
+    int unrecorded = 0;
+    int lostEntries = 0;
+    int orphanInfo = 0;
+    int inTrash = 0;
+};
+
+Leftovers leftoversAfter(const FakeHome &fake)
+{
+    const QJsonArray history = storedHistory(); // a new process: it tidies interrupted moves
+    QSet<QString> recorded;
+    Leftovers found;
+    for (const QJsonValue &e : history) {
+        const QString trashPath = e[QStringLiteral("trashPath")].toString();
+        recorded.insert(trashPath);
+        found.lostEntries += std::filesystem::exists(PathBytes::toBytes(trashPath)) ? 0 : 1;
+    }
+    const std::string files = fake.bytes(".local/share/Trash/files");
+    const std::string info = fake.bytes(".local/share/Trash/info");
+    std::error_code ec;
+    for (const auto &entry : std::filesystem::directory_iterator(files, ec)) {
+        ++found.inTrash;
+        found.unrecorded += recorded.contains(PathBytes::fromBytes(entry.path().string())) ? 0 : 1;
+    }
+    for (const auto &entry : std::filesystem::directory_iterator(info, ec)) {
+        const std::string name = entry.path().filename().string();
+        const std::string item = files + "/" + name.substr(0, name.size() - std::string(".trashinfo").size());
+        found.orphanInfo += std::filesystem::exists(std::filesystem::symlink_status(item)) ? 0 : 1;
+    }
+    return found;
+}
+
+// Starts a clean of every cache and stops it once some items have moved.
+QProcess *startBatchAndWait(const FakeHome &fake, int atLeast)
+{
+    auto *process = new QProcess;
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->start(QStringLiteral(PELMO_EXECUTABLE),
+        {QStringLiteral("clean"), QStringLiteral("--home"), fake.home(), QStringLiteral("--category"),
+            QStringLiteral("caches"), QStringLiteral("--yes")});
+    process->waitForStarted();
+    const std::string files = fake.bytes(".local/share/Trash/files");
+    QElapsedTimer timer;
+    timer.start();
+    auto count = [&] {
+        std::error_code ec;
+        return std::distance(std::filesystem::directory_iterator(files, ec), std::filesystem::directory_iterator());
+    };
+    while (count() < atLeast && timer.elapsed() < 60'000 && !process->waitForFinished(5))
+        ;
+    return process;
+}
+
+// Whether a tmpfs of `size` could be mounted at `point` (as root, where mounting is allowed).
+bool mountTmpfs(const std::string &point, const char *size)
+{
+    std::filesystem::create_directories(point);
+    return ::geteuid() == 0 && ::mount("pelmo-test", point.c_str(), "tmpfs", 0, size) == 0;
+}
+
+// Fills the file system of `folder` to the last byte.
+void fill(const std::string &folder)
+{
+    std::ofstream filler(folder + "/.filler", std::ios::binary);
+    const std::string block(4096, 'f');
+    while (filler.write(block.data(), block.size()))
+        ;
 }
 
 } // namespace
@@ -129,6 +232,8 @@ private Q_SLOTS:
         QTest::newRow("history with an argument") << QStringList {"history", "all"};
         QTest::newRow("trash unknown action") << QStringList {"trash", "burn"};
         QTest::newRow("trash empty without a terminal or --yes") << QStringList {"trash", "empty"};
+        QTest::newRow("clean an empty home") << QStringList {"clean", "--home", "", "--safe", "--yes"};
+        QTest::newRow("scan an empty home") << QStringList {"scan", "--home", ""};
     }
 
     void refusals()
@@ -139,12 +244,155 @@ private Q_SLOTS:
         fake.writeBytes("Documents/precious.txt", "keep");
         fake.writeBytes(".local/share/Trash/files/old.txt", "old");
         arguments.replaceInStrings(QStringLiteral("HOME"), fake.home());
+        QDir::setCurrent(fake.home()); // an empty home would be the working folder
         const ProcessRun run = runPelmo(arguments);
         QCOMPARE(run.status, 2);
         QCOMPARE(run.err.count('\n'), 1);
         QVERIFY(std::filesystem::exists(fake.bytes("Library/Caches/com.example.app/data")));
         QVERIFY(std::filesystem::exists(fake.bytes("Documents/precious.txt")));
         QVERIFY(std::filesystem::exists(fake.bytes(".local/share/Trash/files/old.txt")));
+    }
+
+    // Two commands write the history at once: neither loses the other's entries.
+    void twoProcessesShareTheHistory()
+    {
+        FakeHome fake;
+        populate(fake);
+        const QStringList first = writeCaches(fake, "first.", 120);
+        const QStringList second = writeCaches(fake, "second.", 120);
+        const qint64 allocated = fake.allocated("Library/Caches") - fake.allocated("Library/Caches/com.example.app");
+        QProcess a;
+        QProcess b;
+        for (QProcess *p : {&a, &b})
+            p->setStandardInputFile(QProcess::nullDevice());
+        a.start(QStringLiteral(PELMO_EXECUTABLE), cleanItemArguments(fake, first));
+        b.start(QStringLiteral(PELMO_EXECUTABLE), cleanItemArguments(fake, second));
+        QVERIFY(a.waitForFinished(120'000) && b.waitForFinished(120'000));
+        QCOMPARE(a.exitCode(), 0);
+        QCOMPARE(b.exitCode(), 0);
+        const QJsonArray history = storedHistory();
+        QCOMPARE(history.size(), 240);
+        QSet<QString> originals;
+        for (const QJsonValue &e : history)
+            originals.insert(e[QStringLiteral("originalPath")].toString());
+        QCOMPARE(originals, QSet<QString>(first.begin(), first.end()) + QSet<QString>(second.begin(), second.end()));
+        QCOMPARE(totalFreed(fake), allocated);
+    }
+
+    // A batch killed outright loses at most the item in flight from the history, and the
+    // next start tidies an info file whose item never moved.
+    void killedMidBatch()
+    {
+        FakeHome fake;
+        populate(fake);
+        writeCaches(fake, "cache.", 400);
+        std::unique_ptr<QProcess> batch(startBatchAndWait(fake, 30));
+        QCOMPARE(batch->state(), QProcess::Running);
+        ::kill(static_cast<pid_t>(batch->processId()), SIGKILL);
+        QVERIFY(batch->waitForFinished(10'000));
+        const Leftovers left = leftoversAfter(fake);
+        QVERIFY2(left.inTrash >= 30 && left.inTrash < 401, QByteArray::number(left.inTrash).constData());
+        QVERIFY2(left.unrecorded <= 1, QByteArray::number(left.unrecorded).constData());
+        QCOMPARE(left.lostEntries, 0);
+        QCOMPARE(left.orphanInfo, 0);
+    }
+
+    // Ctrl+C ends the batch after the item in flight, with everything recorded.
+    void interruptedMidBatch_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+    }
+
+    void interruptedMidBatch()
+    {
+        QFETCH(int, signal);
+        FakeHome fake;
+        populate(fake);
+        writeCaches(fake, "cache.", 400);
+        std::unique_ptr<QProcess> batch(startBatchAndWait(fake, 30));
+        QCOMPARE(batch->state(), QProcess::Running);
+        ::kill(static_cast<pid_t>(batch->processId()), signal);
+        QVERIFY(batch->waitForFinished(30'000));
+        QCOMPARE(batch->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(batch->exitCode(), 128 + signal);
+        const Leftovers left = leftoversAfter(fake);
+        QVERIFY(left.inTrash < 401);
+        QCOMPARE(left.unrecorded, 0);
+        QCOMPARE(left.lostEntries, 0);
+        QCOMPARE(left.orphanInfo, 0);
+    }
+
+    // On a full disk the move is refused and nothing else tries it: no file goes to the
+    // Trash without the record of where it came from.
+    void aFullDiskMovesNothing()
+    {
+        FakeHome fake;
+        populate(fake);
+        const std::string caches = fake.bytes("Library/Caches");
+        if (!mountTmpfs(caches, "size=2m"))
+            QSKIP("cannot mount a tmpfs here");
+        fake.writeBytes("Library/Caches/app.cache/data", QByteArray(400'000, 'c'));
+        fill(caches);
+        // A stand-in for the desktop's move that notes being asked.
+        fake.writeBytes("bin/gio", "#!/bin/sh\necho \"$@\" >> \"$HOME/gio-called\"\nexit 0\n");
+        std::filesystem::permissions(fake.bytes("bin/gio"), std::filesystem::perms::owner_all);
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", QByteArray::fromStdString(fake.bytes("bin")) + ':' + path);
+        const ProcessRun run = runPelmo({QStringLiteral("clean"), QStringLiteral("--home"), fake.home(),
+            QStringLiteral("--category"), QStringLiteral("caches"), QStringLiteral("--yes")});
+        qputenv("PATH", path);
+        const bool stayed = std::filesystem::exists(caches + "/app.cache/data");
+        std::error_code ec;
+        const bool infoLeft
+            = !std::filesystem::is_empty(caches + "/.Trash-" + std::to_string(::getuid()) + "/info", ec) && !ec;
+        ::umount(caches.c_str());
+        QCOMPARE(run.status, 1);
+        QVERIFY(stayed);
+        QVERIFY(!infoLeft);
+        QVERIFY(!std::filesystem::exists(fake.bytes("gio-called")));
+        QVERIFY2(run.err.contains("Nepodařilo se přesunout: 1"), run.err.constData());
+    }
+
+    // Moves whose history could not be saved are reported as such, with a failing status.
+    void anUnsavedHistoryIsAFailure()
+    {
+        FakeHome fake;
+        populate(fake);
+        const std::string settings = fake.bytes(".config/Pelmo");
+        const std::string conf = readAll(settings + "/Pelmo.conf");
+        if (!mountTmpfs(settings, "size=64k"))
+            QSKIP("cannot mount a tmpfs here");
+        std::ofstream(settings + "/Pelmo.conf") << conf;
+        fill(settings);
+        const ProcessRun run = runPelmo({QStringLiteral("clean"), QStringLiteral("--home"), fake.home(),
+            QStringLiteral("--safe"), QStringLiteral("--yes")});
+        ::umount(settings.c_str());
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("historii se nepodařilo uložit"), run.err.constData());
+        QVERIFY(!std::filesystem::exists(fake.bytes("Library/Caches/com.example.app")));
+    }
+
+    // Without a file manager or an opener that works, opening the Trash is a failure.
+    void openingTheTrashReportsFailure()
+    {
+        FakeHome fake;
+        populate(fake);
+        fake.writeBytes("bin/xdg-open", "#!/bin/sh\nexit 3\n");
+        std::filesystem::permissions(fake.bytes("bin/xdg-open"), std::filesystem::perms::owner_all);
+        const QByteArray path = qgetenv("PATH");
+        const QByteArray bus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+        qputenv("PATH", QByteArray::fromStdString(fake.bytes("bin")) + ':' + path);
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
+        const ProcessRun run = runPelmo({QStringLiteral("trash"), QStringLiteral("open")});
+        qputenv("PATH", path);
+        if (bus.isEmpty())
+            qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+        else
+            qputenv("DBUS_SESSION_BUS_ADDRESS", bus);
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.startsWith("Koš se nepodařilo otevřít"), run.err.constData());
     }
 
     void trashListAndEmpty()

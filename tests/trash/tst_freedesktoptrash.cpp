@@ -344,22 +344,27 @@ private Q_SLOTS:
         FreedesktopTrash::Environment env = FreedesktopTrash::systemEnvironment();
         const MoveJournal journal(env.journalFolder);
         const std::string trashFolder = fake.bytes(".local/share/Trash");
-        fake.writeBytes(".local/share/Trash/info/a.txt.trashinfo", "[Trash Info]\nPath=x\n");
+        fake.writeBytes(".local/share/Trash/info/a.txt.trashinfo", ""); // killed right after making it
+        fake.writeBytes(".local/share/Trash/info/c.txt.trashinfo", "[Trash Info]\nPath=/elsewhere/c.txt\n");
         const pid_t child = ::fork();
         if (child == 0) {
             auto *record = new MoveJournal::Record(journal.begin(trashFolder, fake.bytes("Documents/a.txt")));
             record->setName("a.txt");
-            ::_exit(0); // killed: the record stays behind
+            auto *other = new MoveJournal::Record(journal.begin(trashFolder, fake.bytes("Documents/c.txt")));
+            other->setName("c.txt"); // the name was taken by another program's item
+            ::_exit(0);              // killed: the records stay behind
         }
         int status = -1;
         ::waitpid(child, &status, 0);
         MoveJournal::Record running = journal.begin(trashFolder, fake.bytes("Documents/b.txt"));
         running.setName("b.txt");
         fake.writeBytes(".local/share/Trash/info/b.txt.trashinfo", "[Trash Info]\nPath=y\n");
-        QCOMPARE(countIn(env.journalFolder), size_t(2));
+        fake.writeBytes("Documents/c.txt", "c");
+        QCOMPARE(countIn(env.journalFolder), size_t(3));
 
         homeTrash(fake).recoverInterruptedMoves();
         QVERIFY(!std::filesystem::exists(fake.bytes(".local/share/Trash/info/a.txt.trashinfo")));
+        QVERIFY(std::filesystem::exists(fake.bytes(".local/share/Trash/info/c.txt.trashinfo")));
         QVERIFY(std::filesystem::exists(fake.bytes(".local/share/Trash/info/b.txt.trashinfo")));
         QCOMPARE(readAll(fake.bytes("Documents/a.txt")), std::string("a"));
         QCOMPARE(countIn(env.journalFolder), size_t(1));

@@ -316,13 +316,13 @@ MoveOutcome FreedesktopTrash::moveToTrash(const QString &path, const FileIdentit
     for (int n = 1; n <= kMaxCandidates; ++n) {
         const std::string name = candidateName(base, n);
         const std::string infoName = name + std::string(kInfoSuffix);
+        journal.setName(name); // before the info file exists, so that no kill leaves it unnamed
         UniqueFd fd(
             ::openat(infoFd.get(), infoName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
         if (!fd && errno == EEXIST)
             continue;
         if (!fd)
             return failedWith(failureOf(errno));
-        journal.setName(name);
         const bool written = writeAll(fd.get(), info) && ::fsync(fd.get()) == 0;
         const int writeError = errno;
         fd.reset();

@@ -24,6 +24,21 @@ bool writeLine(int fd, std::string_view bytes)
     return ::write(fd, line.data(), line.size()) == static_cast<ssize_t>(line.size());
 }
 
+// Whether the info file is the one this move made: still empty, or naming `original`
+// (relative to a topdir in a topdir Trash).
+bool isOurs(const std::string &info, const std::string &original)
+{
+    const std::optional<std::string> content = TrashInfo::read(AT_FDCWD, info);
+    if (!content)
+        return false;
+    if (content->empty())
+        return true;
+    const std::optional<std::string> recorded = TrashInfo::recordedPath(*content);
+    if (!recorded || recorded->empty())
+        return false;
+    return recorded->starts_with('/') ? *recorded == original : original.ends_with("/" + *recorded);
+}
+
 } // namespace
 
 MoveJournal::MoveJournal(std::string folder)
@@ -82,14 +97,16 @@ void MoveJournal::recover() const
             lines.push_back(TrashInfo::percentDecoded(std::string_view(*content).substr(start, end - start)));
             start = end + 1;
         }
-        if (lines.size() == 3 && !lines[2].empty()) {
+        if (lines.size() >= 3 && !lines.back().empty()) {
             const std::string &trash = lines[0];
+            const std::string &original = lines[1];
+            const std::string info = trash + "/info/" + lines.back() + ".trashinfo";
             struct stat st
             {
             };
-            const bool itemMoved = PosixFile::statNoFollow(trash + "/files/" + lines[2], st) || errno != ENOENT;
-            if (!itemMoved && PosixFile::statNoFollow(lines[1], st))
-                ::unlink((trash + "/info/" + lines[2] + ".trashinfo").c_str());
+            const bool itemMoved = PosixFile::statNoFollow(trash + "/files/" + lines.back(), st) || errno != ENOENT;
+            if (!itemMoved && PosixFile::statNoFollow(original, st) && isOurs(info, original))
+                ::unlink(info.c_str());
         }
         ::unlinkat(folder.get(), name.c_str(), 0);
     }

@@ -23,7 +23,7 @@ public:
         Record(Record &&) noexcept = default;
         Record &operator=(Record &&) noexcept = default;
         ~Record();
-        // The info file now holds the item's record under `name`; set before the item moves.
+        // The name the info file is about to be made under; the last one set counts.
         void setName(const std::string &name);
 
     private:
@@ -37,8 +37,8 @@ public:
     [[nodiscard]] Record begin(const std::string &trashFolder, const std::string &original) const;
 
     // Removes the info file of every move whose process ended before the item moved: the
-    // item is still at its original place and its name in the Trash holds nothing. Records
-    // of moves still running are left alone.
+    // item is still at its original place, its name in the Trash holds nothing, and the
+    // info file is empty or names that place. Records of moves still running are left alone.
     void recover() const;
 
 private:
