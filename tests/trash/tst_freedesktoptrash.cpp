@@ -4,6 +4,7 @@
 #include "platform/linux/FreedesktopTrash.h"
 #include "platform/linux/MoveJournal.h"
 
+#include <QProcess>
 #include <QtTest>
 
 #include <filesystem>
@@ -481,6 +482,25 @@ private Q_SLOTS:
         ::setrlimit(RLIMIT_NOFILE, &saved);
         QVERIFY(emptied.complete());
         QCOMPARE(countIn(fake.bytes(".local/share/Trash/files")), size_t(0));
+    }
+
+    // What the desktop's own move put in the Trash is found by its identity and origin,
+    // the way the file-manager route confirms a move.
+    void findsWhatAnotherToolTrashed()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("gio")).isEmpty())
+            QSKIP("gio is not installed");
+        FakeHome fake;
+        fake.writeBytes("Documents/by gio %.txt", "g");
+        fake.writeBytes("Documents/other.txt", "o");
+        const FileIdentity identity = *FileIdentity::of(fake.path("Documents/by gio %.txt"));
+        FreedesktopTrash trash = homeTrash(fake);
+        QVERIFY(trash.moveToTrash(fake.path("Documents/other.txt"), {}, {}).moved());
+        QCOMPARE(QProcess::execute(QStringLiteral("gio"), {"trash", "--", fake.path("Documents/by gio %.txt")}), 0);
+        const std::optional<QString> found = trash.findTrashed(fake.path("Documents/by gio %.txt"), identity);
+        QVERIFY(found);
+        QCOMPARE(FileIdentity::of(*found), std::optional(identity));
+        QCOMPARE(trash.findTrashed(fake.path("Documents/elsewhere.txt"), identity), std::nullopt);
     }
 
     // Items on another file system go to that file system's own Trash, chosen safely.
