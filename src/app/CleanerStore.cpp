@@ -65,20 +65,26 @@ CleanerStore::~CleanerStore()
         work.waitForFinished();
 }
 
-template<typename Work, typename Done> void CleanerStore::own(Work work, Done done)
+template<typename Result, typename Done>
+QFutureWatcher<Result> *CleanerStore::deliver(const QFuture<Result> &future, Done done)
 {
-    using Result = std::invoke_result_t<Work>;
-    QFuture<Result> future = QtConcurrent::run(std::move(work));
-    m_work.removeIf([](const QFuture<void> &f) { return f.isFinished(); });
-    m_work.append(QFuture<void>(future));
-    // A watcher, not a continuation: when the store goes, its watchers go with it and
-    // nothing is delivered to a store that no longer exists.
+    // A watcher, not a continuation: its result always arrives through the event loop, never
+    // inside the call that started the work, and when the store goes its watchers go with it.
     auto *watcher = new QFutureWatcher<Result>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [watcher, done = std::move(done)] {
         done(watcher->result());
         watcher->deleteLater();
     });
     watcher->setFuture(future);
+    return watcher;
+}
+
+template<typename Work, typename Done> void CleanerStore::own(Work work, Done done)
+{
+    const QFuture<std::invoke_result_t<Work>> future = QtConcurrent::run(std::move(work));
+    m_work.removeIf([](const QFuture<void> &f) { return f.isFinished(); });
+    m_work.append(QFuture<void>(future));
+    deliver(future, std::move(done));
 }
 
 QString CleanerStore::anchor() const
@@ -179,12 +185,11 @@ void CleanerStore::scanFolder(const QString &home)
                 item.identity = FileIdentity::of(item.path).value_or(FileIdentity());
             promise.addResult(std::move(items));
         });
-    auto *watcher = new QFutureWatcher<QList<CleanItem>>(this);
+    // A scan is not awaited when the store goes: it uses none of the store's services.
+    QFutureWatcher<QList<CleanItem>> *watcher
+        = deliver(future, [this](const QList<CleanItem> &items) { applyScan(items); });
     connect(watcher, &QFutureWatcherBase::progressTextChanged, this,
         [this](const QString &raw) { assign(this, m_scanningCategory, raw, &CleanerStore::scanningCategoryChanged); });
-    connect(watcher, &QFutureWatcherBase::finished, watcher, &QObject::deleteLater);
-    watcher->setFuture(future);
-    future.then(this, [this](const QList<CleanItem> &items) { applyScan(items); });
 }
 
 void CleanerStore::applyScan(const QList<CleanItem> &items)

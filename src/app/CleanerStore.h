@@ -13,6 +13,7 @@
 
 #include <QFileSystemWatcher>
 #include <QFuture>
+#include <QFutureWatcher>
 #include <QObject>
 #include <QTimer>
 
@@ -153,6 +154,8 @@ private:
     void applyScan(const QList<CleanItem> &items);
     void applyBatch(TrashResult result);
     void applyEmpty(const EmptyOutcome &outcome);
+    // Runs `done` with the future's result on the main thread, from the event loop.
+    template<typename Result, typename Done> QFutureWatcher<Result> *deliver(const QFuture<Result> &future, Done done);
     // Runs `work` on a worker thread and `done` with its result on the main thread; the
     // store waits for `work` before it goes.
     template<typename Work, typename Done> void own(Work work, Done done);
