@@ -11,7 +11,7 @@ namespace {
 bool hasDisplay()
 {
     return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
-           || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+        || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
 } // namespace

@@ -44,10 +44,11 @@ QVariant ItemListModel::data(const QModelIndex &index, int role) const
         return item.path;
     case Qt::DisplayRole:
     case NameRole:
-        // Fixed names and reasons are keys; file names have no translation and show as they are.
-        return PathBytes::display(Localization::tr(item.name.toUtf8().constData()));
+        // Scanners translate the fixed names and reasons they make; a file's name is shown as
+        // it is, even when it happens to read like one of Pelmo's texts.
+        return PathBytes::display(item.name);
     case DetailRole:
-        return PathBytes::display(Localization::tr(item.detail.toUtf8().constData()));
+        return PathBytes::display(item.detail);
     case SizeTextRole:
         return formatSize(item.size);
     case SafeRole:

@@ -8,6 +8,7 @@
 #include "app/CategoryListModel.h"
 #include "app/CleanerStore.h"
 #include "app/DropRules.h"
+#include "app/Localization.h"
 #include "app/SettingsViewModel.h"
 #include "drop/DropAnalysisViewModel.h"
 #include "model/SizeText.h"
@@ -399,6 +400,21 @@ private Q_SLOTS:
             + model.data(model.index(1), CategoryListModel::ShareRole).toDouble();
         QCOMPARE(shares, 1.0);
         QCOMPARE(model.data(model.index(6), CategoryListModel::ShareRole).toDouble(), 0.0);
+    }
+
+    // A file whose name reads like one of Pelmo's texts keeps its name in English too.
+    void fileNamesAreNeverTranslated()
+    {
+        Fixture f;
+        f.fake.writeFile("Library/Logs/Zkontroluj/data", 300'000);
+        Localization::install(QStringLiteral("en"));
+        QVERIFY(f.scan());
+        CategoryViewModel vm;
+        vm.setStore(f.store.get());
+        vm.setCategory(QStringLiteral("logs"));
+        const QStringList shown = Fixture::names(*vm.items());
+        Localization::install(QStringLiteral("cs"));
+        QCOMPARE(shown, QStringList {"Zkontroluj"});
     }
 };
 
