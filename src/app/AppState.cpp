@@ -59,9 +59,7 @@ QString AppState::diskColor() const
 
 QString AppState::foundText() const
 {
-    qint64 found = 0;
-    for (const CleanItem &item : m_store.items())
-        found += item.size;
+    const qint64 found = totalSize(m_store.items());
     return found > 0 ? Localization::tr("K úklidu nalezeno ") + formatSize(found) : QString();
 }
 

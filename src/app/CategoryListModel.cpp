@@ -60,9 +60,7 @@ QVariant CategoryListModel::data(const QModelIndex &index, int role) const
         return count > 0 ? Localization::tr("Položek: ") + QString::number(count) : Localization::tr("Nic k uklizení");
     }
     case ShareRole: {
-        qint64 found = 0;
-        for (const CleanItem &item : m_store ? m_store->items() : QList<CleanItem>())
-            found += item.size;
+        const qint64 found = m_store ? totalSize(m_store->items()) : 0;
         return found < 1 ? 0.0 : static_cast<double>(total) / static_cast<double>(found);
     }
     default:

@@ -19,12 +19,6 @@
 namespace pelmo {
 namespace {
 
-constexpr auto kToastDuration = std::chrono::seconds(8);
-constexpr auto kReminderInterval = std::chrono::hours(1);
-constexpr double kReminderPeriodSeconds = 604'800;
-constexpr qint64 kReminderThreshold = 100'000'000;
-constexpr int kReloadDelayMs = 200;
-
 template<typename T, typename Signal> void assign(CleanerStore *store, T &field, T value, Signal changed)
 {
     if (field == value)
@@ -38,24 +32,24 @@ template<typename T, typename Signal> void assign(CleanerStore *store, T &field,
 CleanerStore::CleanerStore(StoreServices services, QObject *parent)
     : QObject(parent)
     , m_services(std::move(services))
+    , m_toast(*m_services.clock)
+    , m_reminder(m_preferences, *m_services.notifier, *m_services.clock,
+          {[this] { return m_access->hasAccess(); },
+              [this] {
+                  if (!m_isScanning)
+                      scan();
+              },
+              [this](const QString &text) { showToast(text); }, [this](bool written) { return stored(written); }})
 {
     m_access = new AccessManager(m_preferences, m_services.picker, m_services.realHome, this);
     m_excluded = m_preferences.excludedPaths();
-    m_reminderEnabled = m_preferences.reminderEnabled();
-    m_sharedHistory = std::make_shared<SharedHistory>(Preferences::settingsFile());
-    const SharedHistory::State stored = m_sharedHistory->read();
-    m_historyWritable = stored.entries.has_value(); // an unreadable value stays untouched for this run
-    applyStoredState(stored);
-    // Other Pelmo processes write the history too: follow the settings file's folder (the
-    // file itself is replaced on every write).
-    m_reloadTimer.setSingleShot(true);
-    m_reloadTimer.setInterval(kReloadDelayMs);
-    connect(&m_reloadTimer, &QTimer::timeout, this, &CleanerStore::reloadHistory);
-    connect(&m_settingsWatcher, &QFileSystemWatcher::directoryChanged, &m_reloadTimer, qOverload<>(&QTimer::start));
-    watchSettings();
+    connect(&m_toast, &Toast::textChanged, this, &CleanerStore::toastChanged);
+    connect(&m_history, &HistoryBook::entriesChanged, this, &CleanerStore::historyChanged);
+    connect(&m_history, &HistoryBook::totalFreedChanged, this, &CleanerStore::totalFreedChanged);
+    connect(&m_history, &HistoryBook::writeFailed, this, [this] { stored(false); });
+    connect(&m_reminder, &WeeklyReminder::enabledChanged, this, &CleanerStore::reminderEnabledChanged);
     refreshDisk();
-    // The first check comes right after start, on the event loop.
-    m_reminderTimer = m_services.clock->after(std::chrono::milliseconds(0), [this] { reminderTick(); });
+    m_reminder.start();
 }
 
 CleanerStore::~CleanerStore()
@@ -94,13 +88,6 @@ QString CleanerStore::anchor() const
     return m_access->hasAccess() ? m_access->homeUrl() : m_services.realHome();
 }
 
-void CleanerStore::watchSettings()
-{
-    const QString folder = QFileInfo(Preferences::settingsFile()).absolutePath();
-    if (m_settingsWatcher.directories().isEmpty() && QFileInfo(folder).isDir())
-        m_settingsWatcher.addPath(folder);
-}
-
 QList<CleanItem> CleanerStore::itemsIn(CleanCategory category) const
 {
     QList<CleanItem> out;
@@ -117,10 +104,7 @@ QList<CleanItem> CleanerStore::selectedItemsIn(CleanCategory category) const
 
 qint64 CleanerStore::total(CleanCategory category) const
 {
-    qint64 sum = 0;
-    for (const CleanItem &item : m_items)
-        sum += item.category == category ? item.size : 0;
-    return sum;
+    return totalSize(itemsIn(category));
 }
 
 QList<CleanItem> CleanerStore::safeItems() const
@@ -132,10 +116,7 @@ QList<CleanItem> CleanerStore::safeItems() const
 
 qint64 CleanerStore::safeTotal() const
 {
-    qint64 sum = 0;
-    for (const CleanItem &item : safeItems())
-        sum += item.size;
-    return sum;
+    return totalSize(safeItems());
 }
 
 QList<CategoryTotal> CleanerStore::categoryTotals() const
@@ -150,7 +131,7 @@ QList<CategoryTotal> CleanerStore::categoryTotals() const
 
 QList<CleaningHistory::DailyFreed> CleanerStore::dailyFreed() const
 {
-    return CleaningHistory::dailyFreed(m_history, m_services.clock->now());
+    return CleaningHistory::dailyFreed(m_history.entries(), m_services.clock->now());
 }
 
 QStringList CleanerStore::trashFilesFolders() const
@@ -206,8 +187,7 @@ void CleanerStore::applyScan(const QList<CleanItem> &items)
     assign(this, m_scanningCategory, QString(), &CleanerStore::scanningCategoryChanged);
     refreshDisk();
     Q_EMIT scanFinished();
-    if (m_reminderScanPending)
-        finishReminderScan();
+    m_reminder.scanFinished(totalSize(m_items));
 }
 
 void CleanerStore::clean(const QList<CleanItem> &items)
@@ -217,7 +197,7 @@ void CleanerStore::clean(const QList<CleanItem> &items)
     assign(this, m_isCleaning, true, &CleanerStore::isCleaningChanged);
     TrashCan *trash = m_services.trash;
     FileManagerBridge *bridge = m_services.bridge;
-    const std::shared_ptr<SharedHistory> history = m_historyWritable ? m_sharedHistory : nullptr;
+    const std::shared_ptr<SharedHistory> history = m_history.shared();
     const std::shared_ptr<std::atomic<bool>> stop = m_stopWork;
     const QString anchor = this->anchor();
     own(
@@ -246,15 +226,7 @@ void CleanerStore::applyBatch(TrashResult result)
     setSelection(m_selection - result.cleaned);
     assign(this, m_isCleaning, false, &CleanerStore::isCleaningChanged);
     refreshDisk();
-    if (result.historyUnsaved && m_historyWritable) {
-        // One more try: space may have come back since.
-        const SharedHistory::Result retried = m_sharedHistory->record(result.entries);
-        result.historyUnsaved = retried.status != SharedHistory::Status::written;
-    }
-    if (m_historyWritable)
-        reloadHistory();
-    else
-        setHistory(CleaningHistory::withBatch(m_history, result.entries)); // shown for this run only
+    result.historyUnsaved = !m_history.completeBatch(result.entries, result.historyUnsaved);
     showToast(TrashService::batchMessage(result));
     Q_EMIT batchFinished(result);
 }
@@ -368,11 +340,11 @@ void CleanerStore::applyEmpty(const EmptyOutcome &outcome)
     // Entries whose items are gone can no longer be put back, whatever else happened;
     // entries of items that stayed, or arrived meanwhile, keep their way back.
     QSet<QString> gone;
-    for (const HistoryEntry &entry : m_history) {
+    for (const HistoryEntry &entry : m_history.entries()) {
         if (!entry.trashPath.isEmpty() && !FileIdentity::of(entry.trashPath))
             gone.insert(entry.trashPath);
     }
-    const bool saved = gone.isEmpty() || !m_historyWritable || written(m_sharedHistory->clearTrashPaths(gone));
+    const bool saved = gone.isEmpty() || m_history.forgetTrashPaths(gone);
     if (saved)
         showToast(TrashService::emptyMessage(outcome));
     refreshDisk();
@@ -384,17 +356,11 @@ bool CleanerStore::restore(HistoryEntry entry)
     const PutBackOutcome outcome = TrashService::restore(entry, *m_services.trash, anchor());
     bool saved = true;
     if (outcome == PutBackOutcome::restored) {
-        if (m_historyWritable) {
-            saved = written(m_sharedHistory->forget(entry.id, entry.size));
-        } else {
-            QList<HistoryEntry> history = m_history;
-            history.removeIf([&](const HistoryEntry &e) { return e.id == entry.id; });
-            setHistory(history);
-        }
+        saved = m_history.forget(entry);
         refreshDisk();
-    } else if ((outcome == PutBackOutcome::notInTrash || outcome == PutBackOutcome::replaced) && m_historyWritable) {
+    } else if (outcome == PutBackOutcome::notInTrash || outcome == PutBackOutcome::replaced) {
         // What the entry pointed at is gone from the Trash: it can never be put back.
-        saved = written(m_sharedHistory->clearTrashPaths({entry.trashPath}));
+        saved = m_history.forgetTrashPaths({entry.trashPath});
     }
     if (saved)
         showToast(TrashService::restoreMessage(outcome, entry.name));
@@ -403,70 +369,27 @@ bool CleanerStore::restore(HistoryEntry entry)
 
 void CleanerStore::clearHistory()
 {
-    if (!m_historyWritable) {
-        setHistory({});
-        return;
-    }
-    QSet<QUuid> shown;
-    for (const HistoryEntry &entry : m_history)
-        shown.insert(entry.id);
-    written(m_sharedHistory->clear(shown));
+    m_history.clear();
 }
 
-void CleanerStore::reloadHistory()
+bool CleanerStore::setLargeThresholdMB(qint64 megabytes)
 {
-    if (m_historyWritable)
-        applyStoredState(m_sharedHistory->read());
+    return stored(m_preferences.setLargeThresholdMB(megabytes));
 }
 
-void CleanerStore::applyStoredState(const SharedHistory::State &state)
+bool CleanerStore::setAppLanguage(const QString &raw)
 {
-    if (state.entries)
-        setHistory(*state.entries);
-    setTotalFreed(state.totalFreed);
-}
-
-bool CleanerStore::written(const SharedHistory::Result &result)
-{
-    applyStoredState(result.state);
-    watchSettings();
-    return stored(result.status == SharedHistory::Status::written);
-}
-
-void CleanerStore::setTotalFreed(qint64 bytes)
-{
-    assign(this, m_totalFreed, bytes, &CleanerStore::totalFreedChanged);
+    return stored(m_preferences.setAppLanguage(raw));
 }
 
 void CleanerStore::setReminder(bool on)
 {
-    if (!on) {
-        assign(this, m_reminderEnabled, false, &CleanerStore::reminderEnabledChanged);
-        stored(m_preferences.setReminderEnabled(false));
-        return;
-    }
-    m_services.notifier->requestPermission([self = QPointer(this)](bool granted) {
-        if (!self)
-            return;
-        assign(self.data(), self->m_reminderEnabled, granted, &CleanerStore::reminderEnabledChanged);
-        if (!self->stored(self->m_preferences.setReminderEnabled(granted)))
-            return;
-        if (!granted) {
-            self->showToast(Localization::tr("Oznámení nejsou povolená. Zapni je v Nastavení systému."));
-            return;
-        }
-        const double now = static_cast<double>(self->m_services.clock->now().toMSecsSinceEpoch()) / 1000.0;
-        if (self->stored(self->m_preferences.setLastReminder(now)))
-            self->showToast(Localization::tr("Připomínka zapnuta. Jednou týdně se ozvu, pokud bude co uklízet."));
-    });
+    m_reminder.setEnabled(on);
 }
 
 void CleanerStore::showToast(const QString &text)
 {
-    assign(this, m_toast, Localization::tr(text.toUtf8().constData()), &CleanerStore::toastChanged);
-    // A newer toast replaces the older one's timer, so it always gets its own 8 seconds.
-    m_toastTimer = m_services.clock->after(
-        kToastDuration, [this] { assign(this, m_toast, QString(), &CleanerStore::toastChanged); });
+    m_toast.show(text);
 }
 
 void CleanerStore::refreshDisk()
@@ -491,50 +414,11 @@ void CleanerStore::setSelection(QSet<QString> selection)
     assign(this, m_selection, std::move(selection), &CleanerStore::selectionChanged);
 }
 
-void CleanerStore::setHistory(QList<HistoryEntry> history)
-{
-    assign(this, m_history, std::move(history), &CleanerStore::historyChanged);
-}
-
 bool CleanerStore::stored(bool written)
 {
     if (!written)
         showToast(Localization::tr("Nastavení se nepodařilo uložit. Zkontroluj, zda je na disku místo."));
     return written;
-}
-
-void CleanerStore::reminderTick()
-{
-    checkReminder();
-    m_reminderTimer = m_services.clock->after(kReminderInterval, [this] { reminderTick(); });
-}
-
-void CleanerStore::checkReminder()
-{
-    if (!m_reminderEnabled || !m_access->hasAccess() || m_reminderScanPending)
-        return;
-    const double last = m_preferences.lastReminder();
-    const double now = static_cast<double>(m_services.clock->now().toMSecsSinceEpoch()) / 1000.0;
-    if (last <= 0 || last > now - kReminderPeriodSeconds)
-        return;
-    m_reminderScanPending = true;
-    if (!m_isScanning)
-        scan();
-}
-
-void CleanerStore::finishReminderScan()
-{
-    m_reminderScanPending = false;
-    const double now = static_cast<double>(m_services.clock->now().toMSecsSinceEpoch()) / 1000.0;
-    stored(m_preferences.setLastReminder(now));
-    qint64 found = 0;
-    for (const CleanItem &item : m_items)
-        found += item.size;
-    if (found <= kReminderThreshold)
-        return;
-    m_services.notifier->post(Localization::tr("Čas na úklid"),
-        Localization::format(Localization::tr("Našel jsem %@ k uklizení. Nic se nesmaže, dokud to sám nepotvrdíš."),
-            {formatSize(found)}));
 }
 
 } // namespace pelmo

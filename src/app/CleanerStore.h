@@ -7,15 +7,15 @@
 #include "model/SidebarItem.h"
 #include "platform/Clock.h"
 #include "platform/TrashCan.h"
+#include "store/HistoryBook.h"
+#include "store/Toast.h"
+#include "store/WeeklyReminder.h"
 #include "trash/CleaningHistory.h"
-#include "trash/SharedHistory.h"
 #include "trash/TrashResult.h"
 
-#include <QFileSystemWatcher>
 #include <QFuture>
 #include <QFutureWatcher>
 #include <QObject>
-#include <QTimer>
 
 #include <atomic>
 #include <memory>
@@ -69,9 +69,9 @@ public:
     [[nodiscard]] bool isCleaning() const { return m_isCleaning; }
     [[nodiscard]] bool hasScanned() const { return m_hasScanned; }
     [[nodiscard]] DiskInfo disk() const { return m_disk; }
-    [[nodiscard]] QString toast() const { return m_toast; }
-    [[nodiscard]] const QList<HistoryEntry> &history() const { return m_history; }
-    [[nodiscard]] bool reminderEnabled() const { return m_reminderEnabled; }
+    [[nodiscard]] QString toast() const { return m_toast.text(); }
+    [[nodiscard]] const QList<HistoryEntry> &history() const { return m_history.entries(); }
+    [[nodiscard]] bool reminderEnabled() const { return m_reminder.isEnabled(); }
     [[nodiscard]] int confirmRequest() const { return m_confirmRequest; }
     [[nodiscard]] const QSet<QString> &excluded() const { return m_excluded; }
     [[nodiscard]] std::optional<CleanCategory> currentCategory() const { return m_currentCategory; }
@@ -83,8 +83,12 @@ public:
     // A section another part asks the shell to show; the shell resets it.
     [[nodiscard]] std::optional<SidebarItem> requestedSection() const { return m_requestedSection; }
     void setRequestedSection(std::optional<SidebarItem> section);
-    [[nodiscard]] bool historyWritable() const { return m_historyWritable; }
-    [[nodiscard]] Preferences &preferences() { return m_preferences; }
+    [[nodiscard]] bool historyWritable() const { return m_history.isWritable(); }
+    // The settings the settings screen edits; false (with a toast) when not stored.
+    [[nodiscard]] qint64 largeThresholdMB() const { return m_preferences.largeThresholdMB(); }
+    bool setLargeThresholdMB(qint64 megabytes);
+    [[nodiscard]] QString appLanguage() const { return m_preferences.appLanguage(); }
+    bool setAppLanguage(const QString &raw);
     [[nodiscard]] FolderPicker *folderPicker() const { return m_services.picker; }
 
     [[nodiscard]] QList<CleanItem> itemsIn(CleanCategory category) const;
@@ -94,7 +98,7 @@ public:
     [[nodiscard]] qint64 safeTotal() const;
     [[nodiscard]] QList<CategoryTotal> categoryTotals() const;
     [[nodiscard]] QList<CleaningHistory::DailyFreed> dailyFreed() const;
-    [[nodiscard]] qint64 totalFreed() const { return m_totalFreed; }
+    [[nodiscard]] qint64 totalFreed() const { return m_history.totalFreed(); }
     // The folders the Trash screen lists, the home Trash's first.
     [[nodiscard]] QStringList trashFilesFolders() const;
 
@@ -120,8 +124,6 @@ public:
     // Takes the entry by value: callers hand in entries of `history`, which this replaces.
     bool restore(HistoryEntry entry);
     void clearHistory();
-    // Reads the shared history again (another process may have changed it).
-    void reloadHistory();
     void setReminder(bool on);
     void showToast(const QString &text);
     void refreshDisk();
@@ -161,28 +163,18 @@ private:
     template<typename Work, typename Done> void own(Work work, Done done);
     // The folder below which no path component may have become a symbolic link.
     [[nodiscard]] QString anchor() const;
-    void applyStoredState(const SharedHistory::State &state);
-    // False (with a toast) when the history could not be written.
-    bool written(const SharedHistory::Result &result);
-    void watchSettings();
     void setItems(QList<CleanItem> items);
     void setSelection(QSet<QString> selection);
-    void setHistory(QList<HistoryEntry> history);
-    void setTotalFreed(qint64 bytes);
     bool stored(bool written);
-    void reminderTick();
-    void checkReminder();
-    void finishReminderScan();
 
     StoreServices m_services;
     Preferences m_preferences;
-    std::shared_ptr<SharedHistory> m_sharedHistory;
+    Toast m_toast;
+    HistoryBook m_history;
+    WeeklyReminder m_reminder;
     std::shared_ptr<std::atomic<bool>> m_stopWork = std::make_shared<std::atomic<bool>>(false);
     QList<QFuture<void>> m_work;
-    QFileSystemWatcher m_settingsWatcher;
-    QTimer m_reloadTimer;
     QString m_scannedHome;
-    qint64 m_totalFreed = 0;
     bool m_isEmptying = false;
     AccessManager *m_access = nullptr;
     QList<CleanItem> m_items;
@@ -192,18 +184,11 @@ private:
     bool m_isCleaning = false;
     bool m_hasScanned = false;
     DiskInfo m_disk;
-    QString m_toast;
-    QList<HistoryEntry> m_history;
-    bool m_reminderEnabled = false;
     int m_confirmRequest = 0;
     QSet<QString> m_excluded;
     std::optional<CleanCategory> m_currentCategory;
     QString m_pendingApp;
     std::optional<SidebarItem> m_requestedSection;
-    bool m_historyWritable = true;
-    bool m_reminderScanPending = false;
-    std::unique_ptr<Clock::Timer> m_toastTimer;
-    std::unique_ptr<Clock::Timer> m_reminderTimer;
 };
 
 } // namespace pelmo

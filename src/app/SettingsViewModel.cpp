@@ -37,7 +37,7 @@ QStringList SettingsViewModel::thresholdOptions() const
 
 int SettingsViewModel::thresholdIndex() const
 {
-    const qint64 stored = m_store ? m_store->preferences().largeThresholdMB() : 0;
+    const qint64 stored = m_store ? m_store->largeThresholdMB() : 0;
     const auto found = std::ranges::find(kThresholds, stored);
     return found == kThresholds.end() ? 1 : static_cast<int>(found - kThresholds.begin());
 }
@@ -46,8 +46,7 @@ void SettingsViewModel::setThresholdIndex(int index)
 {
     if (!m_store || index < 0 || index >= static_cast<int>(kThresholds.size()) || index == thresholdIndex())
         return;
-    if (!m_store->preferences().setLargeThresholdMB(kThresholds[static_cast<size_t>(index)]))
-        m_store->showToast(Localization::tr("Nastavení se nepodařilo uložit. Zkontroluj, zda je na disku místo."));
+    m_store->setLargeThresholdMB(kThresholds[static_cast<size_t>(index)]); // a failure shows its toast
     Q_EMIT changed();
 }
 
@@ -58,7 +57,7 @@ QStringList SettingsViewModel::languageOptions() const
 
 int SettingsViewModel::languageIndex() const
 {
-    const QString stored = m_store ? m_store->preferences().appLanguage() : QString();
+    const QString stored = m_store ? m_store->appLanguage() : QString();
     for (size_t i = 0; i < kLanguages.size(); ++i) {
         if (stored == QLatin1StringView(kLanguages[i]))
             return static_cast<int>(i);
@@ -70,8 +69,7 @@ void SettingsViewModel::setLanguageIndex(int index)
 {
     if (!m_store || index < 0 || index >= static_cast<int>(kLanguages.size()) || index == languageIndex())
         return;
-    if (!m_store->preferences().setAppLanguage(QLatin1StringView(kLanguages[static_cast<size_t>(index)])))
-        m_store->showToast(Localization::tr("Nastavení se nepodařilo uložit. Zkontroluj, zda je na disku místo."));
+    m_store->setAppLanguage(QLatin1StringView(kLanguages[static_cast<size_t>(index)])); // a failure shows its toast
     Q_EMIT changed();
     Q_EMIT restartWanted();
 }

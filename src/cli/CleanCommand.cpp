@@ -62,14 +62,11 @@ QList<CleanItem> chosenItems(const CleanerStore &store, const Choice &choice, QS
 
 void printPlan(const QList<CleanItem> &items)
 {
-    qint64 total = 0;
     QString text;
-    for (const CleanItem &item : items) {
+    for (const CleanItem &item : items)
         text += QStringLiteral("  %1  %2\n").arg(formatSize(item.size), 10).arg(PathBytes::display(item.path));
-        total += item.size;
-    }
-    text += Localization::format(
-                Localization::tr("Do koše: %@ (položek: %lld)"), {formatSize(total), QString::number(items.size())})
+    text += Localization::format(Localization::tr("Do koše: %@ (položek: %lld)"),
+                {formatSize(totalSize(items)), QString::number(items.size())})
         + u'\n';
     CommandSupport::write(stdout, text);
 }

@@ -4,6 +4,7 @@
 #include "fs/FileIdentity.h"
 
 #include <QHashFunctions>
+#include <QList>
 #include <QString>
 
 namespace pelmo {
@@ -24,6 +25,15 @@ struct CleanItem
     [[nodiscard]] const QString &id() const { return path; }
     friend bool operator==(const CleanItem &, const CleanItem &) = default;
 };
+
+// The one sum of item sizes, wherever a total of items is shown.
+[[nodiscard]] inline qint64 totalSize(const QList<CleanItem> &items)
+{
+    qint64 total = 0;
+    for (const CleanItem &item : items)
+        total += item.size;
+    return total;
+}
 
 inline size_t qHash(const CleanItem &item, size_t seed = 0)
 {

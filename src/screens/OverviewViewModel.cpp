@@ -57,10 +57,7 @@ QString OverviewViewModel::capacityText() const
 
 qint64 OverviewViewModel::found() const
 {
-    qint64 sum = 0;
-    for (const CleanItem &item : m_store ? m_store->items() : QList<CleanItem>())
-        sum += item.size;
-    return sum;
+    return m_store ? totalSize(m_store->items()) : 0;
 }
 
 QString OverviewViewModel::foundText() const

@@ -175,9 +175,10 @@ private Q_SLOTS:
         populate(f.fake);
         CleanerStore &store = f.make();
         QVERIFY(f.scan());
-        store.toggleSelectionInCurrentCategory(); // no category shown: nothing
         const QSet<QString> before = store.selection();
+        store.toggleSelectionInCurrentCategory(); // no category shown: nothing
         QCOMPARE(store.selection(), before);
+        QVERIFY(!before.isEmpty());
 
         store.setCurrentCategory(CleanCategory::caches);
         store.setSelected(f.fake.path("Library/Caches/com.a"), false);
@@ -302,6 +303,33 @@ private Q_SLOTS:
         QCOMPARE(store.toast(), QStringLiteral("Vráceno na původní místo: entry-10"));
         QCOMPARE(store.totalFreed(), 49'000);
         QCOMPARE(store.history().size(), 49);
+    }
+
+    // A second clean while a batch runs is dropped; the batch's own items move once.
+    void aCleanWhileABatchRunsIsIgnored()
+    {
+        Fixture f;
+        populate(f.fake);
+        CleanerStore &store = f.make();
+        QVERIFY(f.scan());
+        QSemaphore release;
+        f.trash.beforeMove = [&] { release.acquire(); };
+        const QList<CleanItem> logs = store.itemsIn(CleanCategory::logs);
+        store.clean(logs);
+        QVERIFY(store.isCleaning());
+        store.clean(store.itemsIn(CleanCategory::caches));
+        release.release(10);
+        QTRY_VERIFY(!store.isCleaning());
+        QCOMPARE(f.trash.moved, QStringList {logs.first().path});
+    }
+
+    // One stored exclusion (which the settings file keeps as a plain text) is still one
+    // after a restart.
+    void aSingleExclusionSurvivesARestart()
+    {
+        Fixture f;
+        f.make().exclude(f.fake.path("Library/Caches"));
+        QCOMPARE(f.make().excluded(), QSet<QString> {f.fake.path("Library/Caches")});
     }
 
     void restoringLowersTheTotalButNeverBelowZero()

@@ -129,6 +129,10 @@ private Q_SLOTS:
                                   << "#0d9e8f";
         QTest::newRow("more free than total") << qint64(2000) << "0 %"
                                               << "#0d9e8f";
+        QTest::newRow("exactly 0.9 used") << qint64(100) << "90 %"
+                                          << "#f29926";
+        QTest::newRow("exactly 0.75 used") << qint64(250) << "75 %"
+                                           << "#0d9e8f";
     }
 
     void overviewRing()
@@ -320,6 +324,12 @@ private Q_SLOTS:
         f.disk = {1000, 200};
         f.store->refreshDisk();
         QCOMPARE(state.diskColor(), QStringLiteral("#fb8c00"));
+        f.disk = {1000, 100}; // exactly 0.9 used: not yet red
+        f.store->refreshDisk();
+        QCOMPARE(state.diskColor(), QStringLiteral("#fb8c00"));
+        f.disk = {1000, 250}; // exactly 0.75 used: not yet orange
+        f.store->refreshDisk();
+        QCOMPARE(state.diskColor(), state.brand());
     }
 
     void settings()

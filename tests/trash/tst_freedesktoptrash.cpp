@@ -551,6 +551,29 @@ private Q_SLOTS:
         QCOMPARE(countIn(top + "/" + folder.toStdString() + "/files"), size_t(0));
     }
 
+    // A .Trash-$uid that another user owns is never used, for moving or for emptying.
+    void aForeignTopdirTrashIsRefused()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root to give the folder to another user");
+        FakeHome fake;
+        const std::string top = fake.bytes("mnt");
+        fake.writeBytes("mnt/data/file.txt", "on another disk");
+        const std::string own = top + "/.Trash-" + std::to_string(::getuid());
+        fake.writeBytes("mnt/.Trash-" + std::to_string(::getuid()) + "/files/theirs", "theirs");
+        QCOMPARE(::chown(own.c_str(), 65534, 65534), 0);
+        FreedesktopTrash::Environment env = FreedesktopTrash::systemEnvironment();
+        env.deviceOf = [top](const std::string &path) -> std::optional<dev_t> {
+            return path == top || path.starts_with(top + "/") ? 2 : 1;
+        };
+        env.mountPoints = [top] { return std::vector<std::string> {top}; };
+        FreedesktopTrash trash(env);
+        QCOMPARE(trash.moveToTrash(fake.path("mnt/data/file.txt"), {}, {}).failure, MoveFailure::trashRefused);
+        QVERIFY(trash.empty({}).complete());
+        QCOMPARE(readAll(own + "/files/theirs"), std::string("theirs"));
+        QCOMPARE(readAll(top + "/data/file.txt"), std::string("on another disk"));
+    }
+
     // A real second file system where the tests may mount one (CI runs as root).
     void realMountedFileSystem()
     {
