@@ -2,9 +2,9 @@
 // scan of a home runs. Opens the window (any platform, offscreen works), switches screens
 // every 250 ms, and records the longest gap between 10 ms timer ticks.
 //   QT_QPA_PLATFORM=offscreen build/pelmo_ui_latency HOME
-#include "app/AppState.h"
 #include "app/Window.h"
-#include "platform/linux/SystemServices.h"
+#include "app/ui/AppState.h"
+#include "store/SystemServices.h"
 
 #include <QApplication>
 #include <QDir>

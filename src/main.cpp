@@ -1,8 +1,8 @@
-#include "app/Localization.h"
-#include "app/Preferences.h"
 #include "app/Window.h"
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
+#include "core/Localization.h"
+#include "platform/Preferences.h"
 
 #include <QCoreApplication>
 

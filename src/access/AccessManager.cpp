@@ -1,8 +1,8 @@
 #include "AccessManager.h"
 
-#include "app/Localization.h"
-#include "app/Preferences.h"
+#include "core/Localization.h"
 #include "platform/FolderPicker.h"
+#include "platform/Preferences.h"
 
 #include <QDir>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #include "DialogFolderPicker.h"
 
-#include "fs/PathBytes.h"
+#include "core/PathBytes.h"
 
 #include <QGuiApplication>
 #include <QWindow>

@@ -1,8 +1,8 @@
 #include "PdfPageProvider.h"
 
-#include "fs/PathBytes.h"
-#include "fs/PosixFile.h"
-#include "screens/PreviewViewModel.h"
+#include "core/PathBytes.h"
+#include "core/PosixFile.h"
+#include "screens/ui/PreviewViewModel.h"
 
 #include <QPainter>
 #include <QPdfDocument>

@@ -1,7 +1,7 @@
 #include "TrayIcon.h"
 
-#include "AppState.h"
-#include "Localization.h"
+#include "app/ui/AppState.h"
+#include "core/Localization.h"
 
 #include <QApplication>
 #include <QWindow>

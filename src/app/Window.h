@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AppState.h"
 #include "DialogFolderPicker.h"
-#include "platform/linux/SystemServices.h"
+#include "app/ui/AppState.h"
+#include "store/SystemServices.h"
 
 #include <QQmlApplicationEngine>
 

@@ -3,10 +3,10 @@
 #include "CommandSupport.h"
 #include "HeadlessStore.h"
 #include "OptionParser.h"
-#include "app/Localization.h"
-#include "fs/PathBytes.h"
-#include "model/JsonText.h"
-#include "model/SizeText.h"
+#include "core/JsonText.h"
+#include "core/Localization.h"
+#include "core/PathBytes.h"
+#include "core/SizeText.h"
 #include "platform/Interruption.h"
 
 namespace pelmo {

@@ -1,8 +1,8 @@
 #include "CommandSupport.h"
 
-#include "app/Localization.h"
-#include "app/Preferences.h"
-#include "fs/PathBytes.h"
+#include "core/Localization.h"
+#include "core/PathBytes.h"
+#include "platform/Preferences.h"
 #include "platform/UserAccount.h"
 
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "HistoryCommands.h"
 #include "ScanCommand.h"
 #include "TrashCommand.h"
-#include "app/Localization.h"
+#include "core/Localization.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/CleanerStore.h"
 #include "platform/Clock.h"
-#include "platform/linux/SystemServices.h"
+#include "store/CleanerStore.h"
+#include "store/SystemServices.h"
 
 #include <QEventLoop>
 

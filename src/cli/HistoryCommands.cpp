@@ -3,9 +3,9 @@
 #include "CommandSupport.h"
 #include "HeadlessStore.h"
 #include "OptionParser.h"
-#include "app/Localization.h"
-#include "fs/PathBytes.h"
-#include "model/SizeText.h"
+#include "core/Localization.h"
+#include "core/PathBytes.h"
+#include "core/SizeText.h"
 
 namespace pelmo {
 namespace {

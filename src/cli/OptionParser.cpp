@@ -1,6 +1,6 @@
 #include "OptionParser.h"
 
-#include "app/Localization.h"
+#include "core/Localization.h"
 
 namespace pelmo {
 

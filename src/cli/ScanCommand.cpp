@@ -2,11 +2,11 @@
 
 #include "CommandSupport.h"
 #include "OptionParser.h"
-#include "app/Localization.h"
-#include "app/Preferences.h"
-#include "fs/PathBytes.h"
-#include "model/JsonText.h"
-#include "model/SizeText.h"
+#include "core/JsonText.h"
+#include "core/Localization.h"
+#include "core/PathBytes.h"
+#include "core/SizeText.h"
+#include "platform/Preferences.h"
 #include "platform/linux/SystemApplicationCatalogue.h"
 #include "scan/DiskScanner.h"
 

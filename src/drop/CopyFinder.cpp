@@ -1,7 +1,7 @@
 #include "CopyFinder.h"
 
-#include "fs/PathBytes.h"
-#include "fs/PosixFile.h"
+#include "core/PathBytes.h"
+#include "core/PosixFile.h"
 #include "scan/DiskScanner.h"
 #include "scan/DocumentWalk.h"
 #include "scan/ScanPaths.h"

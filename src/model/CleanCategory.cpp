@@ -1,6 +1,6 @@
 #include "CleanCategory.h"
 
-#include "app/Localization.h"
+#include "core/Localization.h"
 
 #include <QtGlobal>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CleanCategory.h"
-#include "fs/FileIdentity.h"
+#include "core/FileIdentity.h"
 
 #include <QHashFunctions>
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fs/FileIdentity.h"
+#include "core/FileIdentity.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #include "DiskScanner.h"
 
 #include "ScanPaths.h"
-#include "fs/PosixFile.h"
-#include "scan/FileWalker.h"
+#include "core/FileWalker.h"
+#include "core/PosixFile.h"
 
 namespace pelmo::DiskScanner {
 

@@ -2,8 +2,8 @@
 
 #include "LinuxPlaces.h"
 #include "ScanPaths.h"
-#include "fs/PosixFile.h"
-#include "scan/FileWalker.h"
+#include "core/FileWalker.h"
+#include "core/PosixFile.h"
 
 #include <algorithm>
 #include <atomic>

@@ -2,7 +2,7 @@
 
 #include "ScanPaths.h"
 #include "Sha256.h"
-#include "app/Localization.h"
+#include "core/Localization.h"
 
 #include <algorithm>
 #include <map>

@@ -3,9 +3,9 @@
 #include "DiskScanner.h"
 #include "LinuxPlaces.h"
 #include "ScanPaths.h"
-#include "app/Localization.h"
+#include "core/FileWalker.h"
+#include "core/Localization.h"
 #include "platform/ApplicationCatalogue.h"
-#include "scan/FileWalker.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "LinuxPlaces.h"
 
-#include "fs/PosixFile.h"
+#include "core/PosixFile.h"
 
 #include <fcntl.h>
 #include <unistd.h>

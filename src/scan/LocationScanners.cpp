@@ -2,8 +2,8 @@
 
 #include "LinuxPlaces.h"
 #include "ScanPaths.h"
-#include "app/Localization.h"
-#include "scan/FileWalker.h"
+#include "core/FileWalker.h"
+#include "core/Localization.h"
 
 namespace pelmo::DiskScanner {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fs/PathBytes.h"
+#include "core/PathBytes.h"
 #include "model/CleanItem.h"
 
 #include <QString>

@@ -1,6 +1,6 @@
 #include "Sha256.h"
 
-#include "fs/PosixFile.h"
+#include "core/PosixFile.h"
 
 #include <openssl/evp.h>
 

@@ -1,6 +1,6 @@
 #include "HistoryBook.h"
 
-#include "app/Preferences.h"
+#include "platform/Preferences.h"
 #include "trash/CleaningHistory.h"
 
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 #include "WeeklyReminder.h"
 
-#include "app/Localization.h"
-#include "app/Preferences.h"
-#include "model/SizeText.h"
+#include "core/Localization.h"
+#include "core/SizeText.h"
 #include "platform/Notifier.h"
+#include "platform/Preferences.h"
 
 #include <QPointer>
 

@@ -1,6 +1,6 @@
 #include "CleaningHistory.h"
 
-#include "model/JsonText.h"
+#include "core/JsonText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
 #include "SharedHistory.h"
 
 #include "CleaningHistory.h"
-#include "fs/PathBytes.h"
+#include "core/PathBytes.h"
 
 #include <QDir>
 #include <QFileInfo>

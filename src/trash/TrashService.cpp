@@ -1,14 +1,14 @@
 #include "TrashService.h"
 
-#include "FinderScripts.h"
-#include "app/Localization.h"
-#include "fs/PathBytes.h"
-#include "fs/PosixFile.h"
-#include "model/SizeText.h"
+#include "core/FileWalker.h"
+#include "core/Localization.h"
+#include "core/PathBytes.h"
+#include "core/PosixFile.h"
+#include "core/SizeText.h"
 #include "platform/FileManagerBridge.h"
+#include "platform/FinderScripts.h"
 #include "platform/TrashCan.h"
 #include "scan/DiskScanner.h"
-#include "scan/FileWalker.h"
 
 #include <QUuid>
 

@@ -4,9 +4,9 @@
 #include "FakeTrashServices.h"
 #include "StoreFixture.h"
 #include "access/AccessManager.h"
-#include "app/CleanerStore.h"
-#include "fs/PathBytes.h"
-#include "trash/FinderScripts.h"
+#include "core/PathBytes.h"
+#include "platform/FinderScripts.h"
+#include "store/CleanerStore.h"
 #include "trash/SharedHistory.h"
 
 #include <filesystem>

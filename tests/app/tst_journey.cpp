@@ -2,12 +2,12 @@
 #include "FakeServices.h"
 #include "WarningRecorder.h"
 #include "access/AccessManager.h"
-#include "app/AppState.h"
 #include "app/DialogFolderPicker.h"
-#include "app/Localization.h"
 #include "app/Window.h"
-#include "fs/PathBytes.h"
-#include "model/SizeText.h"
+#include "app/ui/AppState.h"
+#include "core/Localization.h"
+#include "core/PathBytes.h"
+#include "core/SizeText.h"
 #include "platform/linux/FreedesktopTrash.h"
 
 #include <QDialogButtonBox>

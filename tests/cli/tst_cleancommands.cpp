@@ -1,6 +1,6 @@
 #include "FakeHome.h"
 #include "ProcessRun.h"
-#include "fs/PathBytes.h"
+#include "core/PathBytes.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,4 +1,4 @@
-#include "fs/PathBytes.h"
+#include "core/PathBytes.h"
 
 #include <QRandomGenerator>
 #include <QtTest>

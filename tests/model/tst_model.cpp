@@ -1,8 +1,8 @@
-#include "app/Localization.h"
+#include "core/Localization.h"
+#include "core/SizeText.h"
 #include "model/CategoryTotal.h"
 #include "model/CleanItem.h"
 #include "model/SidebarItem.h"
-#include "model/SizeText.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 #include "FakeHome.h"
 #include "Unprivileged.h"
+#include "core/FileWalker.h"
 #include "scan/DiskScanner.h"
-#include "scan/FileWalker.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 #include "FakeCatalogue.h"
 #include "FakeHome.h"
-#include "fs/PathBytes.h"
+#include "core/PathBytes.h"
 #include "platform/linux/SystemApplicationCatalogue.h"
 #include "scan/DiskScanner.h"
 #include "scan/Leftovers.h"

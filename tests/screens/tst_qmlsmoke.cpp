@@ -3,12 +3,12 @@
 #include "FakeServices.h"
 #include "FakeTrashServices.h"
 #include "WarningRecorder.h"
-#include "app/AppState.h"
-#include "app/Localization.h"
 #include "app/PdfPageProvider.h"
 #include "app/Window.h"
-#include "drop/DropAnalysisViewModel.h"
-#include "screens/PreviewViewModel.h"
+#include "app/ui/AppState.h"
+#include "core/Localization.h"
+#include "drop/ui/DropAnalysisViewModel.h"
+#include "screens/ui/PreviewViewModel.h"
 
 #include <QQuickItem>
 #include <QQuickWindow>

@@ -1,6 +1,6 @@
 #include "FakeHome.h"
 
-#include "fs/PathBytes.h"
+#include "core/PathBytes.h"
 
 #include <QtTest>
 

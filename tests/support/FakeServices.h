@@ -3,11 +3,11 @@
 #include "FakeCatalogue.h"
 #include "FakeHome.h"
 #include "FakeTrashServices.h"
-#include "app/StoreServices.h"
 #include "model/DiskInfo.h"
 #include "platform/Clock.h"
 #include "platform/FolderPicker.h"
 #include "platform/Notifier.h"
+#include "store/StoreServices.h"
 
 #include <QList>
 #include <QPair>

@@ -2,7 +2,7 @@
 
 #include "FakeHome.h"
 #include "FakeServices.h"
-#include "app/CleanerStore.h"
+#include "store/CleanerStore.h"
 
 #include <QSignalSpy>
 

@@ -1,6 +1,6 @@
 #include "FakeHome.h"
 #include "Unprivileged.h"
-#include "fs/PathBytes.h"
+#include "core/PathBytes.h"
 #include "platform/linux/FreedesktopTrash.h"
 #include "platform/linux/MoveJournal.h"
 

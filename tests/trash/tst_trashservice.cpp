@@ -1,6 +1,6 @@
 #include "FakeHome.h"
 #include "FakeTrashServices.h"
-#include "trash/FinderScripts.h"
+#include "platform/FinderScripts.h"
 #include "trash/TrashService.h"
 
 #include <QtTest>

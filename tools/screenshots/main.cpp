@@ -3,11 +3,11 @@
 // sees, in the desktop's light palette and in a dark one.
 // Usage: xvfb-run -a build/pelmo_screenshots OUTPUT-FOLDER
 #include "access/AccessManager.h"
-#include "app/AppState.h"
-#include "app/Localization.h"
 #include "app/Window.h"
+#include "app/ui/AppState.h"
+#include "core/Localization.h"
 #include "model/CleanCategory.h"
-#include "platform/linux/SystemServices.h"
+#include "store/SystemServices.h"
 #include "trash/TrashService.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "FileManager.h"
 
 #include "Subprocess.h"
-#include "fs/PathBytes.h"
+#include "core/PathBytes.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

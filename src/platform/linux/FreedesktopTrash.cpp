@@ -1,8 +1,8 @@
 #include "FreedesktopTrash.h"
 
-#include "fs/DirectoryListing.h"
-#include "fs/PathBytes.h"
-#include "fs/PosixFile.h"
+#include "core/DirectoryListing.h"
+#include "core/PathBytes.h"
+#include "core/PosixFile.h"
 #include "platform/UserAccount.h"
 
 #include "TrashInfo.h"

@@ -1,9 +1,9 @@
 #include "GioFileManagerBridge.h"
 
 #include "Subprocess.h"
-#include "fs/PathBytes.h"
+#include "core/PathBytes.h"
+#include "platform/FinderScripts.h"
 #include "platform/TrashCan.h"
-#include "trash/FinderScripts.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -1,8 +1,8 @@
 #include "MoveJournal.h"
 
 #include "TrashInfo.h"
-#include "fs/DirectoryListing.h"
-#include "fs/PathBytes.h"
+#include "core/DirectoryListing.h"
+#include "core/PathBytes.h"
 
 #include <QUuid>
 

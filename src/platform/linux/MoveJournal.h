@@ -1,6 +1,6 @@
 #pragma once
 
-#include "fs/PosixFile.h"
+#include "core/PosixFile.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 #include "SystemApplicationCatalogue.h"
 
-#include "fs/PathBytes.h"
-#include "fs/PosixFile.h"
-#include "scan/FileWalker.h"
+#include "core/FileWalker.h"
+#include "core/PathBytes.h"
+#include "core/PosixFile.h"
 
 #include <plist/plist.h>
 

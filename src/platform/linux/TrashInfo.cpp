@@ -1,7 +1,7 @@
 #include "TrashInfo.h"
 
-#include "fs/PathBytes.h"
-#include "fs/PosixFile.h"
+#include "core/PathBytes.h"
+#include "core/PosixFile.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,6 +1,6 @@
 #include "platform/UserAccount.h"
 
-#include "fs/PathBytes.h"
+#include "core/PathBytes.h"
 
 #include <QDir>
 

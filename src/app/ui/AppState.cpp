@@ -1,0 +1,110 @@
+#include "app/ui/AppState.h"
+
+#include "access/AccessManager.h"
+#include "app/ui/DropRules.h"
+#include "core/Icons.h"
+#include "core/Localization.h"
+#include "core/SizeText.h"
+#include "model/ColorText.h"
+
+namespace pelmo {
+
+AppState::AppState(CleanerStore &store, QObject *parent)
+    : QObject(parent)
+    , m_store(store)
+{
+    m_categories.setStore(&m_store);
+    connect(&m_store, &CleanerStore::diskChanged, this, &AppState::diskChanged);
+    connect(&m_store, &CleanerStore::itemsChanged, this, &AppState::foundChanged);
+    connect(&m_store, &CleanerStore::isScanningChanged, this, &AppState::scanEnabledChanged);
+    connect(m_store.access(), &AccessManager::homeUrlChanged, this, &AppState::scanEnabledChanged);
+    connect(m_store.access(), &AccessManager::homeUrlChanged, this, &AppState::scanOnceAccessExists);
+    scanOnceAccessExists();
+}
+
+void AppState::scanOnceAccessExists()
+{
+    if (m_store.access()->hasAccess() && !m_store.hasScanned())
+        m_store.scan();
+}
+
+QString AppState::brand() const
+{
+    return colorText(brandColor);
+}
+
+double AppState::diskFraction() const
+{
+    const DiskInfo disk = m_store.disk();
+    if (disk.total < 1)
+        return 0;
+    return static_cast<double>(std::max<qint64>(disk.total - disk.available, 0)) / static_cast<double>(disk.total);
+}
+
+QString AppState::diskText() const
+{
+    const DiskInfo disk = m_store.disk();
+    return Localization::tr("Volno ") + formatSize(disk.available) + Localization::tr(" z ") + formatSize(disk.total);
+}
+
+QString AppState::diskColor() const
+{
+    const double used = diskFraction();
+    if (used > 0.9)
+        return QStringLiteral("#e53935");
+    if (used > 0.75)
+        return QStringLiteral("#fb8c00");
+    return brand();
+}
+
+QString AppState::foundText() const
+{
+    const qint64 found = totalSize(m_store.items());
+    return found > 0 ? Localization::tr("K úklidu nalezeno ") + formatSize(found) : QString();
+}
+
+bool AppState::scanEnabled() const
+{
+    return m_store.access()->hasAccess() && !m_store.isScanning();
+}
+
+bool AppState::drop(const QList<QUrl> &urls)
+{
+    const DropRules::Decision decision = DropRules::decide(m_store.access()->hasAccess(), urls);
+    switch (decision.kind) {
+    case DropRules::Kind::Refused:
+        return false;
+    case DropRules::Kind::Application:
+        // Until Pelmo has an uninstaller, an application is one it cannot uninstall.
+        m_store.showToast(
+            Localization::tr("Tuhle aplikaci nelze odinstalovat (je od Applu nebo nemá platný balíček)."));
+        return true;
+    case DropRules::Kind::File:
+        // A drop onto an open analysis starts a new one: the sheet analyses one item.
+        closeDropAnalysis();
+        m_droppedPath = decision.path;
+        Q_EMIT droppedPathChanged();
+        return true;
+    }
+    return false;
+}
+
+void AppState::closeDropAnalysis()
+{
+    if (!m_droppedPath.isEmpty()) {
+        m_droppedPath.clear();
+        Q_EMIT droppedPathChanged();
+    }
+}
+
+QString AppState::icon(const QString &symbol) const
+{
+    return Icons::themeName(symbol);
+}
+
+QString AppState::tr(const QString &key) const
+{
+    return Localization::tr(key.toUtf8().constData());
+}
+
+} // namespace pelmo

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/ui/CategoryListModel.h"
+#include "store/CleanerStore.h"
+
+#include <QObject>
+#include <QUrl>
+
+namespace pelmo {
+
+// What the window reaches from everywhere: the store and the category list. Starts the first scan by itself as soon as
+// access exists and nothing was scanned.
+class AppState : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(pelmo::CleanerStore *store READ store CONSTANT)
+    Q_PROPERTY(pelmo::CategoryListModel *categories READ categories CONSTANT)
+    Q_PROPERTY(QString brand READ brand CONSTANT)
+    Q_PROPERTY(double diskFraction READ diskFraction NOTIFY diskChanged)
+    Q_PROPERTY(QString diskText READ diskText NOTIFY diskChanged)
+    Q_PROPERTY(QString diskColor READ diskColor NOTIFY diskChanged)
+    Q_PROPERTY(QString foundText READ foundText NOTIFY foundChanged)
+    Q_PROPERTY(bool scanEnabled READ scanEnabled NOTIFY scanEnabledChanged)
+    Q_PROPERTY(QString droppedPath READ droppedPath NOTIFY droppedPathChanged)
+
+public:
+    explicit AppState(CleanerStore &store, QObject *parent = nullptr);
+
+    [[nodiscard]] CleanerStore *store() const { return &m_store; }
+    [[nodiscard]] CategoryListModel *categories() { return &m_categories; }
+    [[nodiscard]] QString brand() const;
+    [[nodiscard]] double diskFraction() const;
+    [[nodiscard]] QString diskText() const;
+    // Red above 0.9 used, orange above 0.75, else the brand colour.
+    [[nodiscard]] QString diskColor() const;
+
+    // "K úklidu nalezeno " and the found total; empty when nothing was found.
+    [[nodiscard]] QString foundText() const;
+    // Scanning needs the home folder and no scan running.
+    [[nodiscard]] bool scanEnabled() const;
+
+    // The icon-theme name for a symbol name of the design (one table for the whole window).
+    Q_INVOKABLE QString icon(const QString &symbol) const;
+
+    // The item whose drop analysis is open; empty while none is.
+    [[nodiscard]] QString droppedPath() const { return m_droppedPath; }
+    // Applies the drop rules; true when the drop was taken.
+    Q_INVOKABLE bool drop(const QList<QUrl> &urls);
+    Q_INVOKABLE void closeDropAnalysis();
+
+    // Looks a key up in the string table (for texts the QML gets from the store).
+    Q_INVOKABLE QString tr(const QString &key) const;
+
+Q_SIGNALS:
+    void diskChanged();
+    void foundChanged();
+    void scanEnabledChanged();
+    void droppedPathChanged();
+
+private:
+    void scanOnceAccessExists();
+
+    CleanerStore &m_store;
+    CategoryListModel m_categories;
+    QString m_droppedPath;
+};
+
+} // namespace pelmo

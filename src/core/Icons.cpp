@@ -1,0 +1,38 @@
+#include "core/Icons.h"
+
+#include <QHash>
+
+namespace pelmo::Icons {
+
+QString themeName(const QString &symbol)
+{
+    static const QHash<QString, QString> table = {
+        {QStringLiteral("internaldrive"), QStringLiteral("drive-harddisk")},
+        {QStringLiteral("doc.text"), QStringLiteral("text-x-generic")},
+        {QStringLiteral("hammer"), QStringLiteral("applications-development")},
+        {QStringLiteral("app.dashed"), QStringLiteral("application-x-executable")},
+        {QStringLiteral("shippingbox"), QStringLiteral("package-x-generic")},
+        {QStringLiteral("doc.on.doc"), QStringLiteral("edit-copy")},
+        {QStringLiteral("film.stack"), QStringLiteral("video-x-generic")},
+        {QStringLiteral("gauge.with.dots.needle.50percent"), QStringLiteral("computer")},
+        {QStringLiteral("trash"), QStringLiteral("user-trash")},
+        {QStringLiteral("trash.square"), QStringLiteral("edit-delete")},
+        {QStringLiteral("square.grid.3x3.fill"), QStringLiteral("view-grid-symbolic")},
+        {QStringLiteral("clock.arrow.circlepath"), QStringLiteral("document-open-recent")},
+        {QStringLiteral("gearshape"), QStringLiteral("preferences-system")},
+        {QStringLiteral("info.circle"), QStringLiteral("help-about")},
+        {QStringLiteral("sparkles"), QStringLiteral("starred")},
+        {QStringLiteral("magnifyingglass"), QStringLiteral("edit-find")},
+        {QStringLiteral("checkmark.shield"), QStringLiteral("security-high")},
+        {QStringLiteral("checkmark.circle.fill"), QStringLiteral("emblem-default")},
+        {QStringLiteral("checkmark.seal"), QStringLiteral("emblem-default")},
+        {QStringLiteral("arrow.clockwise"), QStringLiteral("view-refresh")},
+        {QStringLiteral("eye"), QStringLiteral("document-print-preview")},
+        {QStringLiteral("wifi.slash"), QStringLiteral("network-offline")},
+        {QStringLiteral("lock.shield"), QStringLiteral("security-medium")},
+        {QStringLiteral("arrow.down.doc"), QStringLiteral("go-down")},
+    };
+    return table.value(symbol, QStringLiteral("image-missing"));
+}
+
+} // namespace pelmo::Icons

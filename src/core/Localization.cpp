@@ -1,0 +1,76 @@
+#include "core/Localization.h"
+
+#include <QLocale>
+#include <QTranslator>
+
+#include <memory>
+
+namespace pelmo {
+
+QString Localization::format(const QString &pattern, const QStringList &arguments)
+{
+    static const QLatin1StringView kText("%@");
+    static const QLatin1StringView kInteger("%lld");
+    QString out;
+    out.reserve(pattern.size());
+    qsizetype next = 0;
+    for (qsizetype i = 0; i < pattern.size();) {
+        const QStringView rest = QStringView(pattern).mid(i);
+        qsizetype length = 0;
+        if (rest.startsWith(kText))
+            length = kText.size();
+        else if (rest.startsWith(kInteger))
+            length = kInteger.size();
+        if (length > 0 && next < arguments.size()) {
+            out += arguments[next++];
+            i += length;
+        } else {
+            out += pattern[i++];
+        }
+    }
+    return out;
+}
+
+AppLanguage Localization::languageFromRawValue(const QString &raw)
+{
+    if (raw == QLatin1StringView("cs"))
+        return AppLanguage::cs;
+    if (raw == QLatin1StringView("en"))
+        return AppLanguage::en;
+    return AppLanguage::system;
+}
+
+QString Localization::rawValue(AppLanguage language)
+{
+    switch (language) {
+    case AppLanguage::cs:
+        return QStringLiteral("cs");
+    case AppLanguage::en:
+        return QStringLiteral("en");
+    case AppLanguage::system:
+        break;
+    }
+    return QStringLiteral("system");
+}
+
+QString Localization::resolvedCode(AppLanguage language, const QLocale &system)
+{
+    if (language != AppLanguage::system)
+        return rawValue(language);
+    return system.language() == QLocale::Czech ? QStringLiteral("cs") : QStringLiteral("en");
+}
+
+void Localization::install(const QString &code)
+{
+    // One translator for the life of the process; the Czech table holds only the texts
+    // that name macOS things, everything else shows its key.
+    static std::unique_ptr<QTranslator> installed;
+    if (installed)
+        QCoreApplication::removeTranslator(installed.get());
+    installed = std::make_unique<QTranslator>();
+    if (installed->load(QStringLiteral(":/i18n/pelmo_%1.qm").arg(code)))
+        QCoreApplication::installTranslator(installed.get());
+    QLocale::setDefault(QLocale(code == QLatin1StringView("cs") ? QLocale::Czech : QLocale::English));
+}
+
+} // namespace pelmo

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "screens/ui/ItemListModel.h"
+
+#include "store/StoreViewModel.h"
+
+#include <optional>
+
+namespace pelmo {
+
+// The view logic of one category screen: search, sort, counts and sums, which texts show
+// and which buttons are enabled. Changes go to the store; only the query and the sort
+// order are the screen's own.
+class CategoryViewModel : public StoreViewModel
+{
+    Q_OBJECT
+    Q_PROPERTY(QString category READ category WRITE setCategory NOTIFY categoryChanged)
+    Q_PROPERTY(QString query READ query WRITE setQuery NOTIFY queryChanged)
+    Q_PROPERTY(int sortOrder READ sortOrder WRITE setSortOrder NOTIFY sortOrderChanged)
+    Q_PROPERTY(QStringList sortOptions READ sortOptions CONSTANT)
+    Q_PROPERTY(pelmo::ItemListModel *items READ items CONSTANT)
+    Q_PROPERTY(QString title READ title NOTIFY categoryChanged)
+    Q_PROPERTY(QString subtitle READ subtitle NOTIFY categoryChanged)
+    Q_PROPERTY(QString accent READ accent NOTIFY categoryChanged)
+    Q_PROPERTY(QString iconName READ iconName NOTIFY categoryChanged)
+    Q_PROPERTY(QString totalText READ totalText NOTIFY changed)
+    Q_PROPERTY(bool hasItems READ hasItems NOTIFY changed)
+    Q_PROPERTY(bool isScanning READ isScanning NOTIFY changed)
+    Q_PROPERTY(QString toggleAllText READ toggleAllText NOTIFY changed)
+    Q_PROPERTY(QString footerText READ footerText NOTIFY changed)
+    Q_PROPERTY(bool moveEnabled READ moveEnabled NOTIFY changed)
+    Q_PROPERTY(QString confirmText READ confirmText NOTIFY changed)
+
+public:
+    enum SortOrder { BySize = 0, ByName = 1 };
+
+    explicit CategoryViewModel(QObject *parent = nullptr);
+
+    [[nodiscard]] QString category() const;
+    void setCategory(const QString &raw);
+    [[nodiscard]] QString query() const { return m_query; }
+    void setQuery(const QString &query);
+    [[nodiscard]] int sortOrder() const { return m_sortOrder; }
+    void setSortOrder(int order);
+    [[nodiscard]] QStringList sortOptions() const;
+    [[nodiscard]] ItemListModel *items() { return &m_items; }
+
+    [[nodiscard]] QString title() const;
+    [[nodiscard]] QString subtitle() const;
+    [[nodiscard]] QString accent() const;
+    [[nodiscard]] QString iconName() const;
+    [[nodiscard]] QString totalText() const;
+    [[nodiscard]] bool hasItems() const;
+    [[nodiscard]] bool isScanning() const;
+    [[nodiscard]] QString toggleAllText() const;
+    [[nodiscard]] QString footerText() const;
+    [[nodiscard]] bool moveEnabled() const;
+    [[nodiscard]] QString confirmText() const;
+
+    Q_INVOKABLE void toggleAll();
+    Q_INVOKABLE void setSelected(const QString &path, bool selected);
+    Q_INVOKABLE void exclude(const QString &path);
+    // Moves the category's selection of this moment to the Trash.
+    Q_INVOKABLE void moveSelected();
+
+Q_SIGNALS:
+    void categoryChanged();
+    void queryChanged();
+    void sortOrderChanged();
+    // The menu command asked to confirm the move and something is selected.
+    void confirmRequested();
+
+private:
+    void attach(CleanerStore &store) override;
+    void storeReplaced() override;
+    void refresh();
+    [[nodiscard]] qint64 selectedSize() const;
+    [[nodiscard]] qsizetype selectedCount() const;
+
+    std::optional<CleanCategory> m_category;
+    QString m_query;
+    int m_sortOrder = BySize;
+    ItemListModel m_items;
+};
+
+} // namespace pelmo

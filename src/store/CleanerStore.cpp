@@ -1,0 +1,424 @@
+#include "store/CleanerStore.h"
+
+#include "access/AccessManager.h"
+#include "core/Localization.h"
+#include "core/SizeText.h"
+#include "platform/Interruption.h"
+#include "platform/Notifier.h"
+#include "platform/TrashCan.h"
+#include "scan/DiskScanner.h"
+#include "trash/TrashService.h"
+
+#include <QFileInfo>
+#include <QFutureWatcher>
+#include <QPromise>
+#include <QtConcurrent>
+
+#include <algorithm>
+
+namespace pelmo {
+namespace {
+
+template<typename T, typename Signal> void assign(CleanerStore *store, T &field, T value, Signal changed)
+{
+    if (field == value)
+        return;
+    field = std::move(value);
+    Q_EMIT(store->*changed)();
+}
+
+} // namespace
+
+CleanerStore::CleanerStore(StoreServices services, QObject *parent)
+    : QObject(parent)
+    , m_services(std::move(services))
+    , m_toast(*m_services.clock)
+    , m_reminder(m_preferences, *m_services.notifier, *m_services.clock,
+          {[this] { return m_access->hasAccess(); },
+              [this] {
+                  if (!m_isScanning)
+                      scan();
+              },
+              [this](const QString &text) { showToast(text); }, [this](bool written) { return stored(written); }})
+{
+    m_access = new AccessManager(m_preferences, m_services.picker, m_services.realHome, this);
+    m_excluded = m_preferences.excludedPaths();
+    connect(&m_toast, &Toast::textChanged, this, &CleanerStore::toastChanged);
+    connect(&m_history, &HistoryBook::entriesChanged, this, &CleanerStore::historyChanged);
+    connect(&m_history, &HistoryBook::totalFreedChanged, this, &CleanerStore::totalFreedChanged);
+    connect(&m_history, &HistoryBook::writeFailed, this, [this] { stored(false); });
+    connect(&m_reminder, &WeeklyReminder::enabledChanged, this, &CleanerStore::reminderEnabledChanged);
+    refreshDisk();
+    m_reminder.start();
+}
+
+CleanerStore::~CleanerStore()
+{
+    m_stopWork->store(true);
+    for (QFuture<void> &work : m_work)
+        work.waitForFinished();
+}
+
+template<typename Result, typename Done>
+QFutureWatcher<Result> *CleanerStore::deliver(const QFuture<Result> &future, Done done)
+{
+    // A watcher, not a continuation: its result always arrives through the event loop, never
+    // inside the call that started the work, and when the store goes its watchers go with it.
+    auto *watcher = new QFutureWatcher<Result>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [watcher, done = std::move(done)] {
+        done(watcher->result());
+        watcher->deleteLater();
+    });
+    watcher->setFuture(future);
+    return watcher;
+}
+
+template<typename Work, typename Done> void CleanerStore::own(Work work, Done done)
+{
+    const QFuture<std::invoke_result_t<Work>> future = QtConcurrent::run(std::move(work));
+    m_work.removeIf([](const QFuture<void> &f) { return f.isFinished(); });
+    m_work.append(QFuture<void>(future));
+    deliver(future, std::move(done));
+}
+
+QString CleanerStore::anchor() const
+{
+    if (!m_scannedHome.isEmpty())
+        return m_scannedHome;
+    return m_access->hasAccess() ? m_access->homeUrl() : m_services.realHome();
+}
+
+QList<CleanItem> CleanerStore::itemsIn(CleanCategory category) const
+{
+    QList<CleanItem> out;
+    std::ranges::copy_if(m_items, std::back_inserter(out), [&](const CleanItem &i) { return i.category == category; });
+    return out;
+}
+
+QList<CleanItem> CleanerStore::selectedItemsIn(CleanCategory category) const
+{
+    QList<CleanItem> out = itemsIn(category);
+    out.removeIf([this](const CleanItem &i) { return !m_selection.contains(i.id()); });
+    return out;
+}
+
+qint64 CleanerStore::total(CleanCategory category) const
+{
+    return totalSize(itemsIn(category));
+}
+
+QList<CleanItem> CleanerStore::safeItems() const
+{
+    QList<CleanItem> out;
+    std::ranges::copy_if(m_items, std::back_inserter(out), &CleanItem::isSafe);
+    return out;
+}
+
+qint64 CleanerStore::safeTotal() const
+{
+    return totalSize(safeItems());
+}
+
+QList<CategoryTotal> CleanerStore::categoryTotals() const
+{
+    QList<CategoryTotal> totals;
+    for (const CleanCategory category : allCategories) {
+        if (const qint64 size = total(category); size > 0)
+            totals.append({category, size});
+    }
+    return totals;
+}
+
+QList<CleaningHistory::DailyFreed> CleanerStore::dailyFreed() const
+{
+    return CleaningHistory::dailyFreed(m_history.entries(), m_services.clock->now());
+}
+
+QStringList CleanerStore::trashFilesFolders() const
+{
+    return m_services.trash->filesFolders();
+}
+
+void CleanerStore::scan()
+{
+    if (m_access->hasAccess())
+        scanFolder(m_access->homeUrl());
+}
+
+void CleanerStore::scanFolder(const QString &home)
+{
+    if (m_isScanning || home.isEmpty())
+        return;
+    m_scannedHome = home;
+    assign(this, m_isScanning, true, &CleanerStore::isScanningChanged);
+    const qint64 threshold = m_preferences.largeThresholdBytes();
+    const QSet<QString> excluded = m_excluded;
+    const auto catalogueFor = m_services.catalogueFor;
+    QFuture<QList<CleanItem>> future = QtConcurrent::run(
+        [home, threshold, excluded, catalogueFor](QPromise<QList<CleanItem>> &promise) {
+            promise.setProgressRange(0, static_cast<int>(allCategories.size()));
+            const auto catalogue = catalogueFor(home);
+            QList<CleanItem> items = DiskScanner::scanAll(home, threshold, excluded, *catalogue, [&](CleanCategory c) {
+                promise.setProgressValueAndText(static_cast<int>(c) + 1, Category::rawValue(c));
+            });
+            // What each item is now, so that a move can tell when it has changed since.
+            for (CleanItem &item : items)
+                item.identity = FileIdentity::of(item.path).value_or(FileIdentity());
+            promise.addResult(std::move(items));
+        });
+    // A scan is not awaited when the store goes: it uses none of the store's services.
+    QFutureWatcher<QList<CleanItem>> *watcher
+        = deliver(future, [this](const QList<CleanItem> &items) { applyScan(items); });
+    connect(watcher, &QFutureWatcherBase::progressTextChanged, this,
+        [this](const QString &raw) { assign(this, m_scanningCategory, raw, &CleanerStore::scanningCategoryChanged); });
+}
+
+void CleanerStore::applyScan(const QList<CleanItem> &items)
+{
+    setItems(items);
+    QSet<QString> safe;
+    for (const CleanItem &item : items) {
+        if (item.isSafe)
+            safe.insert(item.id());
+    }
+    setSelection(safe);
+    assign(this, m_hasScanned, true, &CleanerStore::hasScannedChanged);
+    assign(this, m_isScanning, false, &CleanerStore::isScanningChanged);
+    assign(this, m_scanningCategory, QString(), &CleanerStore::scanningCategoryChanged);
+    refreshDisk();
+    Q_EMIT scanFinished();
+    m_reminder.scanFinished(totalSize(m_items));
+}
+
+void CleanerStore::clean(const QList<CleanItem> &items)
+{
+    if (items.isEmpty() || m_isCleaning)
+        return;
+    assign(this, m_isCleaning, true, &CleanerStore::isCleaningChanged);
+    TrashCan *trash = m_services.trash;
+    FileManagerBridge *bridge = m_services.bridge;
+    const std::shared_ptr<SharedHistory> history = m_history.shared();
+    const std::shared_ptr<std::atomic<bool>> stop = m_stopWork;
+    const QString anchor = this->anchor();
+    own(
+        [items, trash, bridge, history, stop, anchor] {
+            // Entries the history has not taken yet (a full disk); each write offers them again.
+            QList<HistoryEntry> pending;
+            TrashService::BatchControl control;
+            control.anchor = anchor;
+            control.stopRequested = [stop] { return stop->load() || Interruption::requested(); };
+            control.record = [&](const HistoryEntry &entry) {
+                pending.append(entry);
+                if (history && history->record(pending).status == SharedHistory::Status::written)
+                    pending.clear();
+                return pending.isEmpty();
+            };
+            return TrashService::trash(items, *trash, *bridge, control);
+        },
+        [this](const TrashResult &result) { applyBatch(result); });
+}
+
+void CleanerStore::applyBatch(TrashResult result)
+{
+    QList<CleanItem> items = m_items;
+    items.removeIf([&](const CleanItem &i) { return result.cleaned.contains(i.id()); });
+    setItems(items);
+    setSelection(m_selection - result.cleaned);
+    assign(this, m_isCleaning, false, &CleanerStore::isCleaningChanged);
+    refreshDisk();
+    result.historyUnsaved = !m_history.completeBatch(result.entries, result.historyUnsaved);
+    showToast(TrashService::batchMessage(result));
+    Q_EMIT batchFinished(result);
+}
+
+void CleanerStore::exclude(const QString &path)
+{
+    QSet<QString> excluded = m_excluded;
+    excluded.insert(path);
+    assign(this, m_excluded, excluded, &CleanerStore::excludedChanged);
+    stored(m_preferences.setExcludedPaths(m_excluded));
+    QList<CleanItem> items = m_items;
+    QSet<QString> selection = m_selection;
+    items.removeIf([&](const CleanItem &i) {
+        const bool hidden = i.path.startsWith(path);
+        if (hidden)
+            selection.remove(i.id());
+        return hidden;
+    });
+    setItems(items);
+    setSelection(selection);
+}
+
+void CleanerStore::unexclude(const QString &path)
+{
+    QSet<QString> excluded = m_excluded;
+    excluded.remove(path);
+    assign(this, m_excluded, excluded, &CleanerStore::excludedChanged);
+    stored(m_preferences.setExcludedPaths(m_excluded));
+}
+
+void CleanerStore::setSelected(const QString &id, bool selected)
+{
+    QSet<QString> selection = m_selection;
+    if (selected)
+        selection.insert(id);
+    else
+        selection.remove(id);
+    setSelection(selection);
+}
+
+void CleanerStore::setSelected(const QSet<QString> &ids, bool selected)
+{
+    setSelection(selected ? m_selection + ids : m_selection - ids);
+}
+
+void CleanerStore::setCurrentCategory(std::optional<CleanCategory> category)
+{
+    assign(this, m_currentCategory, category, &CleanerStore::currentCategoryChanged);
+}
+
+void CleanerStore::setPendingApp(const QString &path)
+{
+    assign(this, m_pendingApp, path, &CleanerStore::pendingAppChanged);
+}
+
+void CleanerStore::setRequestedSection(std::optional<SidebarItem> section)
+{
+    assign(this, m_requestedSection, section, &CleanerStore::requestedSectionChanged);
+}
+
+void CleanerStore::toggleSelectionInCurrentCategory()
+{
+    if (!m_currentCategory)
+        return;
+    QSet<QString> ids;
+    for (const CleanItem &item : itemsIn(*m_currentCategory))
+        ids.insert(item.id());
+    setSelection(m_selection.contains(ids) ? m_selection - ids : m_selection + ids);
+}
+
+void CleanerStore::requestTrashSelected()
+{
+    if (m_currentCategory && !selectedItemsIn(*m_currentCategory).isEmpty())
+        assign(this, m_confirmRequest, m_confirmRequest + 1, &CleanerStore::confirmRequestChanged);
+}
+
+void CleanerStore::openTrash()
+{
+    // The file manager may take seconds to answer, or never: off the main thread.
+    FileManagerBridge *bridge = m_services.bridge;
+    own([bridge] { return TrashService::openWithFinder(*bridge); },
+        [this](std::optional<int> error) {
+            if (const std::optional<QString> message = TrashService::openMessage(error))
+                showToast(*message);
+            Q_EMIT trashOpened(!error);
+        });
+}
+
+void CleanerStore::reveal(const QString &path)
+{
+    own([reveal = m_services.reveal, path] { return reveal && reveal(path); },
+        [this](bool shown) {
+            if (!shown)
+                showToast(Localization::tr("Správce souborů se nepodařilo otevřít."));
+        });
+}
+
+void CleanerStore::emptyTrash()
+{
+    if (m_isEmptying)
+        return;
+    m_isEmptying = true;
+    TrashCan *trash = m_services.trash;
+    own([trash] { return trash->empty(&Interruption::requested); },
+        [this](const EmptyOutcome &outcome) { applyEmpty(outcome); });
+}
+
+void CleanerStore::applyEmpty(const EmptyOutcome &outcome)
+{
+    m_isEmptying = false;
+    // Entries whose items are gone can no longer be put back, whatever else happened;
+    // entries of items that stayed, or arrived meanwhile, keep their way back.
+    QSet<QString> gone;
+    for (const HistoryEntry &entry : m_history.entries()) {
+        if (!entry.trashPath.isEmpty() && !FileIdentity::of(entry.trashPath))
+            gone.insert(entry.trashPath);
+    }
+    const bool saved = gone.isEmpty() || m_history.forgetTrashPaths(gone);
+    if (saved)
+        showToast(TrashService::emptyMessage(outcome));
+    refreshDisk();
+    Q_EMIT trashEmptied(outcome.complete(), outcome.remaining);
+}
+
+bool CleanerStore::restore(HistoryEntry entry)
+{
+    const PutBackOutcome outcome = TrashService::restore(entry, *m_services.trash, anchor());
+    bool saved = true;
+    if (outcome == PutBackOutcome::restored) {
+        saved = m_history.forget(entry);
+        refreshDisk();
+    } else if (outcome == PutBackOutcome::notInTrash || outcome == PutBackOutcome::replaced) {
+        // What the entry pointed at is gone from the Trash: it can never be put back.
+        saved = m_history.forgetTrashPaths({entry.trashPath});
+    }
+    if (saved)
+        showToast(TrashService::restoreMessage(outcome, entry.name));
+    return outcome == PutBackOutcome::restored;
+}
+
+void CleanerStore::clearHistory()
+{
+    m_history.clear();
+}
+
+bool CleanerStore::setLargeThresholdMB(qint64 megabytes)
+{
+    return stored(m_preferences.setLargeThresholdMB(megabytes));
+}
+
+bool CleanerStore::setAppLanguage(const QString &raw)
+{
+    return stored(m_preferences.setAppLanguage(raw));
+}
+
+void CleanerStore::setReminder(bool on)
+{
+    m_reminder.setEnabled(on);
+}
+
+void CleanerStore::showToast(const QString &text)
+{
+    m_toast.show(text);
+}
+
+void CleanerStore::refreshDisk()
+{
+    assign(this, m_disk, m_services.volume(), &CleanerStore::diskChanged);
+}
+
+void CleanerStore::forgetScan()
+{
+    setItems({});
+    setSelection({});
+    assign(this, m_hasScanned, false, &CleanerStore::hasScannedChanged);
+}
+
+void CleanerStore::setItems(QList<CleanItem> items)
+{
+    assign(this, m_items, std::move(items), &CleanerStore::itemsChanged);
+}
+
+void CleanerStore::setSelection(QSet<QString> selection)
+{
+    assign(this, m_selection, std::move(selection), &CleanerStore::selectionChanged);
+}
+
+bool CleanerStore::stored(bool written)
+{
+    if (!written)
+        showToast(Localization::tr("Nastavení se nepodařilo uložit. Zkontroluj, zda je na disku místo."));
+    return written;
+}
+
+} // namespace pelmo

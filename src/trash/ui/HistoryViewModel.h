@@ -1,0 +1,37 @@
+#pragma once
+
+#include "store/StoreViewModel.h"
+
+#include <QVariantList>
+
+namespace pelmo {
+
+// The history screen: the moves, newest first, their summary and the 30-day chart.
+class HistoryViewModel : public StoreViewModel
+{
+    Q_OBJECT
+    Q_PROPERTY(bool isEmpty READ isEmpty NOTIFY changed)
+    Q_PROPERTY(QString movedText READ movedText NOTIFY changed)
+    Q_PROPERTY(QString countText READ countText NOTIFY changed)
+    Q_PROPERTY(QVariantList rows READ rows NOTIFY changed)
+    Q_PROPERTY(QVariantList bars READ bars NOTIFY changed)
+
+public:
+    explicit HistoryViewModel(QObject *parent = nullptr);
+
+    [[nodiscard]] bool isEmpty() const;
+    [[nodiscard]] QString movedText() const;
+    [[nodiscard]] QString countText() const;
+    // One {id, name, detail, sizeText, restorable} per entry, newest first.
+    [[nodiscard]] QVariantList rows() const;
+    // One {day, label, gigabytes} per day of the last 30 with moves, earliest first.
+    [[nodiscard]] QVariantList bars() const;
+
+    Q_INVOKABLE void restore(const QString &id);
+    Q_INVOKABLE void clear();
+
+private:
+    void attach(CleanerStore &store) override;
+};
+
+} // namespace pelmo

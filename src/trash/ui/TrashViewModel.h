@@ -1,0 +1,42 @@
+#pragma once
+
+#include "trash/TrashResult.h"
+
+#include "store/StoreViewModel.h"
+
+#include <QVariantList>
+
+#include <optional>
+
+namespace pelmo {
+
+// The Trash screen: the home Trash's items, listed off the main thread, with "put back"
+// for those the history still knows.
+class TrashViewModel : public StoreViewModel
+{
+    Q_OBJECT
+    Q_PROPERTY(QString state READ state NOTIFY changed)
+    Q_PROPERTY(QString subtitle READ subtitle NOTIFY changed)
+    Q_PROPERTY(QVariantList entries READ entries NOTIFY changed)
+
+public:
+    explicit TrashViewModel(QObject *parent = nullptr);
+
+    // "loading", "unreadable", "list" or "empty".
+    [[nodiscard]] QString state() const;
+    [[nodiscard]] QString subtitle() const;
+    // One {name, path, sizeText, restorable} per item, largest first.
+    [[nodiscard]] QVariantList entries() const;
+
+    Q_INVOKABLE void reload();
+    Q_INVOKABLE void restore(const QString &trashPath);
+    Q_INVOKABLE void emptyTrash();
+
+private:
+    void attach(CleanerStore &store) override;
+    void storeReplaced() override;
+    std::optional<QList<TrashEntry>> m_entries;
+    bool m_loading = true;
+};
+
+} // namespace pelmo
