@@ -1,13 +1,10 @@
 #include "FakeCatalogue.h"
 #include "FakeHome.h"
 #include "fs/PathBytes.h"
-#include "platform/linux/SystemApplicationCatalogue.h"
 #include "scan/DiskScanner.h"
 #include "scan/Leftovers.h"
 
 #include <QtTest>
-
-#include <plist/plist.h>
 
 using namespace pelmo;
 using pelmo::test::FakeCatalogue;
@@ -17,23 +14,6 @@ namespace {
 
 constexpr qint64 kAboveMinimum = 100 * 1024;
 constexpr qint64 kBelowMinimum = 96 * 1024;
-
-QByteArray infoPlist(const char *identifier, bool binary)
-{
-    plist_t root = plist_new_dict();
-    plist_dict_set_item(root, "CFBundleIdentifier", plist_new_string(identifier));
-    plist_dict_set_item(root, "CFBundleName", plist_new_string("Example"));
-    char *data = nullptr;
-    uint32_t length = 0;
-    if (binary)
-        plist_to_bin(root, &data, &length);
-    else
-        plist_to_xml(root, &data, &length);
-    QByteArray out(data, length);
-    std::free(data);
-    plist_free(root);
-    return out;
-}
 
 } // namespace
 
@@ -140,26 +120,6 @@ private Q_SLOTS:
         // The catalogue is consulted before measuring: no name that is not an identifier
         // is ever asked about.
         QVERIFY(!catalogue.asked().contains(QStringLiteral("Google")));
-    }
-
-    void systemCatalogueReadsBundlesDesktopEntriesAndFlatpaks()
-    {
-        FakeHome fake;
-        fake.writeBytes("Applications/Xml.app/Contents/Info.plist", infoPlist("com.example.XmlApp", false));
-        fake.writeBytes("Applications/Utilities/Bin.app/Contents/Info.plist", infoPlist("com.example.BinApp", true));
-        fake.writeBytes("Applications/Broken.app/Contents/Info.plist", "<plist><dict><key>CFBundle");
-        fake.writeBytes("share/applications/org.gnome.Maps.desktop", "[Desktop Entry]\n");
-        fake.writeBytes("share/applications/kde4/org.kde.Dolphin.desktop", "[Desktop Entry]\n");
-        fake.makeFolder("flatpak/app/com.spotify.Client");
-
-        const SystemApplicationCatalogue catalogue({.bundleFolders = {fake.path("Applications")},
-            .desktopEntryFolders = {fake.path("share/applications")},
-            .flatpakFolders = {fake.path("flatpak/app")}});
-        for (const char *id : {"com.example.XmlApp", "com.example.binapp", "org.gnome.Maps", "kde4-org.kde.Dolphin",
-                 "com.spotify.Client"})
-            QVERIFY2(catalogue.hasApplication(QString::fromUtf8(id)), id);
-        for (const char *id : {"org.kde.Dolphin", "com.example", "Bin", "org.gnome.Maps.desktop"})
-            QVERIFY2(!catalogue.hasApplication(QString::fromUtf8(id)), id);
     }
 };
 
