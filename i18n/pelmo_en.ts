@@ -852,5 +852,9 @@
         <source>Kopie do koše (</source>
         <translation>Copies to Trash (</translation>
     </message>
+    <message>
+        <source>%@ · nenašel jsem nainstalovanou aplikaci s tímto identifikátorem; nepoužito %lld dní</source>
+        <translation>%@ · I found no installed application with this identifier; unused for %lld days</translation>
+    </message>
 </context>
 </TS>

@@ -31,12 +31,18 @@ struct LeftoverFolder
 {
     std::string_view folder; // under home
     const char *label;       // localisation key naming the kind of data
+    // Programs keep live data under their identifier here whether or not the desktop knows
+    // them, so a missing application proves little: only identifier-named folders that
+    // nothing touched for a long time are offered.
+    bool needsLongDisuse;
 };
 inline constexpr std::array<LeftoverFolder, 3> leftoverFolders = {{
-    {".var/app", QT_TRANSLATE_NOOP("Pelmo", "Data aplikace Flatpak")},
-    {".config", QT_TRANSLATE_NOOP("Pelmo", "Nastavení aplikace")},
-    {".local/share", QT_TRANSLATE_NOOP("Pelmo", "Data aplikace")},
+    {".var/app", QT_TRANSLATE_NOOP("Pelmo", "Data aplikace Flatpak"), false},
+    {".config", QT_TRANSLATE_NOOP("Pelmo", "Nastavení aplikace"), true},
+    {".local/share", QT_TRANSLATE_NOOP("Pelmo", "Data aplikace"), true},
 }};
+// How long data in a needsLongDisuse folder must have stayed unchanged.
+inline constexpr qint64 disuseDays = 90;
 
 inline constexpr std::array<std::string_view, 2> installerExtensions = {"deb", "rpm"};
 

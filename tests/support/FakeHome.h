@@ -35,6 +35,8 @@ public:
     void writeBytes(std::string_view relative, const QByteArray &content) const;
     void symlink(std::string_view target, std::string_view relative) const;
     void setModified(std::string_view relative, const QDateTime &when) const;
+    // The same for the item and everything inside it, links left alone.
+    void setModifiedTree(std::string_view relative, const QDateTime &when) const;
 
     // What `du -l` counts for regular files: st_blocks * 512 of every regular file in the
     // subtree (or of the file itself), found by std::filesystem as an independent oracle.

@@ -24,7 +24,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
 
 using namespace pelmo;
 
@@ -36,6 +38,17 @@ void writeFile(const QString &path, qint64 size, char fill = 'x')
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(QByteArray(size, fill));
+}
+
+// The folder and everything in it unchanged for `days`, as a program's data long out of use.
+void backdate(const QString &folder, int days)
+{
+    const auto then = std::filesystem::file_time_type::clock::now() - std::chrono::days(days);
+    const std::filesystem::path root(folder.toStdString());
+    std::error_code ignored;
+    for (const auto &entry : std::filesystem::recursive_directory_iterator(root, ignored))
+        std::filesystem::last_write_time(entry.path(), then, ignored);
+    std::filesystem::last_write_time(root, then, ignored);
 }
 
 // A one-page letter, for the preview of a PDF.
@@ -70,6 +83,7 @@ void makeDemoHome(const QString &home)
     writeFile(home + QStringLiteral("/.cargo/registry/cache/z"), 15'000'000);
     writeFile(home + QStringLiteral("/Library/Application Support/com.oldvendor.PhotoTool/db"), 27'000'000);
     writeFile(home + QStringLiteral("/.config/io.github.retired.Editor/state"), 1'200'000);
+    backdate(home + QStringLiteral("/.config/io.github.retired.Editor"), 400);
     writeFile(home + QStringLiteral("/Downloads/Firefox 120.dmg"), 130'000'000);
     writeFile(home + QStringLiteral("/Downloads/virtualbox-7.0.deb"), 98'000'000);
     writeFile(home + QStringLiteral("/Documents/Report 2024.pdf"), 4'200'000, 'r');
