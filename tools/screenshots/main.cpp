@@ -82,8 +82,8 @@ void makeDemoHome(const QString &home)
     writeFile(home + QStringLiteral("/.npm/_cacache/content-v2/y"), 21'000'000);
     writeFile(home + QStringLiteral("/.cargo/registry/cache/z"), 15'000'000);
     writeFile(home + QStringLiteral("/Library/Application Support/com.oldvendor.PhotoTool/db"), 27'000'000);
-    writeFile(home + QStringLiteral("/.config/io.github.retired.Editor/state"), 1'200'000);
-    backdate(home + QStringLiteral("/.config/io.github.retired.Editor"), 400);
+    writeFile(home + QStringLiteral("/.config/io.github.retired.Inkpad/state"), 1'200'000);
+    backdate(home + QStringLiteral("/.config/io.github.retired.Inkpad"), 400);
     writeFile(home + QStringLiteral("/Downloads/Firefox 120.dmg"), 130'000'000);
     writeFile(home + QStringLiteral("/Downloads/virtualbox-7.0.deb"), 98'000'000);
     writeFile(home + QStringLiteral("/Documents/Report 2024.pdf"), 4'200'000, 'r');
