@@ -856,5 +856,9 @@
         <source>%@ · nenašel jsem nainstalovanou aplikaci s tímto identifikátorem; nepoužito %lld dní</source>
         <translation>%@ · I found no installed application with this identifier; unused for %lld days</translation>
     </message>
+    <message>
+        <source>vybráno mimo hledání: %lld</source>
+        <translation>selected outside the search: %lld</translation>
+    </message>
 </context>
 </TS>

@@ -222,7 +222,15 @@ bool shootLanguage(const QString &language, const QString &output, bool granted,
         if (scrollToEnd(window->contentItem()))
             ok = grab(window, prefix + section + QStringLiteral("-end.png")) && ok;
     }
+    // A search in one category, and the next category, which starts without it.
     content->setProperty("section", QStringLiteral("caches"));
+    if (QObject *search = window->findChild<QObject *>(QStringLiteral("categorySearch"))) {
+        search->setProperty("text", QStringLiteral("chrome"));
+        ok = grab(window, prefix + QStringLiteral("caches-search.png")) && ok;
+        content->setProperty("section", QStringLiteral("developer"));
+        ok = grab(window, prefix + QStringLiteral("developer-after-search.png")) && ok;
+        content->setProperty("section", QStringLiteral("caches"));
+    }
     TrashResult moved;
     moved.freed = 116'000'000;
     store.showToast(TrashService::batchMessage(moved));
