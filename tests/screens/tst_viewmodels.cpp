@@ -358,7 +358,9 @@ private Q_SLOTS:
         f.store->refreshDisk();
         AppState state(*f.store); // starts the first scan: access exists
         QCOMPARE(state.diskColor(), QStringLiteral("#e53935"));
-        QVERIFY(!state.scanEnabled());
+        // A scan of this nearly empty home may be over already: its result can come back
+        // before the store waits for it.
+        QCOMPARE(state.scanEnabled(), !f.store->isScanning());
         QTRY_VERIFY(f.store->hasScanned());
         QVERIFY(state.scanEnabled());
         QCOMPARE(state.foundText(), QString()); // nothing found: no line
