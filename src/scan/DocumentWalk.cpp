@@ -75,16 +75,21 @@ struct Unit
     bool wantLarge = false;
 };
 
-// The document folders to walk, each claimed: a folder that is, or resolves to a place
-// that the walk of an earlier one reaches, is walked with it; one that is home or holds it
-// would be a walk of everything. The rest are walked under the names they were given, so
-// items keep the paths the user knows.
-std::vector<LinuxPlaces::DocumentFolder> rootsOf(
-    const std::string &home, const DocumentWalkRequest &request, WalkedFolders &walked)
+struct Root
+{
+    LinuxPlaces::DocumentFolder folder;
+    struct stat st; // of the folder the name leads to
+};
+
+// The document folders worth walking: a folder that is, or resolves to a place that the
+// walk of an earlier one reaches, is walked with it; one that is home or holds it would be
+// a walk of everything. The rest keep the names they were given, so items keep the paths
+// the user knows.
+std::vector<Root> rootsOf(const std::string &home, const DocumentWalkRequest &request)
 {
     const std::string realHome = resolved(home).value_or(home);
     std::vector<std::string> realRoots;
-    std::vector<LinuxPlaces::DocumentFolder> roots;
+    std::vector<Root> roots;
     for (const LinuxPlaces::DocumentFolder &folder : LinuxPlaces::documentFolders(home)) {
         if (!request.onDuplicateCandidate && !folder.hasLargeFiles)
             continue;
@@ -96,22 +101,10 @@ std::vector<LinuxPlaces::DocumentFolder> rootsOf(
             continue;
         if (std::ranges::any_of(realRoots, [&](const std::string &root) { return isReachedFrom(*real, root); }))
             continue;
-        if (!walked.claim(st))
-            continue;
         realRoots.push_back(*real);
-        roots.push_back({folder.path, folder.hasLargeFiles && request.largeThreshold.has_value()});
+        roots.push_back({folder, st});
     }
     return roots;
-}
-
-std::vector<Unit> unitsOf(const std::vector<LinuxPlaces::DocumentFolder> &roots)
-{
-    std::vector<Unit> units;
-    for (const LinuxPlaces::DocumentFolder &root : roots) {
-        for (const std::string &name : FileWalker::listChildren(root.path))
-            units.push_back({join(root.path, name), root.hasLargeFiles});
-    }
-    return units;
 }
 
 class UnitWalk
@@ -181,18 +174,32 @@ private:
 QList<CleanItem> walkDocumentFolders(const QString &home, const DocumentWalkRequest &request)
 {
     WalkedFolders walked;
-    const std::vector<Unit> units = unitsOf(rootsOf(PathBytes::toBytes(home), request, walked));
+    const std::vector<Root> roots = rootsOf(PathBytes::toBytes(home), request);
+    std::vector<QList<CleanItem>> largeFiles; // per unit
 
-    // Walking is mostly system-call latency: two threads share the units.
-    std::vector<QList<CleanItem>> largeFiles(units.size());
-    std::atomic<size_t> next = 0;
-    auto work = [&] {
-        for (size_t u = next++; u < units.size(); u = next++)
-            largeFiles[u] = UnitWalk(home, request, units[u], u, walked).run();
-    };
-    std::thread helper(work);
-    work();
-    helper.join();
+    // The folders that hold large files are all claimed before any walk, and walked first;
+    // the others after them, so that a folder mounted inside a large-file folder as well is
+    // walked as part of it, whichever thread gets there first.
+    for (const bool holdsLargeFiles : {true, false}) {
+        std::vector<Unit> units;
+        for (const Root &root : roots) {
+            if (root.folder.hasLargeFiles != holdsLargeFiles || !walked.claim(root.st))
+                continue;
+            for (const std::string &name : FileWalker::listChildren(root.folder.path))
+                units.push_back({join(root.folder.path, name), holdsLargeFiles && request.largeThreshold.has_value()});
+        }
+        // Walking is mostly system-call latency: two threads share the units.
+        const size_t first = largeFiles.size();
+        largeFiles.resize(first + units.size());
+        std::atomic<size_t> next = 0;
+        auto work = [&] {
+            for (size_t u = next++; u < units.size(); u = next++)
+                largeFiles[first + u] = UnitWalk(home, request, units[u], first + u, walked).run();
+        };
+        std::thread helper(work);
+        work();
+        helper.join();
+    }
 
     QList<CleanItem> result;
     for (const QList<CleanItem> &part : largeFiles)
