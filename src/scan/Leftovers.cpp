@@ -81,8 +81,8 @@ bool isInstalled(const QString &identifier, const ApplicationCatalogue &catalogu
 namespace {
 
 // Entries named after an identifier whose application is not installed.
-void appendMissingApplications(QList<CleanItem> &items, const std::string &folder, const QString &label,
-    const ApplicationCatalogue &catalogue)
+void appendMissingApplications(
+    QList<CleanItem> &items, const std::string &folder, const QString &label, const ApplicationCatalogue &catalogue)
 {
     for (const std::string &name : FileWalker::listChildren(folder)) {
         // Text tests first, the catalogue second, measuring last: installed applications'

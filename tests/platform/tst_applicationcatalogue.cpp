@@ -145,7 +145,8 @@ private Q_SLOTS:
             .flatpakInstallations = {fake.path("flatpak")},
             .flatpakInstallationLists = {},
             .programFolders = {}});
-        verifyKnown(catalogue, {"com.example.XmlApp", "com.example.binapp", "org.gnome.Maps", "com.spotify.Client"}, {});
+        verifyKnown(
+            catalogue, {"com.example.XmlApp", "com.example.binapp", "org.gnome.Maps", "com.spotify.Client"}, {});
         verifyUnknown(catalogue, {"com.example", "Bin", "org.gnome.Maps.desktop", "app"}, {});
     }
 

@@ -127,9 +127,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("userDirs");
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QStringList>("large");
-        QTest::newRow("Desktop links to Documents")
-            << QStringList {"Desktop=Documents"} << QByteArray() << QStringList {"Documents/a.bin"}
-            << QStringList {"Desktop/a.bin"};
+        QTest::newRow("Desktop links to Documents") << QStringList {"Desktop=Documents"} << QByteArray()
+                                                    << QStringList {"Documents/a.bin"} << QStringList {"Desktop/a.bin"};
         QTest::newRow("Pictures links into Documents")
             << QStringList {"Pictures=Documents/Pics"} << QByteArray() << QStringList {"Documents/Pics/p.bin"}
             << QStringList {"Documents/Pics/p.bin"};
@@ -139,14 +138,14 @@ private Q_SLOTS:
         QTest::newRow("a link to a link") << QStringList {"Desktop=Documents", "Pictures=Desktop"} << QByteArray()
                                           << QStringList {"Documents/a.bin"} << QStringList {"Desktop/a.bin"};
         QTest::newRow("settings name Documents twice")
-            << QStringList {} << QByteArray("XDG_DESKTOP_DIR=\"$HOME/Documents\"\n")
-            << QStringList {"Documents/a.bin"} << QStringList {"Documents/a.bin"};
+            << QStringList {} << QByteArray("XDG_DESKTOP_DIR=\"$HOME/Documents\"\n") << QStringList {"Documents/a.bin"}
+            << QStringList {"Documents/a.bin"};
         QTest::newRow("Videos links into a hidden folder")
             << QStringList {"Videos=Documents/.clips"} << QByteArray() << QStringList {"Documents/.clips/c.bin"}
             << QStringList {"Videos/c.bin"};
-        QTest::newRow("Desktop links to home") << QStringList {"Desktop=."} << QByteArray()
-                                               << QStringList {"loose.bin", "Documents/a.bin"}
-                                               << QStringList {"Documents/a.bin"};
+        QTest::newRow("Desktop links to home")
+            << QStringList {"Desktop=."} << QByteArray() << QStringList {"loose.bin", "Documents/a.bin"}
+            << QStringList {"Documents/a.bin"};
     }
 
     void foldersReachedTwiceAreWalkedOnce()

@@ -34,20 +34,21 @@ void populate(const FakeHome &fake)
 const QStringList kGnomeHome = {".config/git/config", ".config/autostart/org.gnome.Evolution-alarm-notify.desktop",
     ".config/dconf/user", ".config/gtk-3.0/bookmarks", ".config/goa-1.0/accounts.conf", ".config/monitors.xml",
     ".config/user-dirs.locale", ".config/org.gnome.Maps/state", ".config/evolution/sources/x",
-    ".local/share/keyrings/login.keyring", ".local/share/Trash/files/old.txt", ".local/share/Trash/info/old.txt.trashinfo",
-    ".local/share/applications/userapp-Tool.desktop", ".local/share/fonts/Inter.ttf",
-    ".local/share/recently-used.xbel", ".local/share/recently-used.xbel.ABC123", ".local/share/gnome-shell/x",
-    ".local/share/gvfs-metadata/home", ".local/share/tracker3/files/meta.db", ".local/share/org.gnome.Maps/cache",
-    ".local/share/com.example.tauriapp/db", ".local/share/node-v18.17.1-linux-x64/bin/node",
-    ".local/share/io.github.example.Notes/state"};
+    ".local/share/keyrings/login.keyring", ".local/share/Trash/files/old.txt",
+    ".local/share/Trash/info/old.txt.trashinfo", ".local/share/applications/userapp-Tool.desktop",
+    ".local/share/fonts/Inter.ttf", ".local/share/recently-used.xbel", ".local/share/recently-used.xbel.ABC123",
+    ".local/share/gnome-shell/x", ".local/share/gvfs-metadata/home", ".local/share/tracker3/files/meta.db",
+    ".local/share/org.gnome.Maps/cache", ".local/share/com.example.tauriapp/db",
+    ".local/share/node-v18.17.1-linux-x64/bin/node", ".local/share/io.github.example.Notes/state"};
 const QStringList kKdeHome = {".config/kdeglobals", ".config/kwinrc", ".config/plasma-org.kde.plasma.desktop-appletsrc",
     ".config/plasmashellrc", ".config/kdedefaults/kdeglobals", ".config/autostart/org.kde.yakuake.desktop",
     ".config/session/dolphin_x", ".config/kdeconnect/config", ".config/git/ignore", ".config/org.kde.dolphin/state",
-    ".local/share/kactivitymanagerd/resources/database", ".local/share/baloo/index", ".local/share/kwalletd/kdewallet.kwl",
-    ".local/share/plasma/look-and-feel/x", ".local/share/dolphin/view_properties/x", ".local/share/kxmlgui5/x.rc",
-    ".local/share/keyrings/login.keyring", ".local/share/fonts/Noto.ttf", ".local/share/Trash/files/x",
-    ".local/share/applications/org.kde.kate-1.desktop", ".local/share/recently-used.xbel",
-    ".local/share/org.kde.kdeconnect.app/x", ".local/share/org.kde.syndication/feeds"};
+    ".local/share/kactivitymanagerd/resources/database", ".local/share/baloo/index",
+    ".local/share/kwalletd/kdewallet.kwl", ".local/share/plasma/look-and-feel/x",
+    ".local/share/dolphin/view_properties/x", ".local/share/kxmlgui5/x.rc", ".local/share/keyrings/login.keyring",
+    ".local/share/fonts/Noto.ttf", ".local/share/Trash/files/x", ".local/share/applications/org.kde.kate-1.desktop",
+    ".local/share/recently-used.xbel", ".local/share/org.kde.kdeconnect.app/x",
+    ".local/share/org.kde.syndication/feeds"};
 
 QStringList describe(const QList<CleanItem> &items)
 {
@@ -165,8 +166,7 @@ private Q_SLOTS:
                 offered.append(Category::rawValue(item.category) + u':' + item.path.mid(fake.home().size() + 1));
         }
         offered.sort();
-        QCOMPARE(offered,
-            (QStringList {"duplicates:Downloads/report (1).pdf", "leftovers:.var/app/org.example.Gone"}));
+        QCOMPARE(offered, (QStringList {"duplicates:Downloads/report (1).pdf", "leftovers:.var/app/org.example.Gone"}));
         QStringList large;
         for (const CleanItem &item : items) {
             if (item.category == CleanCategory::largeFiles)

@@ -139,7 +139,8 @@ private Q_SLOTS:
         folder(".local/share/node-v18.17.1-linux-x64", 200);
         fake.writeFile(".config/org.example.Small/data", kBelowMinimum);
         fake.setModifiedTree(".config/org.example.Small", daysAgo(200));
-        for (const char *file : {".local/share/recently-used.xbel.ABC123", ".config/plasma-org.kde.plasma.desktop-appletsrc"}) {
+        for (const char *file :
+            {".local/share/recently-used.xbel.ABC123", ".config/plasma-org.kde.plasma.desktop-appletsrc"}) {
             fake.writeFile(file, kAboveMinimum);
             fake.setModified(file, daysAgo(200));
         }
@@ -155,7 +156,8 @@ private Q_SLOTS:
         QCOMPARE(gone.name, QStringLiteral("org.example.Gone"));
         QCOMPARE(gone.size, fake.allocated(".local/share/org.example.Gone"));
         QCOMPARE(gone.detail,
-            QStringLiteral("Data aplikace · nenašel jsem nainstalovanou aplikaci s tímto identifikátorem; nepoužito 200 dní"));
+            QStringLiteral(
+                "Data aplikace · nenašel jsem nainstalovanou aplikaci s tímto identifikátorem; nepoužito 200 dní"));
         // Names and kinds are tested before the catalogue is asked.
         for (const QString &name : catalogue.asked())
             QVERIFY2(!name.contains(QStringLiteral("xbel")) && !name.contains(QStringLiteral("plasma"))
@@ -203,8 +205,8 @@ private Q_SLOTS:
         QCOMPARE(items[1].detail, QStringLiteral("Uložený stav oken · aplikace org.gone.Editor není nainstalovaná"));
         QCOMPARE(items[4].detail, QStringLiteral("Data aplikace Flatpak · aplikace org.gnome.Gone není nainstalovaná"));
         QCOMPARE(items[5].detail,
-            QStringLiteral(
-                "Nastavení aplikace · nenašel jsem nainstalovanou aplikaci s tímto identifikátorem; nepoužito 200 dní"));
+            QStringLiteral("Nastavení aplikace · nenašel jsem nainstalovanou aplikaci s tímto identifikátorem; "
+                           "nepoužito 200 dní"));
         QCOMPARE(items[0].size, fake.allocated("Library/Application Support/com.example.Gone"));
         QCOMPARE(items[0].category, CleanCategory::leftovers);
         QVERIFY(!items[0].isSafe);

@@ -160,7 +160,8 @@ private Q_SLOTS:
         QCOMPARE(f.trash.moved, QStringList {f.fake.path("Library/Caches/goes")});
         vm.setQuery(QString());
         QCOMPARE(Fixture::names(*vm.items()), QStringList {"stays"});
-        QCOMPARE(vm.footerText(), QStringLiteral("Vybráno 1 · %1").arg(formatSize(f.store->total(CleanCategory::caches))));
+        QCOMPARE(
+            vm.footerText(), QStringLiteral("Vybráno 1 · %1").arg(formatSize(f.store->total(CleanCategory::caches))));
     }
 
     void overviewRing_data()

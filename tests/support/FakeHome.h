@@ -12,8 +12,8 @@ namespace pelmo::test {
 
 // A home folder in a temporary directory, with XDG_CONFIG_HOME, XDG_DATA_HOME and
 // XDG_CACHE_HOME pointed into it for the fixture's lifetime (XDG_DATA_DIRS gets a folder of
-// its own in front of the system's), so that no test touches the real home, settings or trash. Relative paths are byte strings, so a
-// test can make names that are not UTF-8.
+// its own in front of the system's), so that no test touches the real home, settings or
+// trash. Relative paths are byte strings, so a test can make names that are not UTF-8.
 class FakeHome
 {
 public:

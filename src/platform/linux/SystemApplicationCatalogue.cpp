@@ -131,7 +131,8 @@ void SystemApplicationCatalogue::load() const
     for (const QString &list : m_sources.flatpakInstallationLists)
         installations += listedInstallations(list);
     for (const QString &installation : installations) {
-        for (const std::string &name : FileWalker::listChildren(PathBytes::toBytes(installation + QStringLiteral("/app"))))
+        for (const std::string &name :
+            FileWalker::listChildren(PathBytes::toBytes(installation + QStringLiteral("/app"))))
             addTo(m_identifiers, PathBytes::fromBytes(name));
         // Its entries are on the desktop's data path only when the session was set up for it.
         desktopEntryFolders.append(installation + QStringLiteral("/exports/share/applications"));
