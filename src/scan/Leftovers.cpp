@@ -117,7 +117,7 @@ void appendDisusedData(QList<CleanItem> &items, const std::string &folder, const
         if (isInstalled(*id, catalogue) || catalogue.hasProgram(id->section(QLatin1Char('.'), -1)))
             continue;
         const Usage usage = usageOf(path);
-        const qint64 unusedDays = (now - usage.newestModified) / (24 * 60 * 60);
+        const qint64 unusedDays = (now - usage.newestModified) / qint64 {24 * 60 * 60};
         if (usage.allocated < minimumItemSize || unusedDays < LinuxPlaces::disuseDays)
             continue;
         const QString detail = Localization::format(

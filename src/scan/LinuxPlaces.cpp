@@ -72,6 +72,7 @@ bool isStrictlyInside(const std::string &path, const std::string &folder)
 std::vector<DocumentFolder> documentFolders(const std::string &home)
 {
     std::vector<DocumentFolder> folders;
+    folders.reserve(kDocumentPlaces.size());
     for (const DocumentPlace &place : kDocumentPlaces)
         folders.push_back({home + '/' + std::string(place.defaultName), place.hasLargeFiles});
 
