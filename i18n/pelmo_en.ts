@@ -868,5 +868,13 @@
         <source>Cesta k původnímu místu teď vede přes symbolický odkaz. Nic se nevrátilo.</source>
         <translation>The way to the original place now leads through a symbolic link. Nothing was put back.</translation>
     </message>
+    <message>
+        <source>%@ · nenašel jsem nainstalovanou aplikaci s tímto identifikátorem; nepoužito %lld dní</source>
+        <translation>%@ · I found no installed application with this identifier; unused for %lld days</translation>
+    </message>
+    <message>
+        <source>vybráno mimo hledání: %lld</source>
+        <translation>selected outside the search: %lld</translation>
+    </message>
 </context>
 </TS>

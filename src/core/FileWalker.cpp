@@ -174,12 +174,15 @@ private:
         };
         EntryType type = EntryType::Other;
         switch (listed.type) {
-        case DT_DIR:
-            type = EntryType::Directory;
-            break;
         case DT_LNK:
             type = EntryType::Symlink;
             break;
+        case DT_DIR:
+            if (!m_options.statFolders) {
+                type = EntryType::Directory;
+                break;
+            }
+            [[fallthrough]];
         case DT_REG:
         case DT_UNKNOWN:
             if (::fstatat(frame.fd.get(), nameText.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0)
@@ -191,7 +194,8 @@ private:
         }
 
         const int depth = frame.depth + 1;
-        const Entry entry {name, m_path, type, type == EntryType::RegularFile ? &st : nullptr, depth};
+        const bool stated = type == EntryType::RegularFile || (type == EntryType::Directory && m_options.statFolders);
+        const Entry entry {name, m_path, type, stated ? &st : nullptr, depth};
         const Action action = m_visit(entry);
         if (type != EntryType::Directory || action == Action::SkipChildren)
             return;

@@ -17,7 +17,8 @@ struct Entry
     std::string_view name;
     const std::string &path; // full path bytes: root + "/" + ... + name
     EntryType type;
-    const struct stat *stat; // lstat of the entry; present for regular files only
+    const struct stat *stat; // lstat of the entry; present for regular files, and for folders
+                             // when Options::statFolders
     int depth;               // 1 for the root's children
 };
 
@@ -27,6 +28,7 @@ struct Options
 {
     bool skipHidden = false;   // names beginning with "." are neither visited nor entered
     bool skipPackages = false; // package folders are visited but never entered
+    bool statFolders = false;  // folders come with their lstat too (one more call per folder)
 };
 
 using Visitor = std::function<Action(const Entry &)>;

@@ -230,4 +230,26 @@ bool statNoFollow(std::string_view path, struct stat &result)
     return ::fstatat(dirFd, rest.c_str(), &result, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
+std::optional<std::string> readSmallFile(std::string_view path, size_t limit, bool followLink)
+{
+    const UniqueFd fd = openPath(path, O_RDONLY | O_NONBLOCK | (followLink ? 0 : O_NOFOLLOW));
+    struct stat st
+    {
+    };
+    if (!fd || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || static_cast<size_t>(st.st_size) > limit)
+        return std::nullopt;
+    std::string content(static_cast<size_t>(st.st_size), '\0');
+    size_t done = 0;
+    while (done < content.size()) {
+        const ssize_t n = ::read(fd.get(), content.data() + done, content.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += static_cast<size_t>(n);
+    }
+    content.resize(done);
+    return content;
+}
+
 } // namespace pelmo::PosixFile

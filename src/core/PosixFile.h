@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -60,5 +61,11 @@ bool removeTree(int parentFd, const std::string &name, const struct stat *expect
 
 // lstat(2) for paths of any length.
 [[nodiscard]] bool statNoFollow(std::string_view path, struct stat &result);
+
+// The whole content of a regular file of at most `limit` bytes, for the small text files
+// that describe the system (settings, desktop entries, property lists); nothing when the
+// file cannot be opened, is no regular file or is larger. A FIFO never blocks the caller.
+// `followLink` decides whether a symbolic link as the last component is followed.
+[[nodiscard]] std::optional<std::string> readSmallFile(std::string_view path, size_t limit, bool followLink);
 
 } // namespace pelmo::PosixFile

@@ -22,9 +22,11 @@ struct FileEntry
 };
 
 // One walk of the document folders (packages and hidden entries skipped) serves both the
-// large-file scanner (the first four folders) and the duplicate finder (all six), so a
-// full scan reads each folder once; either scanner alone gets the same results. The walk
-// runs on two threads; results come back in the order of one depth-first walk.
+// large-file scanner (the folders that hold large files) and the duplicate finder (all),
+// so a full scan reads each folder once; either scanner alone gets the same results. A
+// folder reached under several names (links, bind mounts, folders inside one another) is
+// walked once, so no file is met twice. The walk runs on two threads; results come back
+// in the order of one depth-first walk.
 struct DocumentWalkRequest
 {
     std::optional<qint64> largeThreshold; // collect large files when set

@@ -2,32 +2,28 @@
 
 #include "core/PosixFile.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace pelmo::LinuxPlaces {
 namespace {
 
-// xdg-user-dirs keys, index for index with documentFolderNames.
-constexpr std::array<std::string_view, 6> kUserDirKeys = {
-    "XDG_DOWNLOAD_DIR", "XDG_DESKTOP_DIR", "XDG_DOCUMENTS_DIR", "XDG_VIDEOS_DIR", "XDG_PICTURES_DIR", "XDG_MUSIC_DIR"};
-
-std::string readSmallFile(const std::string &path)
+struct DocumentPlace
 {
-    constexpr size_t kLimit = size_t {64} * 1024; // the file has six short lines; anything bigger is not it
-    std::string content;
-    PosixFile::UniqueFd fd = PosixFile::openPath(path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK);
-    if (!fd)
-        return content;
-    char buffer[4096];
-    while (content.size() < kLimit) {
-        const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
-        if (n <= 0)
-            break;
-        content.append(buffer, static_cast<size_t>(n));
-    }
-    return content;
-}
+    std::string_view userDirKey; // empty: no setting names it
+    std::string_view defaultName;
+    bool hasLargeFiles;
+};
+
+constexpr std::array<DocumentPlace, 7> kDocumentPlaces = {{
+    {"XDG_DOWNLOAD_DIR", "Downloads", true},
+    {"XDG_DESKTOP_DIR", "Desktop", true},
+    {"XDG_DOCUMENTS_DIR", "Documents", true},
+    {"XDG_VIDEOS_DIR", "Videos", true},
+    {{}, "Movies", true},
+    {"XDG_PICTURES_DIR", "Pictures", false},
+    {"XDG_MUSIC_DIR", "Music", false},
+}};
+
+// The file has a few short lines; anything bigger is not it.
+constexpr size_t kUserDirsLimit = size_t {64} * 1024;
 
 // A value is "$HOME/rel", "$HOME" or "/absolute", in double quotes with backslash escapes.
 std::string resolveValue(std::string_view value, const std::string &home)
@@ -73,13 +69,16 @@ bool isStrictlyInside(const std::string &path, const std::string &folder)
 
 } // namespace
 
-std::vector<std::string> documentFolders(const std::string &home)
+std::vector<DocumentFolder> documentFolders(const std::string &home)
 {
-    std::vector<std::string> folders;
-    for (std::string_view name : documentFolderNames)
-        folders.push_back(home + '/' + std::string(name));
+    std::vector<DocumentFolder> folders;
+    folders.reserve(kDocumentPlaces.size());
+    for (const DocumentPlace &place : kDocumentPlaces)
+        folders.push_back({home + '/' + std::string(place.defaultName), place.hasLargeFiles});
 
-    const std::string content = readSmallFile(home + "/.config/user-dirs.dirs");
+    // Followed when it is a link, as dotfile managers (Stow, home-manager) make it.
+    const std::string content
+        = PosixFile::readSmallFile(home + "/.config/user-dirs.dirs", kUserDirsLimit, true).value_or(std::string());
     std::string_view rest(content);
     while (!rest.empty()) {
         const size_t end = rest.find('\n');
@@ -89,12 +88,12 @@ std::vector<std::string> documentFolders(const std::string &home)
         if (line.starts_with('#') || equals == std::string_view::npos)
             continue;
         const std::string_view key = line.substr(0, equals);
-        for (size_t i = 0; i < kUserDirKeys.size(); ++i) {
-            if (key != kUserDirKeys[i])
+        for (size_t i = 0; i < kDocumentPlaces.size(); ++i) {
+            if (kDocumentPlaces[i].userDirKey.empty() || key != kDocumentPlaces[i].userDirKey)
                 continue;
             const std::string folder = withoutTrailingSlashes(resolveValue(line.substr(equals + 1), home));
             if (isStrictlyInside(folder, home))
-                folders[i] = folder;
+                folders[i].path = folder;
         }
     }
     return folders;

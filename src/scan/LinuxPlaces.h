@@ -31,22 +31,34 @@ struct LeftoverFolder
 {
     std::string_view folder; // under home
     const char *label;       // localisation key naming the kind of data
+    // Programs keep live data under their identifier here whether or not the desktop knows
+    // them, so a missing application proves little: only identifier-named folders that
+    // nothing touched for a long time are offered.
+    bool needsLongDisuse;
 };
 inline constexpr std::array<LeftoverFolder, 3> leftoverFolders = {{
-    {".var/app", QT_TRANSLATE_NOOP("Pelmo", "Data aplikace Flatpak")},
-    {".config", QT_TRANSLATE_NOOP("Pelmo", "Nastavení aplikace")},
-    {".local/share", QT_TRANSLATE_NOOP("Pelmo", "Data aplikace")},
+    {".var/app", QT_TRANSLATE_NOOP("Pelmo", "Data aplikace Flatpak"), false},
+    {".config", QT_TRANSLATE_NOOP("Pelmo", "Nastavení aplikace"), true},
+    {".local/share", QT_TRANSLATE_NOOP("Pelmo", "Data aplikace"), true},
 }};
+// How long data in a needsLongDisuse folder must have stayed unchanged.
+inline constexpr qint64 disuseDays = 90;
 
 inline constexpr std::array<std::string_view, 2> installerExtensions = {"deb", "rpm"};
 
-// The six document folders in scanning order: Downloads, Desktop, Documents, Movies,
-// Pictures, Music. Each is the folder that <home>/.config/user-dirs.dirs names for it
-// (a Czech desktop calls them Stažené, Plocha, ...) or else the English name under home.
-// A setting that names home itself or a place outside home is ignored: it would turn a
-// document-folder walk into a walk of everything.
-inline constexpr std::array<std::string_view, 6> documentFolderNames
-    = {"Downloads", "Desktop", "Documents", "Movies", "Pictures", "Music"};
-[[nodiscard]] std::vector<std::string> documentFolders(const std::string &home);
+struct DocumentFolder
+{
+    std::string path;
+    bool hasLargeFiles; // searched by the large-file scanner too
+};
+
+// The document folders in scanning order: Downloads, Desktop, Documents, Videos, Movies,
+// Pictures, Music. Each is the folder that <home>/.config/user-dirs.dirs names for it (a
+// Czech desktop calls them Stažené, Plocha, ...) or else the desktop's default English
+// name under home; Movies is a Mac-style home's video folder, looked at beside the
+// desktop's own. A setting that names home itself or a place outside home is ignored: it
+// would turn a document-folder walk into a walk of everything. Folders may be missing,
+// repeat one another or lie inside one another.
+[[nodiscard]] std::vector<DocumentFolder> documentFolders(const std::string &home);
 
 } // namespace pelmo::LinuxPlaces

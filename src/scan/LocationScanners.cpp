@@ -100,7 +100,7 @@ QList<CleanItem> developer(const QString &home)
 QList<CleanItem> installers(const QString &home)
 {
     const std::string root = homeBytes(home);
-    const std::string downloads = LinuxPlaces::documentFolders(root).front();
+    const std::string downloads = LinuxPlaces::documentFolders(root).front().path;
     QList<CleanItem> items;
     appendChildren(items, downloads, isInstallerName, CleanCategory::installers,
         tildePath(PathBytes::fromBytes(downloads), home), false);

@@ -14,6 +14,14 @@ namespace pelmo::DiskScanner {
 
 [[nodiscard]] qint64 allocatedSizeOf(std::string_view path);
 
+struct Usage
+{
+    qint64 allocated = 0;      // as allocatedSizeOf
+    qint64 newestModified = 0; // seconds since the epoch: the item's, or anything's inside it
+};
+// One walk for both; links inside count for neither.
+[[nodiscard]] Usage usageOf(std::string_view path);
+
 [[nodiscard]] inline std::string join(std::string_view folder, std::string_view name)
 {
     std::string path(folder);

@@ -164,6 +164,63 @@ private Q_SLOTS:
         QCOMPARE(store.history().first().name, QStringLiteral("thesis (1).odt"));
         QVERIFY2(warnings.messages().isEmpty(), qPrintable(warnings.messages()));
     }
+
+    // A search belongs to the category it was typed in: the next category shows all of
+    // its items from the top, and a selection that a search hides cannot be moved.
+    void searchStaysWithItsCategory()
+    {
+        const WarningRecorder warnings;
+        Localization::install(QStringLiteral("cs"));
+        FakeHome fake;
+        fake.writeBytes(
+            ".config/Pelmo/Pelmo.conf", "[General]\nhomeFolderBookmark=@ByteArray(" + fake.home().toUtf8() + ")\n");
+        for (int i = 0; i < 30; ++i) {
+            fake.writeFile("Library/Caches/com.example.app" + std::to_string(i) + "/data", 120'000);
+            fake.writeFile("Library/Logs/tool" + std::to_string(i) + "/run.log", 120'000);
+        }
+        FakeStoreServices fakes;
+        CleanerStore store(fakes.services(fake));
+        AppState state(store);
+        const auto engine = loadMainWindow(state);
+        auto *window = qobject_cast<QQuickWindow *>(engine->rootObjects().value(0));
+        QVERIFY(window);
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTRY_VERIFY_WITH_TIMEOUT(store.hasScanned(), 20'000);
+        QObject *content = window->findChild<QObject *>(QStringLiteral("contentView"));
+        QVERIFY(content);
+
+        content->setProperty("section", Category::rawValue(CleanCategory::logs));
+        QTRY_VERIFY(window->findChild<QQuickItem *>(QStringLiteral("categorySearch")));
+        auto *search = window->findChild<QQuickItem *>(QStringLiteral("categorySearch"));
+        auto *list = window->findChild<QQuickItem *>(QStringLiteral("categoryList"));
+        QTRY_COMPARE(list->property("count").toInt(), 30);
+        QMetaObject::invokeMethod(list, "positionViewAtEnd");
+        QTRY_VERIFY(!list->property("atYBeginning").toBool());
+
+        content->setProperty("section", Category::rawValue(CleanCategory::caches));
+        QTRY_COMPARE(list->property("count").toInt(), 30);
+        QVERIFY(list->property("atYBeginning").toBool());
+        auto *sort = window->findChild<QQuickItem *>(QStringLiteral("categorySort"));
+        sort->forceActiveFocus();
+        QTest::keyClick(window, Qt::Key_Down);
+        QTRY_COMPARE(sort->property("currentIndex").toInt(), 1);
+        // The list makes its reserve rows in idle time, as it has before a person types.
+        QTest::qWait(200);
+        search->forceActiveFocus();
+        for (const char c : std::string_view("nothing like it"))
+            QTest::keyClick(window, c);
+        QTRY_COMPARE(list->property("count").toInt(), 0);
+        QVERIFY(!showing(window, QStringLiteral("Přesunout do koše"))->isEnabled());
+        QVERIFY(showing(window, QStringLiteral("Nic nevybráno · vybráno mimo hledání: 30")));
+
+        content->setProperty("section", Category::rawValue(CleanCategory::logs));
+        QTRY_COMPARE(list->property("count").toInt(), 30);
+        QCOMPARE(search->property("text").toString(), QString());
+        QCOMPARE(sort->property("currentIndex").toInt(), 0);
+        QVERIFY(list->property("atYBeginning").toBool());
+        QVERIFY(showing(window, QStringLiteral("Přesunout do koše"))->isEnabled());
+        QVERIFY2(warnings.messages().isEmpty(), qPrintable(warnings.messages()));
+    }
 };
 
 QTEST_MAIN(TestJourney)

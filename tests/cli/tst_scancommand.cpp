@@ -131,6 +131,34 @@ private Q_SLOTS:
         }
     }
 
+    // Document folders that are bind mounts (of a folder inside another document folder,
+    // or inside one of a folder elsewhere) are walked once: nothing is listed twice or
+    // offered as a copy of itself. Runs in a mount namespace of its own where there is one.
+    void bindMountedFoldersAreWalkedOnce()
+    {
+        FakeHome fake;
+        fake.writeFile("Documents/Pics/photo.bin", 2'000'000);
+        fake.writeFile("Downloads/sub/notes.bin", 1'500'000);
+        fake.makeFolder("Pictures");
+        fake.makeFolder("Documents/Inner");
+        const QString script = QStringLiteral(R"(mount --bind "$1/Documents/Pics" "$1/Pictures" &&
+            mount --bind "$1/Downloads/sub" "$1/Documents/Inner" || exit 77
+            exec "$2" scan --home "$1" --threshold-mb 1 --json)");
+        const ProcessRun run = test::runProgram(QStringLiteral("unshare"),
+            {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"), script, QStringLiteral("sh"),
+                fake.home(), QStringLiteral(PELMO_EXECUTABLE)});
+        if (run.status != 0 && run.out.isEmpty())
+            QSKIP("no mount namespace for this user here");
+        QCOMPARE(run.status, 0);
+        QStringList listed;
+        for (const QJsonValue &item : QJsonDocument::fromJson(run.out)[QStringLiteral("items")].toArray()) {
+            listed.append(item[QStringLiteral("category")].toString() + u':'
+                + item[QStringLiteral("path")].toString().mid(fake.home().size() + 1));
+        }
+        listed.sort();
+        QCOMPARE(listed, (QStringList {"largeFiles:Documents/Pics/photo.bin", "largeFiles:Downloads/sub/notes.bin"}));
+    }
+
     // Without options: the granted home, the stored threshold, exclusions and language;
     // the settings file is read and left exactly as it was.
     void settingsAreReadNeverWritten()

@@ -118,6 +118,73 @@ private Q_SLOTS:
         QVERIFY(items.first().size != fake.allocated("Desktop/link.bin"));
     }
 
+    // A document folder reached under a second name (a link to another one or into one,
+    // a setting naming it twice) is walked once: no file is offered as a copy of itself
+    // or listed twice as a large file. Home itself is never walked as a document folder.
+    void foldersReachedTwiceAreWalkedOnce_data()
+    {
+        QTest::addColumn<QStringList>("links"); // "link=target", relative to home
+        QTest::addColumn<QByteArray>("userDirs");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("large");
+        QTest::newRow("Desktop links to Documents") << QStringList {"Desktop=Documents"} << QByteArray()
+                                                    << QStringList {"Documents/a.bin"} << QStringList {"Desktop/a.bin"};
+        QTest::newRow("Pictures links into Documents")
+            << QStringList {"Pictures=Documents/Pics"} << QByteArray() << QStringList {"Documents/Pics/p.bin"}
+            << QStringList {"Documents/Pics/p.bin"};
+        QTest::newRow("Downloads links into Music")
+            << QStringList {"Downloads=Music/dl"} << QByteArray() << QStringList {"Music/dl/d.bin", "Music/m.bin"}
+            << QStringList {"Downloads/d.bin"};
+        QTest::newRow("a link to a link") << QStringList {"Desktop=Documents", "Pictures=Desktop"} << QByteArray()
+                                          << QStringList {"Documents/a.bin"} << QStringList {"Desktop/a.bin"};
+        QTest::newRow("settings name Documents twice")
+            << QStringList {} << QByteArray("XDG_DESKTOP_DIR=\"$HOME/Documents\"\n") << QStringList {"Documents/a.bin"}
+            << QStringList {"Documents/a.bin"};
+        QTest::newRow("Videos links into a hidden folder")
+            << QStringList {"Videos=Documents/.clips"} << QByteArray() << QStringList {"Documents/.clips/c.bin"}
+            << QStringList {"Videos/c.bin"};
+        QTest::newRow("Desktop links to home")
+            << QStringList {"Desktop=."} << QByteArray() << QStringList {"loose.bin", "Documents/a.bin"}
+            << QStringList {"Documents/a.bin"};
+    }
+
+    void foldersReachedTwiceAreWalkedOnce()
+    {
+        QFETCH(QStringList, links);
+        QFETCH(QByteArray, userDirs);
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, large);
+        FakeHome fake;
+        for (qsizetype i = 0; i < files.size(); ++i)
+            fake.writeBytes(files[i].toStdString(), pattern(kMB + 1, static_cast<int>(i)));
+        for (const QString &link : links)
+            fake.symlink(link.section(u'=', 1).toStdString(), link.section(u'=', 0, 0).toStdString());
+        if (!userDirs.isEmpty())
+            fake.writeBytes(".config/user-dirs.dirs", userDirs);
+
+        QCOMPARE(sortedPaths(DiskScanner::largeFiles(fake.home(), 1), fake), large);
+        QCOMPARE(sortedPaths(DiskScanner::duplicates(fake.home()), fake), QStringList());
+    }
+
+    // Through a linked folder, a real copy and a hard link are still offered, each once.
+    void copiesBehindALinkedFolder()
+    {
+        FakeHome fake;
+        const QByteArray data = pattern(2 * kMB, 6);
+        fake.writeBytes("Downloads/original.bin", data);
+        fake.writeBytes("Documents/copy.bin", data);
+        QCOMPARE(::link(fake.bytes("Documents/copy.bin").c_str(), fake.bytes("Documents/second name.bin").c_str()), 0);
+        fake.setModified("Downloads/original.bin", year(2020));
+        fake.setModified("Documents/copy.bin", year(2021));
+        fake.symlink("Documents", "Desktop");
+        fake.symlink("Documents", "Pictures");
+
+        const QList<CleanItem> items = DiskScanner::duplicates(fake.home());
+        QCOMPARE(sortedPaths(items, fake), (QStringList {"Desktop/copy.bin", "Desktop/second name.bin"}));
+        for (const CleanItem &item : items)
+            QCOMPARE(item.detail, QStringLiteral("Kopie souboru „original.bin“ · ~/Desktop"));
+    }
+
     // With equal dates the copy met first in the walk stays, however the two walking
     // threads happen to share the folders.
     void equalDatesKeepTheFirstInWalkOrder()

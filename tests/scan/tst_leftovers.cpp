@@ -1,13 +1,10 @@
 #include "FakeCatalogue.h"
 #include "FakeHome.h"
 #include "core/PathBytes.h"
-#include "platform/linux/SystemApplicationCatalogue.h"
 #include "scan/DiskScanner.h"
 #include "scan/Leftovers.h"
 
 #include <QtTest>
-
-#include <plist/plist.h>
 
 using namespace pelmo;
 using pelmo::test::FakeCatalogue;
@@ -18,20 +15,16 @@ namespace {
 constexpr qint64 kAboveMinimum = 100 * 1024;
 constexpr qint64 kBelowMinimum = 96 * 1024;
 
-QByteArray infoPlist(const char *identifier, bool binary)
+QDateTime daysAgo(int days)
 {
-    plist_t root = plist_new_dict();
-    plist_dict_set_item(root, "CFBundleIdentifier", plist_new_string(identifier));
-    plist_dict_set_item(root, "CFBundleName", plist_new_string("Example"));
-    char *data = nullptr;
-    uint32_t length = 0;
-    if (binary)
-        plist_to_bin(root, &data, &length);
-    else
-        plist_to_xml(root, &data, &length);
-    QByteArray out(data, length);
-    std::free(data);
-    plist_free(root);
+    return QDateTime::currentDateTimeUtc().addDays(-days).addSecs(-60);
+}
+
+QStringList names(const QList<CleanItem> &items)
+{
+    QStringList out;
+    for (const CleanItem &item : items)
+        out.append(item.name);
     return out;
 }
 
@@ -94,6 +87,84 @@ private Q_SLOTS:
         QCOMPARE(DiskScanner::bundleIdentifier(name).value_or(QString()), identifier);
     }
 
+    void applicationIdentifierGrammar_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("identifier");
+        QTest::newRow("reverse domain") << "org.gnome.TextEditor" << true;
+        QTest::newRow("digits, hyphen and underscore inside") << "io.github.my-tool2.App_1" << true;
+        QTest::newRow("underscore first") << "_private.example.app" << true;
+        QTest::newRow("two elements") << "org.gnome" << false;
+        QTest::newRow("tool with a version") << "node-v18.17.1-linux-x64" << false;
+        QTest::newRow("element begins with a digit") << "com.1password.App" << false;
+        QTest::newRow("element begins with a hyphen") << "org.-example.App" << false;
+        QTest::newRow("empty element") << "org..example.App" << false;
+        QTest::newRow("trailing dot") << "org.example.App." << false;
+        QTest::newRow("letter outside ASCII") << "cz.příklad.App" << false;
+        QTest::newRow("space") << "org.example.My App" << false;
+        QTest::newRow("undecodable byte") << PathBytes::fromBytes("org.example.A\xFF") << false;
+    }
+
+    void applicationIdentifierGrammar()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, identifier);
+        QCOMPARE(DiskScanner::applicationIdentifier(name).has_value(), identifier);
+    }
+
+    // In ~/.config and ~/.local/share only identifier-named folders of no known application
+    // or program, untouched for 90 days, are offered. A file of the grammar (GLib's
+    // temporary files, Plasma's settings) never is.
+    void linuxPlacesNeedEvidenceOfDisuse()
+    {
+        FakeHome fake;
+        auto folder = [&](const std::string &path, int age) {
+            fake.writeFile(path + "/data", kAboveMinimum);
+            fake.setModifiedTree(path, daysAgo(age));
+        };
+        folder(".local/share/org.example.Gone", 200);
+        folder(".config/org.example.Day91", 91);
+        folder(".config/org.example.Day89", 89);
+        folder(".config/org.example.Fresh", 0);
+        folder(".config/org.example.Touched", 300);
+        fake.writeFile(".config/org.example.Touched/deep/inside/state", 10);
+        fake.setModifiedTree(".config/org.example.Touched/deep", daysAgo(300));
+        fake.setModified(".config/org.example.Touched/deep/inside/state", daysAgo(5));
+        folder(".config/org.example.Emptied", 300); // its files are old, but one was just removed
+        fake.makeFolder(".config/org.example.Emptied/cache");
+        fake.setModifiedTree(".config/org.example.Emptied", daysAgo(300));
+        fake.setModified(".config/org.example.Emptied/cache", daysAgo(3));
+        folder(".local/share/org.example.Installed", 200);
+        folder(".local/share/com.example.myapp", 200);
+        folder(".local/share/node-v18.17.1-linux-x64", 200);
+        fake.writeFile(".config/org.example.Small/data", kBelowMinimum);
+        fake.setModifiedTree(".config/org.example.Small", daysAgo(200));
+        for (const char *file :
+            {".local/share/recently-used.xbel.ABC123", ".config/plasma-org.kde.plasma.desktop-appletsrc"}) {
+            fake.writeFile(file, kAboveMinimum);
+            fake.setModified(file, daysAgo(200));
+        }
+        folder("old-data/org.example.Linked", 200);
+        fake.symlink(fake.bytes("old-data/org.example.Linked"), ".config/org.example.Linked");
+
+        const FakeCatalogue catalogue({QStringLiteral("org.example.Installed")}, {QStringLiteral("myapp")});
+        const QList<CleanItem> items = DiskScanner::leftovers(fake.home(), catalogue);
+        QStringList found = names(items);
+        found.sort();
+        QCOMPARE(found, (QStringList {"org.example.Day91", "org.example.Gone"}));
+        const CleanItem &gone = items.last();
+        QCOMPARE(gone.name, QStringLiteral("org.example.Gone"));
+        QCOMPARE(gone.size, fake.allocated(".local/share/org.example.Gone"));
+        QCOMPARE(gone.detail,
+            QStringLiteral(
+                "Data aplikace · nenašel jsem nainstalovanou aplikaci s tímto identifikátorem; nepoužito 200 dní"));
+        // Names and kinds are tested before the catalogue is asked.
+        for (const QString &name : catalogue.asked())
+            QVERIFY2(!name.contains(QStringLiteral("xbel")) && !name.contains(QStringLiteral("plasma"))
+                    && !name.contains(QStringLiteral("node")) && !name.contains(QStringLiteral("Linked")),
+                qPrintable(name));
+    }
+
     // Prefixes of three or more parts are asked, longest first; two parts never.
     void installedByPrefix()
     {
@@ -122,44 +193,26 @@ private Q_SLOTS:
         fake.writeFile(".config/io.github.gone.Tool/settings", kAboveMinimum);
         fake.writeFile(".local/share/org.kde.gone/data", kAboveMinimum);
         fake.writeFile(".local/share/org.kde.present/data", kAboveMinimum);
+        for (const char *folder : {".config", ".local/share"})
+            fake.setModifiedTree(folder, daysAgo(200));
 
         const FakeCatalogue catalogue({QStringLiteral("com.example.suite"), QStringLiteral("org.kde.present")});
         const QList<CleanItem> items = DiskScanner::leftovers(fake.home(), catalogue);
-        QStringList found;
-        for (const CleanItem &item : items)
-            found.append(item.name);
-        QCOMPARE(found,
+        QCOMPARE(names(items),
             (QStringList {"com.example.Gone", "org.gone.Editor.savedState", "org.gone.Editor", "net.gone.Browser",
                 "org.gnome.Gone", "io.github.gone.Tool", "org.kde.gone"}));
         QCOMPARE(items[0].detail, QStringLiteral("Data aplikace · aplikace com.example.Gone není nainstalovaná"));
         QCOMPARE(items[1].detail, QStringLiteral("Uložený stav oken · aplikace org.gone.Editor není nainstalovaná"));
         QCOMPARE(items[4].detail, QStringLiteral("Data aplikace Flatpak · aplikace org.gnome.Gone není nainstalovaná"));
+        QCOMPARE(items[5].detail,
+            QStringLiteral("Nastavení aplikace · nenašel jsem nainstalovanou aplikaci s tímto identifikátorem; "
+                           "nepoužito 200 dní"));
         QCOMPARE(items[0].size, fake.allocated("Library/Application Support/com.example.Gone"));
         QCOMPARE(items[0].category, CleanCategory::leftovers);
         QVERIFY(!items[0].isSafe);
         // The catalogue is consulted before measuring: no name that is not an identifier
         // is ever asked about.
         QVERIFY(!catalogue.asked().contains(QStringLiteral("Google")));
-    }
-
-    void systemCatalogueReadsBundlesDesktopEntriesAndFlatpaks()
-    {
-        FakeHome fake;
-        fake.writeBytes("Applications/Xml.app/Contents/Info.plist", infoPlist("com.example.XmlApp", false));
-        fake.writeBytes("Applications/Utilities/Bin.app/Contents/Info.plist", infoPlist("com.example.BinApp", true));
-        fake.writeBytes("Applications/Broken.app/Contents/Info.plist", "<plist><dict><key>CFBundle");
-        fake.writeBytes("share/applications/org.gnome.Maps.desktop", "[Desktop Entry]\n");
-        fake.writeBytes("share/applications/kde4/org.kde.Dolphin.desktop", "[Desktop Entry]\n");
-        fake.makeFolder("flatpak/app/com.spotify.Client");
-
-        const SystemApplicationCatalogue catalogue({.bundleFolders = {fake.path("Applications")},
-            .desktopEntryFolders = {fake.path("share/applications")},
-            .flatpakFolders = {fake.path("flatpak/app")}});
-        for (const char *id : {"com.example.XmlApp", "com.example.binapp", "org.gnome.Maps", "kde4-org.kde.Dolphin",
-                 "com.spotify.Client"})
-            QVERIFY2(catalogue.hasApplication(QString::fromUtf8(id)), id);
-        for (const char *id : {"org.kde.Dolphin", "com.example", "Bin", "org.gnome.Maps.desktop"})
-            QVERIFY2(!catalogue.hasApplication(QString::fromUtf8(id)), id);
     }
 };
 

@@ -3,6 +3,8 @@
 
 #include <QtTest>
 
+#include <filesystem>
+
 using namespace pelmo;
 using pelmo::test::FakeHome;
 
@@ -166,7 +168,7 @@ private Q_SLOTS:
         fake.writeFile("Documents/ignored.pdf", 300'000);
         fake.writeFile("Desktop/desk.bin", 300'000);  // home itself is refused: back to Desktop
         fake.writeFile("loose-in-home.bin", 300'000); // so home is never walked whole
-        fake.writeFile("Movies/film.mkv", 300'000);   // a folder outside home is refused too
+        fake.writeFile("Videos/film.mkv", 300'000);   // a folder outside home is refused too
 
         const QList<CleanItem> installers = DiskScanner::installers(fake.home());
         QCOMPARE(names(installers), QStringList {"linux.iso"});
@@ -206,6 +208,22 @@ private Q_SLOTS:
         QCOMPARE(folders, (QStringList {"Downloads", "Desktop", "Documents", "Movies"}));
         for (int run = 0; run < 5; ++run)
             QCOMPARE(DiskScanner::largeFiles(fake.home(), 1), first);
+    }
+
+    // Without user-dirs.dirs the desktop's default names hold; a Mac-style Movies is looked
+    // at too, and a Movies that is a link to Videos adds nothing.
+    void videosAndMovies()
+    {
+        FakeHome fake;
+        fake.writeFile("Videos/holiday.mkv", 300'000);
+        fake.writeFile("Movies/old.mov", 300'000);
+        QStringList found = names(DiskScanner::largeFiles(fake.home(), 1));
+        found.sort();
+        QCOMPARE(found, (QStringList {"holiday.mkv", "old.mov"}));
+
+        std::filesystem::remove_all(fake.bytes("Movies"));
+        fake.symlink("Videos", "Movies");
+        QCOMPARE(names(DiskScanner::largeFiles(fake.home(), 1)), QStringList {"holiday.mkv"});
     }
 
     // Folders that overlap through user-dirs.dirs are walked once.

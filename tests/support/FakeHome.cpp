@@ -107,6 +107,18 @@ void FakeHome::setModified(std::string_view relative, const QDateTime &when) con
     std::filesystem::last_write_time(bytes(relative), time);
 }
 
+void FakeHome::setModifiedTree(std::string_view relative, const QDateTime &when) const
+{
+    const std::filesystem::path root(bytes(relative));
+    setModified(relative, when);
+    if (!std::filesystem::is_directory(std::filesystem::symlink_status(root)))
+        return;
+    for (const auto &entry : std::filesystem::recursive_directory_iterator(root)) {
+        if (!entry.is_symlink())
+            setModified(entry.path().string().substr(m_home.size() + 1), when);
+    }
+}
+
 qint64 FakeHome::allocated(std::string_view relative) const
 {
     auto blocksOf = [](const std::filesystem::path &p) {

@@ -11,9 +11,10 @@
 namespace pelmo::test {
 
 // A home folder in a temporary directory, with HOME, XDG_CONFIG_HOME, XDG_DATA_HOME,
-// XDG_CACHE_HOME and XDG_STATE_HOME pointed into it for the fixture's lifetime (XDG_DATA_DIRS gets a folder of
-// its own in front of the system's), so that no test touches the real home, settings or trash. Relative paths are byte
-// strings, so a test can make names that are not UTF-8.
+// XDG_CACHE_HOME and XDG_STATE_HOME pointed into it for the fixture's lifetime (XDG_DATA_DIRS
+// gets a folder of its own in front of the system's), so that no test touches the real
+// home, settings or trash. Relative paths are byte strings, so a test can make names that
+// are not UTF-8.
 class FakeHome
 {
 public:
@@ -35,6 +36,8 @@ public:
     void writeBytes(std::string_view relative, const QByteArray &content) const;
     void symlink(std::string_view target, std::string_view relative) const;
     void setModified(std::string_view relative, const QDateTime &when) const;
+    // The same for the item and everything inside it, links left alone.
+    void setModifiedTree(std::string_view relative, const QDateTime &when) const;
 
     // What `du -l` counts for regular files: st_blocks * 512 of every regular file in the
     // subtree (or of the file itself), found by std::filesystem as an independent oracle.

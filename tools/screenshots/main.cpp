@@ -24,7 +24,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
 
 using namespace pelmo;
 
@@ -36,6 +38,17 @@ void writeFile(const QString &path, qint64 size, char fill = 'x')
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
         file.write(QByteArray(size, fill));
+}
+
+// The folder and everything in it unchanged for `days`, as a program's data long out of use.
+void backdate(const QString &folder, int days)
+{
+    const auto then = std::filesystem::file_time_type::clock::now() - std::chrono::days(days);
+    const std::filesystem::path root(folder.toStdString());
+    std::error_code ignored;
+    for (const auto &entry : std::filesystem::recursive_directory_iterator(root, ignored))
+        std::filesystem::last_write_time(entry.path(), then, ignored);
+    std::filesystem::last_write_time(root, then, ignored);
 }
 
 // A one-page letter, for the preview of a PDF.
@@ -69,7 +82,8 @@ void makeDemoHome(const QString &home)
     writeFile(home + QStringLiteral("/.npm/_cacache/content-v2/y"), 21'000'000);
     writeFile(home + QStringLiteral("/.cargo/registry/cache/z"), 15'000'000);
     writeFile(home + QStringLiteral("/Library/Application Support/com.oldvendor.PhotoTool/db"), 27'000'000);
-    writeFile(home + QStringLiteral("/.config/io.github.retired.Editor/state"), 1'200'000);
+    writeFile(home + QStringLiteral("/.config/io.github.retired.Inkpad/state"), 1'200'000);
+    backdate(home + QStringLiteral("/.config/io.github.retired.Inkpad"), 400);
     writeFile(home + QStringLiteral("/Downloads/Firefox 120.dmg"), 130'000'000);
     writeFile(home + QStringLiteral("/Downloads/virtualbox-7.0.deb"), 98'000'000);
     writeFile(home + QStringLiteral("/Documents/Report 2024.pdf"), 4'200'000, 'r');
@@ -208,7 +222,15 @@ bool shootLanguage(const QString &language, const QString &output, bool granted,
         if (scrollToEnd(window->contentItem()))
             ok = grab(window, prefix + section + QStringLiteral("-end.png")) && ok;
     }
+    // A search in one category, and the next category, which starts without it.
     content->setProperty("section", QStringLiteral("caches"));
+    if (QObject *search = window->findChild<QObject *>(QStringLiteral("categorySearch"))) {
+        search->setProperty("text", QStringLiteral("chrome"));
+        ok = grab(window, prefix + QStringLiteral("caches-search.png")) && ok;
+        content->setProperty("section", QStringLiteral("developer"));
+        ok = grab(window, prefix + QStringLiteral("developer-after-search.png")) && ok;
+        content->setProperty("section", QStringLiteral("caches"));
+    }
     TrashResult moved;
     moved.freed = 116'000'000;
     store.showToast(TrashService::batchMessage(moved));

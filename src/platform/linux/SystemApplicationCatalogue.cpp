@@ -1,5 +1,6 @@
 #include "SystemApplicationCatalogue.h"
 
+#include "DesktopEntryFile.h"
 #include "core/FileWalker.h"
 #include "core/PathBytes.h"
 #include "core/PosixFile.h"
@@ -10,39 +11,18 @@
 #include <memory>
 #include <string>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace pelmo {
 namespace {
 
 // Info.plist files arrive from untrusted bundles; a real one is a few kilobytes.
 constexpr size_t kMaxPlistSize = size_t {1024} * 1024;
-
-std::string readFile(const std::string &path, size_t limit)
-{
-    std::string content;
-    PosixFile::UniqueFd fd = PosixFile::openPath(path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK);
-    struct stat st
-    {
-    };
-    if (!fd || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || static_cast<size_t>(st.st_size) > limit)
-        return content;
-    content.resize(static_cast<size_t>(st.st_size));
-    size_t done = 0;
-    while (done < content.size()) {
-        const ssize_t n = ::read(fd.get(), content.data() + done, content.size() - done);
-        if (n <= 0)
-            break;
-        done += static_cast<size_t>(n);
-    }
-    content.resize(done);
-    return content;
-}
+// Desktop entries are a few kilobytes, with every translation of the name.
+constexpr size_t kMaxDesktopEntrySize = size_t {1024} * 1024;
 
 QString bundleIdentifierOf(const std::string &bundle)
 {
-    const std::string data = readFile(bundle + "/Contents/Info.plist", kMaxPlistSize);
+    const std::string data
+        = PosixFile::readSmallFile(bundle + "/Contents/Info.plist", kMaxPlistSize, false).value_or(std::string());
     if (data.empty())
         return {};
     plist_t root = nullptr;
@@ -65,22 +45,65 @@ bool endsWith(std::string_view text, std::string_view suffix)
     return text.size() > suffix.size() && text.ends_with(suffix);
 }
 
+void addTo(QSet<QString> &names, const QString &name)
+{
+    if (!name.isEmpty())
+        names.insert(name.toLower());
+}
+
+// The absolute folders of a colon-separated list in the environment; relative entries
+// are invalid by the base-directory rules.
+QStringList environmentFolders(const char *variable)
+{
+    QStringList folders;
+    const QString value = PathBytes::fromBytes(qgetenv(variable).toStdString());
+    for (const QString &folder : value.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        if (folder.startsWith(QLatin1Char('/')))
+            folders.append(folder);
+    }
+    return folders;
+}
+
+// The Path of every [Installation "NAME"] group of the *.conf files in `folder`.
+QStringList listedInstallations(const QString &folder)
+{
+    QStringList installations;
+    const std::string root = PathBytes::toBytes(folder);
+    for (const std::string &name : FileWalker::listChildren(root)) {
+        if (!endsWith(name, ".conf"))
+            continue;
+        const auto text = PosixFile::readSmallFile(root + '/' + name, kMaxDesktopEntrySize, true);
+        DesktopEntryFile::forEachKey(text.value_or(std::string()), [&](auto group, auto key, const std::string &value) {
+            if (group.starts_with("Installation \"") && key == "Path" && value.starts_with('/'))
+                installations.append(PathBytes::fromBytes(value));
+        });
+    }
+    return installations;
+}
+
 } // namespace
 
 SystemApplicationCatalogue::Sources SystemApplicationCatalogue::sourcesFor(const QString &home)
 {
     Sources sources;
     sources.bundleFolders = {QStringLiteral("/Applications"), home + QStringLiteral("/Applications")};
-    sources.desktopEntryFolders = {home + QStringLiteral("/.local/share/applications")};
-    QString dataDirs = qEnvironmentVariable("XDG_DATA_DIRS");
-    if (dataDirs.isEmpty())
-        dataDirs = QStringLiteral("/usr/local/share/:/usr/share/");
-    for (const QString &dir : dataDirs.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
-        if (dir.startsWith(QLatin1Char('/'))) // relative entries are invalid by the base-dir rules
-            sources.desktopEntryFolders.append(dir + QStringLiteral("/applications"));
+    // The scanned home's data folder, and the running user's when it lies elsewhere.
+    QStringList dataHomes = {home + QStringLiteral("/.local/share")};
+    for (const QString &dataHome : environmentFolders("XDG_DATA_HOME")) {
+        if (!dataHomes.contains(dataHome))
+            dataHomes.append(dataHome);
     }
-    sources.flatpakFolders
-        = {home + QStringLiteral("/.local/share/flatpak/app"), QStringLiteral("/var/lib/flatpak/app")};
+    QStringList dataDirs = environmentFolders("XDG_DATA_DIRS");
+    if (dataDirs.isEmpty())
+        dataDirs = {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")};
+    for (const QString &folder : dataHomes + dataDirs)
+        sources.desktopEntryFolders.append(folder + QStringLiteral("/applications"));
+    sources.desktopEntryFolders.append(QStringLiteral("/var/lib/snapd/desktop/applications"));
+    for (const QString &folder : dataHomes)
+        sources.flatpakInstallations.append(folder + QStringLiteral("/flatpak"));
+    sources.flatpakInstallations.append(QStringLiteral("/var/lib/flatpak"));
+    sources.flatpakInstallationLists = {QStringLiteral("/etc/flatpak/installations.d")};
+    sources.programFolders = environmentFolders("PATH");
     return sources;
 }
 
@@ -94,43 +117,80 @@ bool SystemApplicationCatalogue::hasApplication(const QString &identifier) const
     return m_identifiers.contains(identifier.toLower());
 }
 
+bool SystemApplicationCatalogue::hasProgram(const QString &name) const
+{
+    std::call_once(m_loaded, [this] { load(); });
+    return m_programs.contains(name.toLower());
+}
+
 void SystemApplicationCatalogue::load() const
 {
-    auto add = [this](const QString &id) {
-        if (!id.isEmpty())
-            m_identifiers.insert(id.toLower());
-    };
+    loadBundles();
+    QStringList desktopEntryFolders = m_sources.desktopEntryFolders;
+    QStringList installations = m_sources.flatpakInstallations;
+    for (const QString &list : m_sources.flatpakInstallationLists)
+        installations += listedInstallations(list);
+    for (const QString &installation : installations) {
+        for (const std::string &name :
+            FileWalker::listChildren(PathBytes::toBytes(installation + QStringLiteral("/app"))))
+            addTo(m_identifiers, PathBytes::fromBytes(name));
+        // Its entries are on the desktop's data path only when the session was set up for it.
+        desktopEntryFolders.append(installation + QStringLiteral("/exports/share/applications"));
+    }
+    for (const QString &folder : desktopEntryFolders)
+        loadDesktopEntries(folder);
+    for (const QString &folder : m_sources.programFolders) {
+        for (const std::string &name : FileWalker::listChildren(PathBytes::toBytes(folder)))
+            addTo(m_programs, PathBytes::fromBytes(name));
+    }
+}
+
+void SystemApplicationCatalogue::loadBundles() const
+{
     for (const QString &folder : m_sources.bundleFolders) {
         const std::string root = PathBytes::toBytes(folder);
         for (const std::string &name : FileWalker::listChildren(root)) {
             const std::string path = root + '/' + name;
             if (endsWith(name, ".app")) {
-                add(bundleIdentifierOf(path));
+                addTo(m_identifiers, bundleIdentifierOf(path));
                 continue;
             }
             // One folder down, as in /Applications/Utilities.
             for (const std::string &inner : FileWalker::listChildren(path)) {
                 if (endsWith(inner, ".app"))
-                    add(bundleIdentifierOf(path + '/' + inner));
+                    addTo(m_identifiers, bundleIdentifierOf(path + '/' + inner));
             }
         }
     }
-    // A desktop-entry ID is the path below the applications folder with "/" as "-".
-    for (const QString &folder : m_sources.desktopEntryFolders) {
-        const std::string root = PathBytes::toBytes(folder);
-        FileWalker::walk(root, {.skipHidden = true}, [&](const FileWalker::Entry &entry) {
-            if (entry.stat && endsWith(entry.name, ".desktop")) {
-                QString id = PathBytes::fromBytes(std::string_view(entry.path).substr(root.size() + 1));
-                id.chop(static_cast<qsizetype>(std::string_view(".desktop").size()));
-                add(id.replace(QLatin1Char('/'), QLatin1Char('-')));
-            }
+}
+
+void SystemApplicationCatalogue::loadDesktopEntries(const QString &folder) const
+{
+    const std::string root = PathBytes::toBytes(folder);
+    const auto suffix = static_cast<qsizetype>(std::string_view(".desktop").size());
+    FileWalker::walk(root, {.skipHidden = true}, [&](const FileWalker::Entry &entry) {
+        // Nix, Guix, home-manager and Stow install entries as links.
+        const bool fileOrLink
+            = entry.type == FileWalker::EntryType::RegularFile || entry.type == FileWalker::EntryType::Symlink;
+        if (!fileOrLink || !endsWith(entry.name, ".desktop"))
             return FileWalker::Action::Continue;
+        // The desktop-file ID is the path below the applications folder with "/" as "-";
+        // the bare file name counts too, as some programs take theirs from it.
+        QString id = PathBytes::fromBytes(std::string_view(entry.path).substr(root.size() + 1));
+        id.chop(suffix);
+        addTo(m_identifiers, id.replace(QLatin1Char('/'), QLatin1Char('-')));
+        addTo(m_identifiers, PathBytes::fromBytes(entry.name).chopped(suffix));
+        const auto text = PosixFile::readSmallFile(entry.path, kMaxDesktopEntrySize, true);
+        DesktopEntryFile::forEachKey(text.value_or(std::string()), [&](auto group, auto key, const std::string &value) {
+            if (group != "Desktop Entry")
+                return;
+            if (key == "StartupWMClass")
+                addTo(m_programs, PathBytes::fromBytes(value));
+            else if (key == "Exec")
+                addTo(m_programs, PathBytes::fromBytes(DesktopEntryFile::execProgram(value)));
         });
-    }
-    for (const QString &folder : m_sources.flatpakFolders) {
-        for (const std::string &name : FileWalker::listChildren(PathBytes::toBytes(folder)))
-            add(PathBytes::fromBytes(name));
-    }
+        return FileWalker::Action::Continue;
+    });
 }
 
 } // namespace pelmo

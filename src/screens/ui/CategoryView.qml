@@ -12,6 +12,9 @@ Item {
         id: vm
         store: AppState.store
         onConfirmRequested: confirm.open()
+        // A new category starts unfiltered, in size order (the view-model resets both) and
+        // at the top (its rows replace the old ones with a model reset).
+        onQueryChanged: search.text = query
     }
 
     ColumnLayout {
@@ -63,6 +66,7 @@ Item {
             Layout.margins: 8
             TextField {
                 id: search
+                objectName: "categorySearch"
                 Layout.fillWidth: true
                 placeholderText: qsTranslate("Pelmo", "Hledat v kategorii")
                 onTextChanged: vm.query = text
@@ -70,6 +74,7 @@ Item {
             }
             Shortcut { sequence: StandardKey.Find; onActivated: search.forceActiveFocus() }
             ComboBox {
+                objectName: "categorySort"
                 model: vm.sortOptions
                 currentIndex: vm.sortOrder
                 onActivated: (index) => vm.sortOrder = index
@@ -93,6 +98,7 @@ Item {
                 Label { Layout.alignment: Qt.AlignHCenter; opacity: 0.7; text: qsTranslate("Pelmo", "V této kategorii není nic k uklizení.") }
             }
             ListView {
+                objectName: "categoryList"
                 anchors.fill: parent
                 visible: !vm.isScanning && vm.hasItems
                 clip: true

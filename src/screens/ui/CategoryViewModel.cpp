@@ -22,7 +22,7 @@ void CategoryViewModel::attach(CleanerStore &store)
              &CleanerStore::isCleaningChanged})
         connect(&store, signal, this, &CategoryViewModel::refresh);
     connect(&store, &CleanerStore::confirmRequestChanged, this, [this] {
-        if (selectedCount() > 0)
+        if (!shownSelection().isEmpty())
             Q_EMIT confirmRequested();
     });
 }
@@ -43,8 +43,16 @@ void CategoryViewModel::setCategory(const QString &raw)
     if (category == m_category)
         return;
     m_category = category;
+    const bool queryReset = !m_query.isEmpty();
+    const bool sortReset = m_sortOrder != BySize;
+    m_query.clear();
+    m_sortOrder = BySize;
+    refresh(); // before the signals, so that views see the new rows when they react
     Q_EMIT categoryChanged();
-    refresh();
+    if (queryReset)
+        Q_EMIT queryChanged();
+    if (sortReset)
+        Q_EMIT sortOrderChanged();
 }
 
 void CategoryViewModel::setQuery(const QString &query)
@@ -126,44 +134,59 @@ bool CategoryViewModel::isScanning() const
     return m_store && m_store->isScanning();
 }
 
-qsizetype CategoryViewModel::selectedCount() const
+qsizetype CategoryViewModel::selectedInCategory() const
 {
     return m_store && m_category ? m_store->selectedItemsIn(*m_category).size() : 0;
 }
 
-qint64 CategoryViewModel::selectedSize() const
+QList<CleanItem> CategoryViewModel::shownSelection() const
+{
+    QList<CleanItem> shown;
+    if (m_store) {
+        const QSet<QString> &selection = m_store->selection();
+        for (const CleanItem &item : m_items.items()) {
+            if (selection.contains(item.id()))
+                shown.append(item);
+        }
+    }
+    return shown;
+}
+
+qint64 CategoryViewModel::shownSelectionSize() const
 {
     qint64 sum = 0;
-    if (m_store && m_category) {
-        for (const CleanItem &item : m_store->selectedItemsIn(*m_category))
-            sum += item.size;
-    }
+    for (const CleanItem &item : shownSelection())
+        sum += item.size;
     return sum;
 }
 
 QString CategoryViewModel::toggleAllText() const
 {
-    const bool all = hasItems() && selectedCount() == m_store->itemsIn(*m_category).size();
+    const bool all = hasItems() && selectedInCategory() == m_store->itemsIn(*m_category).size();
     return all ? Localization::tr("Zrušit výběr") : Localization::tr("Vybrat vše");
 }
 
 QString CategoryViewModel::footerText() const
 {
-    const qsizetype count = selectedCount();
-    if (count == 0)
-        return Localization::tr("Nic nevybráno");
-    return Localization::format(
-        Localization::tr("Vybráno %lld · %@"), {QString::number(count), formatSize(selectedSize())});
+    const QList<CleanItem> shown = shownSelection();
+    QString text = shown.isEmpty() ? Localization::tr("Nic nevybráno")
+                                   : Localization::format(Localization::tr("Vybráno %lld · %@"),
+                                       {QString::number(shown.size()), formatSize(shownSelectionSize())});
+    const qsizetype hidden = selectedInCategory() - shown.size();
+    if (hidden > 0)
+        text += QStringLiteral(" · ")
+            + Localization::format(Localization::tr("vybráno mimo hledání: %lld"), {QString::number(hidden)});
+    return text;
 }
 
 bool CategoryViewModel::moveEnabled() const
 {
-    return selectedCount() > 0 && !m_store->isCleaning();
+    return !shownSelection().isEmpty() && !m_store->isCleaning();
 }
 
 QString CategoryViewModel::confirmText() const
 {
-    return Localization::format(Localization::tr("Přesunout do koše (%@)"), {formatSize(selectedSize())});
+    return Localization::format(Localization::tr("Přesunout do koše (%@)"), {formatSize(shownSelectionSize())});
 }
 
 void CategoryViewModel::toggleAll()
@@ -173,7 +196,7 @@ void CategoryViewModel::toggleAll()
     QSet<QString> ids;
     for (const CleanItem &item : m_store->itemsIn(*m_category))
         ids.insert(item.id());
-    m_store->setSelected(ids, selectedCount() != ids.size());
+    m_store->setSelected(ids, selectedInCategory() != ids.size());
 }
 
 void CategoryViewModel::setSelected(const QString &path, bool selected)
@@ -191,7 +214,7 @@ void CategoryViewModel::exclude(const QString &path)
 void CategoryViewModel::moveSelected()
 {
     if (m_store && m_category)
-        m_store->clean(m_store->selectedItemsIn(*m_category));
+        m_store->clean(shownSelection());
 }
 
 } // namespace pelmo

@@ -10,7 +10,9 @@ namespace pelmo {
 
 // The view logic of one category screen: search, sort, counts and sums, which texts show
 // and which buttons are enabled. Changes go to the store; only the query and the sort
-// order are the screen's own.
+// order are the screen's own, and each category starts with neither. Counting, confirming
+// and moving take only the selected items that the list shows: a selection hidden by a
+// search stays where it is, and the footer says how much of it is hidden.
 class CategoryViewModel : public StoreViewModel
 {
     Q_OBJECT
@@ -60,7 +62,7 @@ public:
     Q_INVOKABLE void toggleAll();
     Q_INVOKABLE void setSelected(const QString &path, bool selected);
     Q_INVOKABLE void exclude(const QString &path);
-    // Moves the category's selection of this moment to the Trash.
+    // Moves the shown selection of this moment to the Trash.
     Q_INVOKABLE void moveSelected();
 
 Q_SIGNALS:
@@ -74,8 +76,9 @@ private:
     void attach(CleanerStore &store) override;
     void storeReplaced() override;
     void refresh();
-    [[nodiscard]] qint64 selectedSize() const;
-    [[nodiscard]] qsizetype selectedCount() const;
+    [[nodiscard]] qsizetype selectedInCategory() const; // shown or not
+    [[nodiscard]] QList<CleanItem> shownSelection() const;
+    [[nodiscard]] qint64 shownSelectionSize() const;
 
     std::optional<CleanCategory> m_category;
     QString m_query;
