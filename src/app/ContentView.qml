@@ -3,6 +3,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 import QtQuick.Shapes
 import Pelmo
+import Pelmo.ViewModels
 
 // The main view: the sidebar with its sections and disk gauge, the detail, the toast.
 Item {

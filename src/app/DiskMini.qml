@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import Pelmo
+import Pelmo.ViewModels
 
 Rectangle {
     implicitHeight: column.implicitHeight + 24

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import Pelmo
+import Pelmo.ViewModels
 
 ApplicationWindow {
     id: window

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import Pelmo
+import Pelmo.ViewModels
 
 // The message line of the last operation, for 8 seconds, with the way to the Trash. It rises
 // from the bottom edge and fades in, and fades out again with its last text still on it.

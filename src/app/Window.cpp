@@ -7,15 +7,9 @@
 #include "app/ui/AppState.h"
 #include "app/ui/SettingsViewModel.h"
 #include "core/Localization.h"
-#include "drop/ui/DropAnalysisViewModel.h"
 #include "platform/Interruption.h"
 #include "platform/Preferences.h"
-#include "screens/ui/CategoryViewModel.h"
-#include "screens/ui/OverviewViewModel.h"
-#include "screens/ui/PreviewViewModel.h"
 #include "store/SystemServices.h"
-#include "trash/ui/HistoryViewModel.h"
-#include "trash/ui/TrashViewModel.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -25,40 +19,14 @@
 #include <QtQml>
 
 Q_IMPORT_QML_PLUGIN(PelmoPlugin)
+Q_IMPORT_QML_PLUGIN(Pelmo_ViewModelsPlugin)
 
 namespace pelmo {
-namespace {
-
-// The state the next engine's AppState singleton is; one window per engine.
-AppState *g_state = nullptr;
-
-void registerTypes()
-{
-    static const bool registered = [] {
-        qmlRegisterSingletonType<AppState>("Pelmo", 1, 0, "AppState", [](QQmlEngine *, QJSEngine *) -> AppState * {
-            QQmlEngine::setObjectOwnership(g_state, QQmlEngine::CppOwnership);
-            return g_state;
-        });
-        qmlRegisterType<CategoryViewModel>("Pelmo", 1, 0, "CategoryViewModel");
-        qmlRegisterType<OverviewViewModel>("Pelmo", 1, 0, "OverviewViewModel");
-        qmlRegisterType<PreviewViewModel>("Pelmo", 1, 0, "PreviewViewModel");
-        qmlRegisterType<DropAnalysisViewModel>("Pelmo", 1, 0, "DropAnalysisViewModel");
-        qmlRegisterType<TrashViewModel>("Pelmo", 1, 0, "TrashViewModel");
-        qmlRegisterType<SettingsViewModel>("Pelmo", 1, 0, "SettingsViewModel");
-        qmlRegisterType<HistoryViewModel>("Pelmo", 1, 0, "HistoryViewModel");
-        qmlRegisterUncreatableType<CleanerStore>("Pelmo", 1, 0, "CleanerStore", QStringLiteral("one store"));
-        return true;
-    }();
-    (void)registered;
-}
-
-} // namespace
 
 std::unique_ptr<QQmlApplicationEngine> loadMainWindow(AppState &state)
 {
-    registerTypes();
-    g_state = &state;
     auto engine = std::make_unique<QQmlApplicationEngine>();
+    state.attachTo(*engine);
     engine->addImportPath(QStringLiteral("qrc:/"));
     engine->addImageProvider(QStringLiteral("theme"), new ThemeIconProvider);
     engine->addImageProvider(QStringLiteral("pdfpage"), new PdfPageProvider);

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import Pelmo
+import Pelmo.ViewModels
 
 // Shown while the home folder is not granted.
 Item {

@@ -22,6 +22,24 @@ AppState::AppState(CleanerStore &store, QObject *parent)
     scanOnceAccessExists();
 }
 
+namespace {
+
+constexpr const char *kEngineProperty = "pelmoAppState";
+
+} // namespace
+
+void AppState::attachTo(QQmlEngine &engine)
+{
+    engine.setProperty(kEngineProperty, QVariant::fromValue(static_cast<QObject *>(this)));
+}
+
+AppState *AppState::create(QQmlEngine *engine, QJSEngine *)
+{
+    auto *state = qobject_cast<AppState *>(engine->property(kEngineProperty).value<QObject *>());
+    QJSEngine::setObjectOwnership(state, QJSEngine::CppOwnership);
+    return state;
+}
+
 void AppState::scanOnceAccessExists()
 {
     if (m_store.access()->hasAccess() && !m_store.hasScanned())

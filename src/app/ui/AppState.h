@@ -4,7 +4,9 @@
 #include "store/CleanerStore.h"
 
 #include <QObject>
+#include <QQmlEngine>
 #include <QUrl>
+#include <QtQml/qqmlregistration.h>
 
 namespace pelmo {
 
@@ -13,6 +15,8 @@ namespace pelmo {
 class AppState : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
     Q_PROPERTY(pelmo::CleanerStore *store READ store CONSTANT)
     Q_PROPERTY(pelmo::CategoryListModel *categories READ categories CONSTANT)
     Q_PROPERTY(QString brand READ brand CONSTANT)
@@ -25,6 +29,11 @@ class AppState : public QObject
 
 public:
     explicit AppState(CleanerStore &store, QObject *parent = nullptr);
+
+    // The state a window is loaded for is its engine's; QML reaches it as the AppState
+    // singleton of that engine.
+    void attachTo(QQmlEngine &engine);
+    static AppState *create(QQmlEngine *engine, QJSEngine *);
 
     [[nodiscard]] CleanerStore *store() const { return &m_store; }
     [[nodiscard]] CategoryListModel *categories() { return &m_categories; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtQml/qqmlregistration.h>
+
 #include <QAbstractListModel>
 #include <QPointer>
 
@@ -12,6 +14,8 @@ class CleanerStore;
 class CategoryListModel : public QAbstractListModel
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Made by the application state.")
     Q_MOC_INCLUDE("store/CleanerStore.h")
     Q_PROPERTY(pelmo::CleanerStore *store READ store WRITE setStore NOTIFY storeChanged)
 

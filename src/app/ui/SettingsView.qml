@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import Pelmo
+import Pelmo.ViewModels
 
 // What the user can change, and what Pelmo never does.
 ScrollView {

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "store/StoreViewModel.h"
+#include <QtQml/qqmlregistration.h>
+
+#include "store/ui/StoreViewModel.h"
 
 #include <QStringList>
 
@@ -11,6 +13,7 @@ namespace pelmo {
 class SettingsViewModel : public StoreViewModel
 {
     Q_OBJECT
+    QML_ELEMENT
     Q_PROPERTY(QString grantedFolder READ grantedFolder NOTIFY changed)
     Q_PROPERTY(QStringList thresholdOptions READ thresholdOptions CONSTANT)
     Q_PROPERTY(int thresholdIndex READ thresholdIndex WRITE setThresholdIndex NOTIFY changed)

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import Pelmo
+import Pelmo.ViewModels
 
 // The copies of a dropped item in the document folders, all ticked, ready for the Trash.
 Popup {

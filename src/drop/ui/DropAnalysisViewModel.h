@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QtQml/qqmlregistration.h>
+
 #include "screens/ui/ItemListModel.h"
-#include "store/StoreViewModel.h"
+#include "store/ui/StoreViewModel.h"
 
 namespace pelmo {
 
@@ -11,6 +13,7 @@ namespace pelmo {
 class DropAnalysisViewModel : public StoreViewModel
 {
     Q_OBJECT
+    QML_ELEMENT
     Q_PROPERTY(QString path READ path WRITE setPath NOTIFY pathChanged)
     Q_PROPERTY(QString name READ name NOTIFY pathChanged)
     Q_PROPERTY(QString iconName READ iconName NOTIFY pathChanged)

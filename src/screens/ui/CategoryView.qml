@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import Pelmo
+import Pelmo.ViewModels
 
 // One category's items: search, sort, tick, exclude, and move the selection to the Trash.
 Item {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QtQml/qqmlregistration.h>
+
 #include "screens/ui/ItemListModel.h"
 
-#include "store/StoreViewModel.h"
+#include "store/ui/StoreViewModel.h"
 
 #include <optional>
 
@@ -16,6 +18,7 @@ namespace pelmo {
 class CategoryViewModel : public StoreViewModel
 {
     Q_OBJECT
+    QML_ELEMENT
     Q_PROPERTY(QString category READ category WRITE setCategory NOTIFY categoryChanged)
     Q_PROPERTY(QString query READ query WRITE setQuery NOTIFY queryChanged)
     Q_PROPERTY(int sortOrder READ sortOrder WRITE setSortOrder NOTIFY sortOrderChanged)

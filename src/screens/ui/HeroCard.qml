@@ -1,5 +1,6 @@
 import QtQuick
 import Pelmo
+import Pelmo.ViewModels
 
 // The overview's leading card: a brand-tinted gradient panel.
 Rectangle {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtQml/qqmlregistration.h>
+
 #include "model/CleanItem.h"
 
 #include <QAbstractListModel>
@@ -11,6 +13,8 @@ namespace pelmo {
 class ItemListModel : public QAbstractListModel
 {
     Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Made by the view-models.")
 
 public:
     enum Role {

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "store/StoreViewModel.h"
+#include <QtQml/qqmlregistration.h>
+
+#include "store/ui/StoreViewModel.h"
 
 #include <QVariantList>
 
@@ -11,6 +13,7 @@ namespace pelmo {
 class OverviewViewModel : public StoreViewModel
 {
     Q_OBJECT
+    QML_ELEMENT
     Q_PROPERTY(double fraction READ fraction NOTIFY changed)
     Q_PROPERTY(QString percentText READ percentText NOTIFY changed)
     Q_PROPERTY(QStringList ringColors READ ringColors NOTIFY changed)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QtQml/qqmlregistration.h>
 
 namespace pelmo {
 
@@ -10,6 +11,7 @@ namespace pelmo {
 class PreviewViewModel : public QObject
 {
     Q_OBJECT
+    QML_ELEMENT
     Q_PROPERTY(QString path READ path WRITE setPath NOTIFY pathChanged)
     Q_PROPERTY(bool loading READ loading NOTIFY loaded)
     Q_PROPERTY(QString kind READ kind NOTIFY loaded)

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "store/StoreViewModel.h"
+#include <QtQml/qqmlregistration.h>
+
+#include "store/ui/StoreViewModel.h"
 
 #include <QVariantList>
 
@@ -10,6 +12,7 @@ namespace pelmo {
 class HistoryViewModel : public StoreViewModel
 {
     Q_OBJECT
+    QML_ELEMENT
     Q_PROPERTY(bool isEmpty READ isEmpty NOTIFY changed)
     Q_PROPERTY(QString movedText READ movedText NOTIFY changed)
     Q_PROPERTY(QString countText READ countText NOTIFY changed)

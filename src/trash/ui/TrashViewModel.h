@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QtQml/qqmlregistration.h>
+
 #include "trash/TrashResult.h"
 
-#include "store/StoreViewModel.h"
+#include "store/ui/StoreViewModel.h"
 
 #include <QVariantList>
 
@@ -15,6 +17,7 @@ namespace pelmo {
 class TrashViewModel : public StoreViewModel
 {
     Q_OBJECT
+    QML_ELEMENT
     Q_PROPERTY(QString state READ state NOTIFY changed)
     Q_PROPERTY(QString subtitle READ subtitle NOTIFY changed)
     Q_PROPERTY(QVariantList entries READ entries NOTIFY changed)

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QtQml/qqmlregistration.h>
 
 namespace pelmo {
 
@@ -12,6 +13,7 @@ class CleanerStore;
 class StoreViewModel : public QObject
 {
     Q_OBJECT
+    QML_ANONYMOUS
     Q_MOC_INCLUDE("store/CleanerStore.h")
     Q_PROPERTY(pelmo::CleanerStore *store READ store WRITE setStore NOTIFY storeChanged)
 

@@ -1,4 +1,4 @@
-#include "store/StoreViewModel.h"
+#include "store/ui/StoreViewModel.h"
 
 #include "store/CleanerStore.h"
 
