@@ -163,7 +163,7 @@ Item {
             spacing: 10
             Image {
                 Layout.alignment: Qt.AlignHCenter
-                sourceSize: Qt.size(56, 56)
+                sourceSize.width: 56; sourceSize.height: 56
                 source: "image://theme/" + AppState.icon("arrow.down.doc")
             }
             Label {

@@ -37,7 +37,7 @@ class CleanerStore : public QObject
 {
     Q_OBJECT
     Q_MOC_INCLUDE("access/AccessManager.h")
-    Q_PROPERTY(AccessManager *access READ access CONSTANT)
+    Q_PROPERTY(pelmo::AccessManager *access READ access CONSTANT)
     Q_PROPERTY(QList<pelmo::CleanItem> items READ items NOTIFY itemsChanged)
     Q_PROPERTY(QSet<QString> selection READ selection NOTIFY selectionChanged)
     Q_PROPERTY(bool isScanning READ isScanning NOTIFY isScanningChanged)

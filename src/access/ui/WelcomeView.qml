@@ -6,7 +6,8 @@ import Pelmo.ViewModels
 
 // Shown while the home folder is not granted.
 Item {
-    readonly property var access: AppState.store.access
+    id: welcome
+    readonly property AccessManager access: AppState.store.access
 
     ColumnLayout {
         anchors.centerIn: parent
@@ -44,19 +45,20 @@ Item {
                 { icon: AppState.icon("lock.shield"), title: qsTranslate("Pelmo", "Nic nehádá"), text: qsTranslate("Pelmo", "Nabízí jen známá umístění, která umí rozpoznat.") }
             ]
             delegate: RowLayout {
+                id: reason
                 required property var modelData
                 Layout.fillWidth: true
                 spacing: 12
                 Button {
                     flat: true; enabled: false
-                    icon.name: modelData.icon; icon.color: AppState.brand
+                    icon.name: reason.modelData.icon; icon.color: AppState.brand
                     Layout.preferredWidth: 28
                 }
                 ColumnLayout {
                     spacing: 2
                     Layout.fillWidth: true
-                    Label { text: modelData.title; font.bold: true; Layout.fillWidth: true; wrapMode: Text.WordWrap }
-                    Label { text: modelData.text; opacity: 0.7; Layout.fillWidth: true; wrapMode: Text.WordWrap }
+                    Label { text: reason.modelData.title; font.bold: true; Layout.fillWidth: true; wrapMode: Text.WordWrap }
+                    Label { text: reason.modelData.text; opacity: 0.7; Layout.fillWidth: true; wrapMode: Text.WordWrap }
                 }
             }
         }
@@ -64,7 +66,7 @@ Item {
             Layout.alignment: Qt.AlignHCenter
             highlighted: true
             text: qsTranslate("Pelmo", "Povolit přístup k domovské složce")
-            onClicked: access.requestAccess()
+            onClicked: welcome.access.requestAccess()
         }
         Label {
             Layout.alignment: Qt.AlignHCenter
@@ -75,10 +77,10 @@ Item {
             text: qsTranslate("Pelmo", "macOS aplikace izoluje, proto je potřeba přístup potvrdit jednou. Můžeš ho kdykoli zrušit v Nastavení.")
         }
         Label {
-            visible: access.errorMessage.length > 0
+            visible: welcome.access.errorMessage.length > 0
             Layout.alignment: Qt.AlignHCenter
             color: "#d32f2f"; font.pixelSize: 12
-            text: access.errorMessage
+            text: welcome.access.errorMessage
         }
     }
 }

@@ -76,10 +76,11 @@ ScrollView {
                 Repeater {
                     model: vm.excluded
                     delegate: RowLayout {
+                        id: entry
                         required property string modelData
                         Layout.fillWidth: true
-                        Label { text: modelData; elide: Text.ElideMiddle; Layout.fillWidth: true }
-                        Button { flat: true; text: qsTranslate("Pelmo", "Odebrat"); onClicked: vm.unexclude(modelData) }
+                        Label { text: entry.modelData; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                        Button { flat: true; text: qsTranslate("Pelmo", "Odebrat"); onClicked: vm.unexclude(entry.modelData) }
                     }
                 }
                 Button { text: qsTranslate("Pelmo", "Vyloučit složku…"); onClicked: vm.excludeFolder() }
@@ -98,10 +99,11 @@ ScrollView {
                         qsTranslate("Pelmo", "Neodesílá žádná data. Na internet se připojí jen kvůli kontrole nové verze, kterou vypneš v sekci O aplikaci.")
                     ]
                     delegate: RowLayout {
+                        id: entry2
                         required property string modelData
                         Layout.fillWidth: true
                         Label { text: "✔"; color: AppState.brand; Layout.alignment: Qt.AlignTop }
-                        Label { text: modelData; wrapMode: Text.WordWrap; Layout.fillWidth: true }
+                        Label { text: entry2.modelData; wrapMode: Text.WordWrap; Layout.fillWidth: true }
                     }
                 }
             }

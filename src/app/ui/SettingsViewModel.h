@@ -10,7 +10,7 @@ namespace pelmo {
 
 // The settings screen: folder access, the large-file threshold, the language and the
 // exclusions. Every change is written at once; a language change asks for a restart.
-class SettingsViewModel : public StoreViewModel
+class SettingsViewModel : public pelmo::StoreViewModel // qualified: the QML type registration reads the name as written
 {
     Q_OBJECT
     QML_ELEMENT

@@ -29,7 +29,7 @@ Popup {
             spacing: 12
             Image {
                 Layout.preferredWidth: 48; Layout.preferredHeight: 48
-                sourceSize: Qt.size(48, 48)
+                sourceSize.width: 48; sourceSize.height: 48
                 source: vm.iconName.length > 0 ? "image://theme/" + vm.iconName : ""
                 Accessible.ignored: true
             }
@@ -58,7 +58,7 @@ Popup {
                 spacing: 8
                 Image {
                     Layout.alignment: Qt.AlignHCenter
-                    sourceSize: Qt.size(40, 40)
+                    sourceSize.width: 40; sourceSize.height: 40
                     source: "image://theme/" + AppState.icon("checkmark.seal")
                 }
                 Label {

@@ -2,6 +2,7 @@ import QtQuick
 
 // The screens' container: a rounded panel on the window's base colour with a hairline border.
 Rectangle {
+    id: card
     default property alias content: inner.data
     property real padding: 18
     implicitWidth: inner.childrenRect.width + 2 * padding
@@ -14,6 +15,6 @@ Rectangle {
     Item {
         id: inner
         anchors.fill: parent
-        anchors.margins: parent.padding
+        anchors.margins: card.padding
     }
 }

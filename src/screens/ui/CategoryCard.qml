@@ -28,7 +28,7 @@ AbstractButton {
                 width: 38; height: 38; radius: 10; color: card.accent
                 Image {
                     anchors.centerIn: parent
-                    sourceSize: Qt.size(24, 24)
+                    sourceSize.width: 24; sourceSize.height: 24
                     source: card.iconName.length > 0 ? "image://theme/" + card.iconName : ""
                     Accessible.ignored: true
                 }

@@ -39,7 +39,7 @@ Item {
                     width: 52; height: 52; radius: 14; color: vm.accent
                     Image {
                         anchors.centerIn: parent
-                        sourceSize: Qt.size(32, 32)
+                        sourceSize.width: 32; sourceSize.height: 32
                         source: vm.iconName.length > 0 ? "image://theme/" + vm.iconName : ""
                         Accessible.ignored: true
                     }

@@ -15,7 +15,7 @@ namespace pelmo {
 // order are the screen's own, and each category starts with neither. Counting, confirming
 // and moving take only the selected items that the list shows: a selection hidden by a
 // search stays where it is, and the footer says how much of it is hidden.
-class CategoryViewModel : public StoreViewModel
+class CategoryViewModel : public pelmo::StoreViewModel // qualified: the QML type registration reads the name as written
 {
     Q_OBJECT
     QML_ELEMENT

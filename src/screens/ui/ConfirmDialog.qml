@@ -20,7 +20,7 @@ Dialog {
     }
     Label { text: dialog.message; wrapMode: Text.WordWrap; width: Math.min(implicitWidth, 460) }
     footer: DialogButtonBox {
-        Button { text: dialog.acceptText; DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole }
-        Button { text: dialog.rejectText; DialogButtonBox.buttonRole: DialogButtonBox.RejectRole }
+        Button { text: dialog.acceptText; onClicked: dialog.accept() }
+        Button { text: dialog.rejectText; onClicked: dialog.reject() }
     }
 }

@@ -4,6 +4,7 @@ import QtQuick.Shapes
 
 // Used share of the volume as a ring, drawn clockwise from the top.
 Item {
+    id: ring
     property real fraction
     property var colors: ["#0d9e8f", "#4dcca6"]
     property string percentText
@@ -16,18 +17,18 @@ Item {
     Shape {
         anchors.fill: parent
         ShapePath {
-            strokeWidth: 16; strokeColor: Qt.alpha(palette.mid, 0.35); fillColor: "transparent"
+            strokeWidth: 16; strokeColor: Qt.alpha(ring.palette.mid, 0.35); fillColor: "transparent"
             PathAngleArc { centerX: 75; centerY: 75; radiusX: 67; radiusY: 67; startAngle: 0; sweepAngle: 360 }
         }
         ShapePath {
             strokeWidth: 16; fillColor: "transparent"; capStyle: ShapePath.RoundCap
-            strokeColor: colors[0]
-            PathAngleArc { centerX: 75; centerY: 75; radiusX: 67; radiusY: 67; startAngle: -90; sweepAngle: 360 * shown }
+            strokeColor: ring.colors[0]
+            PathAngleArc { centerX: 75; centerY: 75; radiusX: 67; radiusY: 67; startAngle: -90; sweepAngle: 360 * ring.shown }
         }
     }
     Column {
         anchors.centerIn: parent
-        Label { anchors.horizontalCenter: parent.horizontalCenter; text: percentText; font.pixelSize: 28; font.bold: true }
+        Label { anchors.horizontalCenter: parent.horizontalCenter; text: ring.percentText; font.pixelSize: 28; font.bold: true }
         Label { anchors.horizontalCenter: parent.horizontalCenter; text: qsTranslate("Pelmo", "využito"); font.pixelSize: 11; opacity: 0.7 }
     }
 }

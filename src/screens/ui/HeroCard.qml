@@ -4,6 +4,7 @@ import Pelmo.ViewModels
 
 // The overview's leading card: a brand-tinted gradient panel.
 Rectangle {
+    id: card
     default property alias content: inner.data
     property real padding: 28
     implicitHeight: inner.childrenRect.height + 2 * padding
@@ -19,6 +20,6 @@ Rectangle {
     Item {
         id: inner
         anchors.fill: parent
-        anchors.margins: parent.padding
+        anchors.margins: card.padding
     }
 }

@@ -28,7 +28,7 @@ ItemDelegate {
         CheckBox { checked: row.selected; onToggled: row.toggled(row.path, checked) }
         Image {
             Layout.preferredWidth: 26; Layout.preferredHeight: 26
-            sourceSize: Qt.size(26, 26)
+            sourceSize.width: 26; sourceSize.height: 26
             source: row.iconName.length > 0 ? "image://theme/" + row.iconName : ""
             Accessible.ignored: true
         }

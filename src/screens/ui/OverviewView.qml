@@ -102,11 +102,12 @@ ScrollView {
                     Repeater {
                         model: vm.breakdown
                         delegate: RowLayout {
+                            id: entry
                             required property var modelData
                             Layout.fillWidth: true
-                            Rectangle { width: 10; height: 10; radius: 5; color: modelData.accent }
-                            Label { text: modelData.title; Layout.fillWidth: true }
-                            Label { text: modelData.sizeText; opacity: 0.7 }
+                            Rectangle { width: 10; height: 10; radius: 5; color: entry.modelData.accent }
+                            Label { text: entry.modelData.title; Layout.fillWidth: true }
+                            Label { text: entry.modelData.sizeText; opacity: 0.7 }
                         }
                     }
                 }

@@ -10,7 +10,7 @@ namespace pelmo {
 
 // The view logic of the overview: the volume ring, the figures, which card shows, the
 // breakdown and the safe clean-up.
-class OverviewViewModel : public StoreViewModel
+class OverviewViewModel : public pelmo::StoreViewModel // qualified: the QML type registration reads the name as written
 {
     Q_OBJECT
     QML_ELEMENT

@@ -43,7 +43,7 @@ Popup {
                 anchors.margins: 8
                 visible: !vm.loading && (vm.kind === "image" || vm.kind === "pdf")
                 source: vm.imageUrl
-                sourceSize: Qt.size(width, height)
+                sourceSize.width: width; sourceSize.height: height
                 fillMode: Image.PreserveAspectFit
                 asynchronous: true
             }

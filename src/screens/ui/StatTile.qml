@@ -3,6 +3,7 @@ import QtQuick.Controls
 import QtQuick.Layouts
 
 Card {
+    id: tile
     property string title
     property string value
     property string accent
@@ -10,12 +11,12 @@ Card {
     padding: 14
     RowLayout {
         spacing: 12
-        Rectangle { width: 38; height: 38; radius: 10; color: Qt.alpha(accent, 0.15)
-            Rectangle { anchors.centerIn: parent; width: 14; height: 14; radius: 7; color: accent } }
+        Rectangle { width: 38; height: 38; radius: 10; color: Qt.alpha(tile.accent, 0.15)
+            Rectangle { anchors.centerIn: parent; width: 14; height: 14; radius: 7; color: tile.accent } }
         ColumnLayout {
             spacing: 2
-            Label { text: title; font.pixelSize: 11; opacity: 0.7 }
-            Label { text: value; font.pixelSize: 18; font.bold: true }
+            Label { text: tile.title; font.pixelSize: 11; opacity: 0.7 }
+            Label { text: tile.value; font.pixelSize: 18; font.bold: true }
         }
     }
 }

@@ -80,22 +80,23 @@ Item {
             clip: true
             model: vm.rows
             delegate: ItemDelegate {
+                id: entry
                 required property var modelData
                 width: ListView.view.width
                 contentItem: RowLayout {
                     ColumnLayout {
                         spacing: 2
                         Layout.fillWidth: true
-                        Label { text: modelData.name; elide: Text.ElideMiddle; Layout.fillWidth: true }
-                        Label { text: modelData.detail; font.pixelSize: 11; opacity: 0.7; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                        Label { text: entry.modelData.name; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                        Label { text: entry.modelData.detail; font.pixelSize: 11; opacity: 0.7; elide: Text.ElideMiddle; Layout.fillWidth: true }
                     }
                     Button {
                         flat: true
-                        visible: modelData.restorable
+                        visible: entry.modelData.restorable
                         text: qsTranslate("Pelmo", "Vrátit zpět")
-                        onClicked: vm.restore(modelData.id)
+                        onClicked: vm.restore(entry.modelData.id)
                     }
-                    Label { text: modelData.sizeText; horizontalAlignment: Text.AlignRight; Layout.minimumWidth: 70 }
+                    Label { text: entry.modelData.sizeText; horizontalAlignment: Text.AlignRight; Layout.minimumWidth: 70 }
                 }
             }
             ScrollBar.vertical: ScrollBar {}

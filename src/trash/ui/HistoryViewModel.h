@@ -9,7 +9,7 @@
 namespace pelmo {
 
 // The history screen: the moves, newest first, their summary and the 30-day chart.
-class HistoryViewModel : public StoreViewModel
+class HistoryViewModel : public pelmo::StoreViewModel // qualified: the QML type registration reads the name as written
 {
     Q_OBJECT
     QML_ELEMENT

@@ -19,7 +19,7 @@ Item {
                 width: 52; height: 52; radius: 14; color: "#8e8e93"
                 Image {
                     anchors.centerIn: parent
-                    sourceSize: Qt.size(32, 32)
+                    sourceSize.width: 32; sourceSize.height: 32
                     source: "image://theme/" + AppState.icon("trash")
                     Accessible.ignored: true
                 }
@@ -64,17 +64,18 @@ Item {
                 clip: true
                 model: vm.entries
                 delegate: ItemDelegate {
+                    id: entry
                     required property var modelData
                     width: ListView.view.width
                     contentItem: RowLayout {
-                        Label { text: modelData.name; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                        Label { text: entry.modelData.name; elide: Text.ElideMiddle; Layout.fillWidth: true }
                         Button {
                             flat: true
-                            visible: modelData.restorable
+                            visible: entry.modelData.restorable
                             text: qsTranslate("Pelmo", "Vrátit zpět")
-                            onClicked: vm.restore(modelData.path)
+                            onClicked: vm.restore(entry.modelData.path)
                         }
-                        Label { text: modelData.sizeText; horizontalAlignment: Text.AlignRight; Layout.minimumWidth: 70 }
+                        Label { text: entry.modelData.sizeText; horizontalAlignment: Text.AlignRight; Layout.minimumWidth: 70 }
                     }
                 }
                 ScrollBar.vertical: ScrollBar {}

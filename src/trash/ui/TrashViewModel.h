@@ -14,7 +14,7 @@ namespace pelmo {
 
 // The Trash screen: the home Trash's items, listed off the main thread, with "put back"
 // for those the history still knows.
-class TrashViewModel : public StoreViewModel
+class TrashViewModel : public pelmo::StoreViewModel // qualified: the QML type registration reads the name as written
 {
     Q_OBJECT
     QML_ELEMENT
