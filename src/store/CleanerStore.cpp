@@ -59,8 +59,7 @@ CleanerStore::~CleanerStore()
         work.waitForFinished();
 }
 
-template<typename Result, typename Done>
-QFutureWatcher<Result> *CleanerStore::deliver(const QFuture<Result> &future, Done done)
+template<typename Result, typename Done> void CleanerStore::deliver(const QFuture<Result> &future, Done done)
 {
     // A watcher, not a continuation: its result always arrives through the event loop, never
     // inside the call that started the work, and when the store goes its watchers go with it.
@@ -70,7 +69,6 @@ QFutureWatcher<Result> *CleanerStore::deliver(const QFuture<Result> &future, Don
         watcher->deleteLater();
     });
     watcher->setFuture(future);
-    return watcher;
 }
 
 template<typename Work, typename Done> void CleanerStore::own(Work work, Done done)
@@ -154,23 +152,15 @@ void CleanerStore::scanFolder(const QString &home)
     const qint64 threshold = m_preferences.largeThresholdBytes();
     const QSet<QString> excluded = m_excluded;
     const auto catalogueFor = m_services.catalogueFor;
-    QFuture<QList<CleanItem>> future = QtConcurrent::run(
-        [home, threshold, excluded, catalogueFor](QPromise<QList<CleanItem>> &promise) {
-            promise.setProgressRange(0, static_cast<int>(allCategories.size()));
-            const auto catalogue = catalogueFor(home);
-            QList<CleanItem> items = DiskScanner::scanAll(home, threshold, excluded, *catalogue, [&](CleanCategory c) {
-                promise.setProgressValueAndText(static_cast<int>(c) + 1, Category::rawValue(c));
-            });
-            // What each item is now, so that a move can tell when it has changed since.
-            for (CleanItem &item : items)
-                item.identity = FileIdentity::of(item.path).value_or(FileIdentity());
-            promise.addResult(std::move(items));
-        });
+    const QFuture<QList<CleanItem>> future = QtConcurrent::run([home, threshold, excluded, catalogueFor] {
+        QList<CleanItem> items = DiskScanner::scanAll(home, threshold, excluded, *catalogueFor(home));
+        // What each item is now, so that a move can tell when it has changed since.
+        for (CleanItem &item : items)
+            item.identity = FileIdentity::of(item.path).value_or(FileIdentity());
+        return items;
+    });
     // A scan is not awaited when the store goes: it uses none of the store's services.
-    QFutureWatcher<QList<CleanItem>> *watcher
-        = deliver(future, [this](const QList<CleanItem> &items) { applyScan(items); });
-    connect(watcher, &QFutureWatcherBase::progressTextChanged, this,
-        [this](const QString &raw) { assign(this, m_scanningCategory, raw, &CleanerStore::scanningCategoryChanged); });
+    deliver(future, [this](const QList<CleanItem> &items) { applyScan(items); });
 }
 
 void CleanerStore::applyScan(const QList<CleanItem> &items)
@@ -184,7 +174,6 @@ void CleanerStore::applyScan(const QList<CleanItem> &items)
     setSelection(safe);
     assign(this, m_hasScanned, true, &CleanerStore::hasScannedChanged);
     assign(this, m_isScanning, false, &CleanerStore::isScanningChanged);
-    assign(this, m_scanningCategory, QString(), &CleanerStore::scanningCategoryChanged);
     refreshDisk();
     Q_EMIT scanFinished();
     m_reminder.scanFinished(totalSize(m_items));

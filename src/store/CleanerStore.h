@@ -38,20 +38,7 @@ class CleanerStore : public QObject
     Q_OBJECT
     Q_MOC_INCLUDE("access/AccessManager.h")
     Q_PROPERTY(pelmo::AccessManager *access READ access CONSTANT)
-    Q_PROPERTY(QList<pelmo::CleanItem> items READ items NOTIFY itemsChanged)
-    Q_PROPERTY(QSet<QString> selection READ selection NOTIFY selectionChanged)
-    Q_PROPERTY(bool isScanning READ isScanning NOTIFY isScanningChanged)
-    Q_PROPERTY(QString scanningCategory READ scanningCategory NOTIFY scanningCategoryChanged)
-    Q_PROPERTY(bool isCleaning READ isCleaning NOTIFY isCleaningChanged)
-    Q_PROPERTY(bool hasScanned READ hasScanned NOTIFY hasScannedChanged)
-    Q_PROPERTY(pelmo::DiskInfo disk READ disk NOTIFY diskChanged)
     Q_PROPERTY(QString toast READ toast NOTIFY toastChanged)
-    Q_PROPERTY(QList<pelmo::HistoryEntry> history READ history NOTIFY historyChanged)
-    Q_PROPERTY(qint64 totalFreed READ totalFreed NOTIFY totalFreedChanged)
-    Q_PROPERTY(bool reminderEnabled READ reminderEnabled NOTIFY reminderEnabledChanged)
-    Q_PROPERTY(int confirmRequest READ confirmRequest NOTIFY confirmRequestChanged)
-    Q_PROPERTY(QSet<QString> excluded READ excluded NOTIFY excludedChanged)
-    Q_PROPERTY(QString pendingApp READ pendingApp WRITE setPendingApp NOTIFY pendingAppChanged)
     Q_PROPERTY(bool hasCurrentCategory READ hasCurrentCategory NOTIFY currentCategoryChanged)
 
 public:
@@ -64,8 +51,6 @@ public:
     [[nodiscard]] const QList<CleanItem> &items() const { return m_items; }
     [[nodiscard]] const QSet<QString> &selection() const { return m_selection; }
     [[nodiscard]] bool isScanning() const { return m_isScanning; }
-    // The raw value of the category being scanned, empty when idle.
-    [[nodiscard]] QString scanningCategory() const { return m_scanningCategory; }
     [[nodiscard]] bool isCleaning() const { return m_isCleaning; }
     [[nodiscard]] bool hasScanned() const { return m_hasScanned; }
     [[nodiscard]] DiskInfo disk() const { return m_disk; }
@@ -134,7 +119,6 @@ Q_SIGNALS:
     void itemsChanged();
     void selectionChanged();
     void isScanningChanged();
-    void scanningCategoryChanged();
     void isCleaningChanged();
     void hasScannedChanged();
     void diskChanged();
@@ -157,7 +141,7 @@ private:
     void applyBatch(TrashResult result);
     void applyEmpty(const EmptyOutcome &outcome);
     // Runs `done` with the future's result on the main thread, from the event loop.
-    template<typename Result, typename Done> QFutureWatcher<Result> *deliver(const QFuture<Result> &future, Done done);
+    template<typename Result, typename Done> void deliver(const QFuture<Result> &future, Done done);
     // Runs `work` on a worker thread and `done` with its result on the main thread; the
     // store waits for `work` before it goes.
     template<typename Work, typename Done> void own(Work work, Done done);
@@ -180,7 +164,6 @@ private:
     QList<CleanItem> m_items;
     QSet<QString> m_selection;
     bool m_isScanning = false;
-    QString m_scanningCategory;
     bool m_isCleaning = false;
     bool m_hasScanned = false;
     DiskInfo m_disk;

@@ -10,7 +10,8 @@ namespace pelmo {
 // The drop analysis of one dropped item: its size on disk and its copies in the document
 // folders, searched off the main thread once both the item and the store are known. Every
 // copy starts ticked; the ticked ones go to the Trash through the store.
-class DropAnalysisViewModel : public pelmo::StoreViewModel // qualified: the QML type registration reads the name as written
+class DropAnalysisViewModel
+    : public pelmo::StoreViewModel // qualified: the QML type registration reads the name as written
 {
     Q_OBJECT
     QML_ELEMENT
