@@ -49,7 +49,7 @@ ApplicationWindow {
                 onTriggered: window.store.openTrash()
             }
             MenuSeparator {}
-            Action { text: qsTranslate("Pelmo", "Ukončit"); shortcut: StandardKey.Quit; onTriggered: Qt.quit() }
+            Action { text: qsTranslate("Pelmo", "Ukončit"); shortcut: "Ctrl+Q"; onTriggered: Qt.quit() }
         }
     }
 }

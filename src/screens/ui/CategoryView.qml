@@ -73,7 +73,7 @@ Item {
                 onTextChanged: vm.query = text
                 Keys.onEscapePressed: text = ""
             }
-            Shortcut { sequence: StandardKey.Find; onActivated: search.forceActiveFocus() }
+            Shortcut { sequence: "Ctrl+F"; onActivated: search.forceActiveFocus() }
             ComboBox {
                 objectName: "categorySort"
                 model: vm.sortOptions
