@@ -24,6 +24,7 @@ using PosixFile::UniqueFd;
 constexpr size_t kNameMax = 255;
 constexpr std::string_view kInfoSuffix = ".trashinfo";
 constexpr int kMaxCandidates = 100'000;
+constexpr size_t kMaxInfoSize = 64 * 1024;
 
 std::string parentOf(const std::string &path)
 {
@@ -365,7 +366,8 @@ std::optional<QString> FreedesktopTrash::findTrashed(const QString &originalPath
             };
             if (::fstatat(filesFd.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || identityOf(st) != identity)
                 continue;
-            const auto content = TrashInfo::read(infoFd.get(), name + std::string(kInfoSuffix));
+            const auto content = PosixFile::readSmallFile(
+                folder.path + "/info/" + name + std::string(kInfoSuffix), kMaxInfoSize, false);
             const auto recorded = content ? TrashInfo::recordedPath(*content) : std::nullopt;
             if (!recorded || recorded->empty())
                 continue;
@@ -397,7 +399,7 @@ PutBackOutcome FreedesktopTrash::putBack(
         return PutBackOutcome::notInTrash;
     // The name must still hold what was moved from there: another tool may have emptied
     // the Trash and a later item may have taken the name.
-    const auto content = infoFd ? TrashInfo::read(infoFd.get(), infoName) : std::nullopt;
+    const auto content = PosixFile::readSmallFile(homeTrash() + "/info/" + infoName, kMaxInfoSize, false);
     if (!matches(expected, st) || !content || TrashInfo::recordedPath(*content) != to)
         return PutBackOutcome::replaced;
     if (PosixFile::statNoFollow(to, st))

@@ -16,6 +16,7 @@ namespace pelmo {
 namespace {
 
 constexpr std::string_view kSuffix = ".move";
+constexpr size_t kMaxFileSize = 64 * 1024;
 
 bool writeLine(int fd, std::string_view bytes)
 {
@@ -28,7 +29,7 @@ bool writeLine(int fd, std::string_view bytes)
 // (relative to a topdir in a topdir Trash).
 bool isOurs(const std::string &info, const std::string &original)
 {
-    const std::optional<std::string> content = TrashInfo::read(AT_FDCWD, info);
+    const std::optional<std::string> content = PosixFile::readSmallFile(info, kMaxFileSize, false);
     if (!content)
         return false;
     if (content->empty())
@@ -88,7 +89,7 @@ void MoveJournal::recover() const
         PosixFile::UniqueFd fd(::openat(folder.get(), name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
         if (!fd || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0)
             continue; // its move is still running
-        const std::optional<std::string> content = TrashInfo::read(folder.get(), name);
+        const std::optional<std::string> content = PosixFile::readSmallFile(m_folder + "/" + name, kMaxFileSize, false);
         std::vector<std::string> lines;
         for (size_t start = 0; content && start < content->size();) {
             const size_t end = content->find('\n', start);

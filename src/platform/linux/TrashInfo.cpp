@@ -1,15 +1,9 @@
 #include "TrashInfo.h"
 
 #include "core/PathBytes.h"
-#include "core/PosixFile.h"
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace pelmo::TrashInfo {
 namespace {
-
-constexpr size_t kMaxInfoSize = 64 * 1024;
 
 int hexValue(char c)
 {
@@ -61,27 +55,6 @@ std::optional<std::string> recordedPath(std::string_view content)
             return percentDecoded(line.substr(5));
     }
     return std::nullopt;
-}
-
-std::optional<std::string> read(int infoFd, const std::string &name)
-{
-    PosixFile::UniqueFd fd(::openat(infoFd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-    if (!fd)
-        return std::nullopt;
-    std::string content(kMaxInfoSize, '\0');
-    size_t filled = 0;
-    while (filled < content.size()) {
-        const ssize_t n = ::read(fd.get(), content.data() + filled, content.size() - filled);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return std::nullopt;
-        if (n == 0)
-            break;
-        filled += static_cast<size_t>(n);
-    }
-    content.resize(filled);
-    return content;
 }
 
 } // namespace pelmo::TrashInfo

@@ -17,8 +17,4 @@ namespace pelmo::TrashInfo {
 // %XX sequences turned back into the bytes they stand for.
 [[nodiscard]] std::string percentDecoded(std::string_view text);
 
-// The whole info file `name` in the open folder `infoFd` (at most 64 KiB); nothing when it
-// cannot be read.
-[[nodiscard]] std::optional<std::string> read(int infoFd, const std::string &name);
-
 } // namespace pelmo::TrashInfo
