@@ -220,6 +220,16 @@ bool removeTree(int parentFd, const std::string &name, const struct stat *expect
     return complete && (::unlinkat(parentFd, name.c_str(), AT_REMOVEDIR) == 0 || errno == ENOENT);
 }
 
+std::optional<std::string> pathOf(int fd)
+{
+    std::string path(PATH_MAX, '\0');
+    const ssize_t n = ::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path.data(), path.size());
+    if (n <= 0 || static_cast<size_t>(n) >= path.size() || path[0] != '/')
+        return std::nullopt;
+    path.resize(static_cast<size_t>(n));
+    return path;
+}
+
 bool statNoFollow(std::string_view path, struct stat &result)
 {
     UniqueFd held;

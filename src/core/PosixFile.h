@@ -59,6 +59,9 @@ private:
 // left alone. True when the entry is gone.
 bool removeTree(int parentFd, const std::string &name, const struct stat *expected = nullptr);
 
+// The path an open descriptor leads to now, every link resolved; nothing when unknown.
+[[nodiscard]] std::optional<std::string> pathOf(int fd);
+
 // lstat(2) for paths of any length.
 [[nodiscard]] bool statNoFollow(std::string_view path, struct stat &result);
 

@@ -28,7 +28,8 @@ struct MoveOutcome
 {
     std::optional<QString> trashPath; // set when moved: the item's path in the Trash
     MoveFailure failure = MoveFailure::none;
-    FileIdentity identity; // of the moved object
+    FileIdentity identity;  // of the moved object
+    QString originalFolder; // where its folder led, links resolved (empty when unknown)
 
     [[nodiscard]] bool moved() const { return trashPath.has_value(); }
 };
@@ -58,7 +59,8 @@ public:
     virtual ~TrashCan() = default;
 
     // Moves the item into a Trash. When `expected` is known the item must still be that
-    // object; folders of its path below `anchor` must not have become symbolic links.
+    // object, wherever the folders of its path lead; otherwise no folder of its path below
+    // `anchor` may be a symbolic link.
     // A move succeeds only with a complete info file naming the item's original path.
     [[nodiscard]] virtual MoveOutcome moveToTrash(
         const QString &path, const FileIdentity &expected, const QString &anchor)
@@ -75,12 +77,20 @@ public:
     // Trash's first: what listing shows and emptying empties.
     [[nodiscard]] virtual QStringList filesFolders() const = 0;
 
+    // What a move recorded of where an item came from.
+    struct Origin
+    {
+        FileIdentity identity;
+        QString folder; // where its folder led, links resolved; empty when unknown
+    };
+
     // Moves an item of the home Trash to `originalPath`, creating its missing folders and
     // never replacing anything, then forgets its Trash record. The item must still be the
-    // one moved from there: its info file names `originalPath`, and its identity is
-    // `expected` when that is known.
+    // one moved from there: its info file names `originalPath`, and its identity is the
+    // origin's when that is known. The way back must lead where it led then (the origin's
+    // folder); without that record no folder below `anchor` may be a symbolic link.
     [[nodiscard]] virtual PutBackOutcome putBack(
-        const QString &trashPath, const QString &originalPath, const FileIdentity &expected, const QString &anchor)
+        const QString &trashPath, const QString &originalPath, const Origin &origin, const QString &anchor)
         = 0;
 
     // Removes the items found in the Trash folders when it starts, each with its info file

@@ -50,7 +50,8 @@ std::optional<HistoryEntry> entryFrom(const QJsonValue &value)
         object.value(QLatin1StringView("inode")).toString().toULongLong()};
     return HistoryEntry {QUuid::fromString(*id),
         QDateTime::fromMSecsSinceEpoch(std::llround(seconds * 1000) + kReferenceDateMs, Qt::UTC), *name,
-        static_cast<qint64>(bytes), *originalPath, *trashPath, identity};
+        static_cast<qint64>(bytes), *originalPath, *trashPath, identity,
+        stringAt(object, QLatin1StringView("originalFolder")).value_or(QString())};
 }
 
 } // namespace
@@ -72,6 +73,10 @@ QByteArray encode(const QList<HistoryEntry> &history)
             text.chop(1);
             text += QStringLiteral(",\"device\":\"%1\",\"inode\":\"%2\"}")
                         .arg(QString::number(e.identity.device), QString::number(e.identity.inode));
+        }
+        if (!e.originalFolder.isEmpty()) {
+            text.chop(1);
+            text += QStringLiteral(",\"originalFolder\":%1}").arg(JsonText::quoted(e.originalFolder));
         }
     }
     text += QLatin1Char(']');

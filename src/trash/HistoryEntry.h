@@ -10,7 +10,8 @@ namespace pelmo {
 
 // One item moved to the Trash. `trashPath` is empty when no new location is known, and for
 // every entry once the Trash has been emptied: such an entry cannot be put back.
-// `identity` is the moved object's, when it was seen; putting back checks it.
+// `identity` is the moved object's and `originalFolder` the resolved folder it left, when
+// they were seen; putting back checks both.
 struct HistoryEntry
 {
     QUuid id;
@@ -20,6 +21,7 @@ struct HistoryEntry
     QString originalPath;
     QString trashPath;
     FileIdentity identity;
+    QString originalFolder; // where the item's folder led when it moved, links resolved
 
     friend bool operator==(const HistoryEntry &, const HistoryEntry &) = default;
 };

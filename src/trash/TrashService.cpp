@@ -60,8 +60,8 @@ TrashResult trash(const QList<CleanItem> &items, TrashCan &trashCan, FileManager
         }
         result.cleaned.insert(item.path);
         result.freed += item.size;
-        const HistoryEntry entry {
-            QUuid::createUuid(), now(), item.name, item.size, item.path, *moved.trashPath, moved.identity};
+        const HistoryEntry entry {QUuid::createUuid(), now(), item.name, item.size, item.path, *moved.trashPath,
+            moved.identity, moved.originalFolder};
         result.entries.append(entry);
         if (control.record)
             recorded = control.record(entry);
@@ -78,7 +78,7 @@ PutBackOutcome restore(const HistoryEntry &entry, TrashCan &trashCan, const QStr
         && entry.trashPath.size() > files.size() + 1;
     if (!directlyInHomeTrash)
         return PutBackOutcome::failed;
-    return trashCan.putBack(entry.trashPath, entry.originalPath, entry.identity, anchor);
+    return trashCan.putBack(entry.trashPath, entry.originalPath, {entry.identity, entry.originalFolder}, anchor);
 }
 
 std::optional<int> openWithFinder(FileManagerBridge &bridge)

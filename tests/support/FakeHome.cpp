@@ -13,9 +13,9 @@
 namespace pelmo::test {
 namespace {
 
-constexpr int kVariableCount = 6;
-constexpr const char *kVariables[kVariableCount]
-    = {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_DATA_DIRS", "XDG_STATE_HOME", "HOME"};
+constexpr int kVariableCount = 7;
+constexpr const char *kVariables[kVariableCount] = {
+    "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_DATA_DIRS", "XDG_STATE_HOME", "HOME", "PELMO_MOUNTINFO"};
 
 void makeParents(const std::string &path)
 {
@@ -32,7 +32,8 @@ FakeHome::FakeHome()
     std::filesystem::create_directories(m_home);
     const std::string values[kVariableCount] = {m_home + "/.config", m_home + "/.local/share", m_home + "/.cache",
         root + "/system-data:/usr/local/share:/usr/share", // the MIME database stays visible
-        m_home + "/.local/state", m_home};
+        m_home + "/.local/state", m_home,
+        root + "/mountinfo"}; // no disk of the machine: its Trash folders stay out of reach
     for (int i = 0; i < kVariableCount; ++i) {
         m_hadEnvironment[i] = qEnvironmentVariableIsSet(kVariables[i]);
         m_savedEnvironment[i] = qgetenv(kVariables[i]);

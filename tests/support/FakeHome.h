@@ -13,7 +13,8 @@ namespace pelmo::test {
 // A home folder in a temporary directory, with HOME, XDG_CONFIG_HOME, XDG_DATA_HOME,
 // XDG_CACHE_HOME and XDG_STATE_HOME pointed into it for the fixture's lifetime (XDG_DATA_DIRS
 // gets a folder of its own in front of the system's), so that no test touches the real
-// home, settings or trash. Relative paths are byte strings, so a test can make names that
+// home, settings or trash (PELMO_MOUNTINFO hides the machine's disks, so the Trash folders
+// on them are never listed or emptied). Relative paths are byte strings, so a test can make names that
 // are not UTF-8.
 class FakeHome
 {
@@ -46,8 +47,8 @@ public:
 private:
     QTemporaryDir m_dir;
     std::string m_home;
-    QByteArray m_savedEnvironment[6];
-    bool m_hadEnvironment[6] = {};
+    QByteArray m_savedEnvironment[7];
+    bool m_hadEnvironment[7] = {};
 };
 
 } // namespace pelmo::test

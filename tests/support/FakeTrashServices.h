@@ -40,7 +40,7 @@ public:
     }
     QString homeFilesFolder() const override { return filesFolder; }
     QStringList filesFolders() const override { return {filesFolder}; }
-    PutBackOutcome putBack(const QString &trashPath, const QString &, const FileIdentity &, const QString &) override
+    PutBackOutcome putBack(const QString &trashPath, const QString &, const Origin &, const QString &) override
     {
         putBackCalls.append(trashPath);
         return putBackAnswer;

@@ -277,7 +277,8 @@ private Q_SLOTS:
     }
 
     // Between the scan and the move the item was replaced, or a folder on its way became a
-    // link to somewhere precious: nothing moves, and the failure says why.
+    // link to somewhere precious: nothing moves, and the failure says why. A folder that was
+    // a link at the scan already is no reason to refuse.
     void changedItemsAreNotMoved()
     {
         FakeHome fake;
@@ -291,20 +292,29 @@ private Q_SLOTS:
         QCOMPARE(outcome.failure, MoveFailure::changed);
         QCOMPARE(readAll(fake.bytes("Downloads/big.iso")), std::string("a newer file"));
 
+        const FileIdentity newer = *FileIdentity::of(fake.path("Downloads/big.iso"));
         fake.writeBytes("precious/big.iso", "precious");
-        const FileIdentity precious = *FileIdentity::of(fake.path("precious/big.iso"));
         std::filesystem::rename(fake.bytes("Downloads"), fake.bytes("Downloads.old"));
         fake.symlink(fake.bytes("precious"), "Downloads");
-        outcome = trash.moveToTrash(fake.path("Downloads/big.iso"), precious, fake.home());
+        outcome = trash.moveToTrash(fake.path("Downloads/big.iso"), newer, fake.home());
+        QCOMPARE(outcome.failure, MoveFailure::changed);
+        // Without an identity to compare, no folder below the home may be a link at all.
+        outcome = trash.moveToTrash(fake.path("Downloads/big.iso"), {}, fake.home());
         QCOMPARE(outcome.failure, MoveFailure::changed);
         QCOMPARE(readAll(fake.bytes("precious/big.iso")), std::string("precious"));
         QCOMPARE(countIn(fake.bytes(".local/share/Trash/info")), size_t(0));
-        // The home itself may be reached through links; only what lies below it is checked.
-        QVERIFY(trash.moveToTrash(fake.path("Downloads.old/big.iso"), {}, fake.home()).moved());
+
+        // ~/.cache kept on another disk through a link: its items move, and record where.
+        fake.writeBytes("elsewhere/cache/app/data", "cache");
+        fake.symlink(fake.bytes("elsewhere/cache"), ".cache");
+        outcome = trash.moveToTrash(fake.path(".cache/app"), *FileIdentity::of(fake.path(".cache/app")), fake.home());
+        QVERIFY(outcome.moved());
+        QCOMPARE(outcome.originalFolder, fake.path("elsewhere/cache"));
     }
 
     // Another tool emptied the Trash and a later item took the name: putting back refuses it.
-    // A folder on the way back that became a link is not followed.
+    // A way back that now leads elsewhere is not followed; one that always went through a
+    // link is.
     void puttingBackChecksWhatIsThere()
     {
         FakeHome fake;
@@ -317,7 +327,8 @@ private Q_SLOTS:
         fake.writeBytes("Work/report.txt", "someone else's");
         const MoveOutcome later = trash.moveToTrash(fake.path("Work/report.txt"), {}, fake.home());
         QCOMPARE(later.trashPath, mine.trashPath);
-        QCOMPARE(trash.putBack(*mine.trashPath, fake.path("Documents/report.txt"), mine.identity, fake.home()),
+        QCOMPARE(trash.putBack(*mine.trashPath, fake.path("Documents/report.txt"), {mine.identity, mine.originalFolder},
+                     fake.home()),
             PutBackOutcome::replaced);
         // Without a known identity the info file still tells them apart.
         QCOMPARE(trash.putBack(*mine.trashPath, fake.path("Documents/report.txt"), {}, fake.home()),
@@ -325,15 +336,28 @@ private Q_SLOTS:
         QVERIFY(!std::filesystem::exists(fake.bytes("Documents/report.txt")));
         QCOMPARE(readAll(PathBytes::toBytes(*later.trashPath)), std::string("someone else's"));
 
+        const TrashCan::Origin origin {later.identity, later.originalFolder};
         std::filesystem::remove_all(fake.bytes("Work"));
         fake.makeFolder("elsewhere");
         fake.symlink(fake.bytes("elsewhere"), "Work");
-        QCOMPARE(trash.putBack(*later.trashPath, fake.path("Work/report.txt"), later.identity, fake.home()),
+        QCOMPARE(trash.putBack(*later.trashPath, fake.path("Work/report.txt"), origin, fake.home()),
+            PutBackOutcome::unsafeDestination);
+        QCOMPARE(trash.putBack(*later.trashPath, fake.path("Work/report.txt"), {}, fake.home()),
             PutBackOutcome::unsafeDestination);
         QCOMPARE(countIn(fake.bytes("elsewhere")), size_t(0));
         std::filesystem::remove(fake.bytes("Work"));
-        QCOMPARE(trash.putBack(*later.trashPath, fake.path("Work/report.txt"), later.identity, fake.home()),
+        QCOMPARE(trash.putBack(*later.trashPath, fake.path("Work/report.txt"), origin, fake.home()),
             PutBackOutcome::restored);
+
+        fake.writeBytes("disk/cache/app/data", "cache");
+        fake.symlink(fake.bytes("disk/cache"), ".cache");
+        const MoveOutcome cached
+            = trash.moveToTrash(fake.path(".cache/app"), *FileIdentity::of(fake.path(".cache/app")), fake.home());
+        QVERIFY(cached.moved());
+        QCOMPARE(trash.putBack(
+                     *cached.trashPath, fake.path(".cache/app"), {cached.identity, cached.originalFolder}, fake.home()),
+            PutBackOutcome::restored);
+        QCOMPARE(readAll(fake.bytes("disk/cache/app/data")), std::string("cache"));
     }
 
     // A mover killed between writing the info file and moving the item leaves an info

@@ -136,10 +136,13 @@ std::string localDeletionDate()
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toStdString();
 }
 
+// The mount table: /proc/self/mountinfo, or the file PELMO_MOUNTINFO names, so that the
+// tests' Trash never reaches the Trash folders of the machine's real disks.
 std::vector<std::string> mountPointsFromProc()
 {
     std::vector<std::string> points;
-    std::ifstream mounts("/proc/self/mountinfo");
+    const QByteArray table = qgetenv("PELMO_MOUNTINFO");
+    std::ifstream mounts(table.isEmpty() ? std::string("/proc/self/mountinfo") : table.toStdString());
     std::string line;
     while (std::getline(mounts, line)) {
         // Field 5 is the mount point, with space, tab, newline and backslash as \ooo.
@@ -287,7 +290,11 @@ MoveOutcome FreedesktopTrash::moveToTrash(const QString &path, const FileIdentit
         || item.starts_with(trash + "/"))
         return failedWith(MoveFailure::trashRefused); // not a movable item, or the Trash itself
 
-    UniqueFd parentFd = PosixFile::openFolderBelow(PathBytes::toBytes(anchor), parentOf(item), false);
+    // A known identity is checked through the very folder the move goes through, so links
+    // on the way may stay; without it no folder below the anchor may be a link.
+    UniqueFd parentFd = expected.isKnown()
+        ? PosixFile::openPath(parentOf(item), O_PATH | O_DIRECTORY)
+        : PosixFile::openFolderBelow(PathBytes::toBytes(anchor), parentOf(item), false);
     if (!parentFd)
         return failedWith(failureOf(errno));
     struct stat seen
@@ -336,8 +343,9 @@ MoveOutcome FreedesktopTrash::moveToTrash(const QString &path, const FileIdentit
             {
             };
             const bool known = ::fstatat(filesFd.get(), name.c_str(), &moved, AT_SYMLINK_NOFOLLOW) == 0;
+            const std::optional<std::string> resolved = PosixFile::pathOf(parentFd.get());
             return {PathBytes::fromBytes(folder->path + "/files/" + name), MoveFailure::none,
-                identityOf(known ? moved : seen)};
+                identityOf(known ? moved : seen), resolved ? PathBytes::fromBytes(*resolved) : QString()};
         }
         const int error = errno;
         ::unlinkat(infoFd.get(), infoName.c_str(), 0);
@@ -381,8 +389,45 @@ std::optional<QString> FreedesktopTrash::findTrashed(const QString &originalPath
     return std::nullopt;
 }
 
+// The folder `folder` opened for putting an item back: missing folders are made, never
+// through a link, and the way must lead to `resolved` (when known), as it did when the item
+// left; without that record no folder below `anchor` may be a link.
+UniqueFd FreedesktopTrash::wayBack(
+    const std::string &folder, const std::string &resolved, const std::string &anchor, PutBackOutcome &refusal) const
+{
+    refusal = PutBackOutcome::failed;
+    if (resolved.empty()) {
+        UniqueFd fd = PosixFile::openFolderBelow(anchor, folder, true);
+        if (!fd && (errno == ELOOP || errno == ENOTDIR))
+            refusal = PutBackOutcome::unsafeDestination;
+        return fd;
+    }
+    std::string existing = folder;
+    std::vector<std::string> missing;
+    UniqueFd fd;
+    while (!(fd = PosixFile::openPath(existing, O_PATH | O_DIRECTORY))) {
+        if (errno != ENOENT || existing == "/")
+            return {};
+        missing.push_back(lastComponent(existing));
+        existing = parentOf(existing);
+    }
+    std::string leadsTo = PosixFile::pathOf(fd.get()).value_or(std::string());
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it)
+        leadsTo += (leadsTo == "/" ? "" : "/") + *it;
+    if (leadsTo != resolved) {
+        refusal = PutBackOutcome::unsafeDestination;
+        return {};
+    }
+    for (auto it = missing.rbegin(); fd && it != missing.rend(); ++it) {
+        if (::mkdirat(fd.get(), it->c_str(), 0777) != 0 && errno != EEXIST)
+            return {};
+        fd = UniqueFd(::openat(fd.get(), it->c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    }
+    return fd;
+}
+
 PutBackOutcome FreedesktopTrash::putBack(
-    const QString &trashPath, const QString &originalPath, const FileIdentity &expected, const QString &anchor)
+    const QString &trashPath, const QString &originalPath, const Origin &origin, const QString &anchor)
 {
     const std::string from = PathBytes::toBytes(trashPath);
     const std::string to = PathBytes::toBytes(originalPath);
@@ -400,13 +445,14 @@ PutBackOutcome FreedesktopTrash::putBack(
     // The name must still hold what was moved from there: another tool may have emptied
     // the Trash and a later item may have taken the name.
     const auto content = PosixFile::readSmallFile(homeTrash() + "/info/" + infoName, kMaxInfoSize, false);
-    if (!matches(expected, st) || !content || TrashInfo::recordedPath(*content) != to)
+    if (!matches(origin.identity, st) || !content || TrashInfo::recordedPath(*content) != to)
         return PutBackOutcome::replaced;
     if (PosixFile::statNoFollow(to, st))
         return PutBackOutcome::destinationTaken;
-    UniqueFd parentFd = PosixFile::openFolderBelow(PathBytes::toBytes(anchor), parentOf(to), true);
+    PutBackOutcome refusal = PutBackOutcome::failed;
+    UniqueFd parentFd = wayBack(parentOf(to), PathBytes::toBytes(origin.folder), PathBytes::toBytes(anchor), refusal);
     if (!parentFd)
-        return errno == ELOOP || errno == ENOTDIR ? PutBackOutcome::unsafeDestination : PutBackOutcome::failed;
+        return refusal;
     if (::renameat2(filesFd.get(), name.c_str(), parentFd.get(), lastComponent(to).c_str(), RENAME_NOREPLACE) != 0)
         return errno == EEXIST ? PutBackOutcome::destinationTaken : PutBackOutcome::failed;
     ::unlinkat(infoFd.get(), infoName.c_str(), 0);

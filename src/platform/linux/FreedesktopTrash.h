@@ -32,7 +32,8 @@ public:
     };
 
     // $XDG_DATA_HOME (ignored unless absolute, else ~/.local/share), the real user id,
-    // lstat, /proc/self/mountinfo and $XDG_STATE_HOME/Pelmo/moves.
+    // lstat, /proc/self/mountinfo (or the table $PELMO_MOUNTINFO names) and
+    // $XDG_STATE_HOME/Pelmo/moves.
     [[nodiscard]] static Environment systemEnvironment();
 
     explicit FreedesktopTrash(Environment environment);
@@ -46,8 +47,8 @@ public:
         const QString &originalPath, const FileIdentity &identity) const override;
     [[nodiscard]] QString homeFilesFolder() const override;
     [[nodiscard]] QStringList filesFolders() const override;
-    [[nodiscard]] PutBackOutcome putBack(const QString &trashPath, const QString &originalPath,
-        const FileIdentity &expected, const QString &anchor) override;
+    [[nodiscard]] PutBackOutcome putBack(
+        const QString &trashPath, const QString &originalPath, const Origin &origin, const QString &anchor) override;
     [[nodiscard]] EmptyOutcome empty(const std::function<bool()> &stopRequested) override;
 
 private:
@@ -62,6 +63,8 @@ private:
     [[nodiscard]] std::optional<Folder> trashFor(dev_t device, const std::string &item) const;
     [[nodiscard]] std::vector<Folder> existingFolders() const;
     [[nodiscard]] std::string topdirOf(const std::string &item, dev_t device) const;
+    [[nodiscard]] PosixFile::UniqueFd wayBack(const std::string &folder, const std::string &resolved,
+        const std::string &anchor, PutBackOutcome &refusal) const;
 
     Environment m_env;
     MoveJournal m_journal;
