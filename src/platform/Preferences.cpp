@@ -1,5 +1,6 @@
 #include "platform/Preferences.h"
 
+#include "SettingsFile.h"
 #include "core/PathBytes.h"
 
 #include <QDir>
@@ -121,12 +122,15 @@ bool Preferences::setLastReminder(double secondsSince1970)
 
 bool Preferences::write(const QString &key, const QVariant &value)
 {
-    if (value.isValid())
-        m_settings->setValue(key, value);
-    else
-        m_settings->remove(key);
-    m_settings->sync();
-    return m_settings->status() == QSettings::NoError;
+    const qint64 growth = key.size() + value.toString().size() + value.toByteArray().size() + 64;
+    const bool written = SettingsFile::write(m_settings->fileName(), growth, [&](QSettings &settings) {
+        if (value.isValid())
+            settings.setValue(key, value);
+        else
+            settings.remove(key);
+    });
+    m_settings->sync(); // reads what is on disk now, whichever way the write went
+    return written;
 }
 
 } // namespace pelmo

@@ -2,6 +2,7 @@
 
 #include "CleaningHistory.h"
 #include "core/PathBytes.h"
+#include "platform/SettingsFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -71,17 +72,18 @@ SharedHistory::Result SharedHistory::change(const std::function<void(QList<Histo
     if (!lock.tryLock(kLockWaitMs))
         return {Status::failed, read()};
     const std::optional<qint64> before = modifiedMs(m_file);
-    QSettings settings(m_file, QSettings::NativeFormat);
-    State state = stateOf(settings);
+    State state = read();
     if (!state.entries)
         return {Status::unreadable, state}; // what another version wrote stays untouched
     apply(*state.entries, state.totalFreed);
     if (state.entries->size() > CleaningHistory::limit)
         state.entries->resize(CleaningHistory::limit);
-    settings.setValue(kHistoryKey, CleaningHistory::encode(*state.entries));
-    settings.setValue(kTotalKey, state.totalFreed);
-    settings.sync();
-    if (settings.status() != QSettings::NoError)
+    const QByteArray encoded = CleaningHistory::encode(*state.entries);
+    const bool written = SettingsFile::write(m_file, encoded.size(), [&](QSettings &settings) {
+        settings.setValue(kHistoryKey, encoded);
+        settings.setValue(kTotalKey, state.totalFreed);
+    });
+    if (!written)
         return {Status::failed, read()};
     stampAfter(m_file, before);
     return {Status::written, state};

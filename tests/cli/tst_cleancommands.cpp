@@ -1,6 +1,7 @@
 #include "FakeHome.h"
 #include "ProcessRun.h"
 #include "core/PathBytes.h"
+#include "trash/SharedHistory.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -138,13 +139,18 @@ bool mountTmpfs(const std::string &point, const char *size)
     return ::geteuid() == 0 && ::mount("pelmo-test", point.c_str(), "tmpfs", 0, size) == 0;
 }
 
-// Fills the file system of `folder` to the last byte.
-void fill(const std::string &folder)
+// Fills the file system of `folder`, leaving `left` bytes free.
+void fill(const std::string &folder, std::uintmax_t left = 0)
 {
-    std::ofstream filler(folder + "/.filler", std::ios::binary);
-    const std::string block(4096, 'f');
-    while (filler.write(block.data(), block.size()))
-        ;
+    const std::string filler = folder + "/.filler";
+    {
+        std::ofstream out(filler, std::ios::binary);
+        const std::string block(4096, 'f');
+        while (out.write(block.data(), block.size()))
+            ;
+    }
+    std::filesystem::resize_file(
+        filler, std::filesystem::file_size(filler) - std::min(left, std::filesystem::file_size(filler)));
 }
 
 } // namespace
@@ -350,16 +356,27 @@ private Q_SLOTS:
         populate(fake);
         const std::string settings = fake.bytes(".config/Pelmo");
         const std::string conf = readAll(settings + "/Pelmo.conf");
-        if (!mountTmpfs(settings, "size=64k"))
+        if (!mountTmpfs(settings, "size=1m"))
             QSKIP("cannot mount a tmpfs here");
         std::ofstream(settings + "/Pelmo.conf") << conf;
-        fill(settings);
+        QList<HistoryEntry> earlier;
+        for (int i = 0; i < 20; ++i)
+            earlier.append({QUuid::createUuid(), QDateTime::currentDateTimeUtc(), "old", 1, "/old", QString(), {}, {}});
+        QCOMPARE(SharedHistory(fake.settingsFile()).record(earlier).status, SharedHistory::Status::written);
+        fill(settings, 4096); // room for part of a new settings file, not all of it
         const ProcessRun run = runPelmo({QStringLiteral("clean"), QStringLiteral("--home"), fake.home(),
             QStringLiteral("--safe"), QStringLiteral("--yes")});
+        // What was stored before stays whole: a full disk cuts no settings file short.
+        const SharedHistory::State stored = SharedHistory(fake.settingsFile()).read();
+        const QString language
+            = QSettings(fake.settingsFile(), QSettings::NativeFormat).value("appLanguage").toString();
         ::umount(settings.c_str());
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains("historii se nepodařilo uložit"), run.err.constData());
         QVERIFY(!std::filesystem::exists(fake.bytes("Library/Caches/com.example.app")));
+        QVERIFY(stored.entries);
+        QCOMPARE(stored.entries->size(), 20);
+        QCOMPARE(language, QStringLiteral("cs"));
     }
 
     // Without a file manager or an opener that works, opening the Trash is a failure.

@@ -97,7 +97,7 @@ private Q_SLOTS:
 
     void noBusIsARefusal()
     {
-        DBusNotifier notifier(QDBusConnection(QStringLiteral("never-connected")));
+        DBusNotifier notifier([] { return QDBusConnection(QStringLiteral("never-connected")); });
         std::optional<bool> answer;
         notifier.requestPermission([&](bool granted) { answer = granted; });
         QCOMPARE(answer, std::optional(false));

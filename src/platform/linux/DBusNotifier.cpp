@@ -18,18 +18,25 @@ QDBusMessage call(const QString &method)
 
 } // namespace
 
-DBusNotifier::DBusNotifier(QDBusConnection bus)
-    : m_bus(std::move(bus))
+DBusNotifier::DBusNotifier(std::function<QDBusConnection()> bus)
+    : m_connect(std::move(bus))
 { }
+
+QDBusConnection &DBusNotifier::bus()
+{
+    if (!m_bus)
+        m_bus = m_connect();
+    return *m_bus;
+}
 
 void DBusNotifier::requestPermission(std::function<void(bool granted)> answer)
 {
-    if (!m_bus.isConnected()) {
+    if (!bus().isConnected()) {
         answer(false);
         return;
     }
     auto *watcher
-        = new QDBusPendingCallWatcher(m_bus.asyncCall(call(QStringLiteral("GetServerInformation")), kTimeoutMs));
+        = new QDBusPendingCallWatcher(bus().asyncCall(call(QStringLiteral("GetServerInformation")), kTimeoutMs));
     QObject::connect(
         watcher, &QDBusPendingCallWatcher::finished, watcher, [answer = std::move(answer)](QDBusPendingCallWatcher *w) {
             answer(!w->isError());
@@ -39,13 +46,13 @@ void DBusNotifier::requestPermission(std::function<void(bool granted)> answer)
 
 void DBusNotifier::post(const QString &title, const QString &body)
 {
-    if (!m_bus.isConnected())
+    if (!bus().isConnected())
         return;
     QDBusMessage message = call(QStringLiteral("Notify"));
     message << QStringLiteral("Pelmo") << 0u << QStringLiteral("pelmo") << title << body << QStringList()
             << QVariantMap {{QStringLiteral("urgency"), QVariant::fromValue<uchar>(1)}} << -1;
     // Errors are ignored: a failed reminder simply waits for the next week.
-    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(message, kTimeoutMs));
+    auto *watcher = new QDBusPendingCallWatcher(bus().asyncCall(message, kTimeoutMs));
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, &QObject::deleteLater);
 }
 

@@ -4,6 +4,9 @@
 
 #include <QDBusConnection>
 
+#include <functional>
+#include <optional>
+
 namespace pelmo {
 
 // org.freedesktop.Notifications on the session bus, asynchronously with a short timeout.
@@ -11,12 +14,17 @@ namespace pelmo {
 class DBusNotifier final : public Notifier
 {
 public:
-    explicit DBusNotifier(QDBusConnection bus = QDBusConnection::sessionBus());
+    // The bus is reached at the first notification, not before: a process that never
+    // notifies (a headless command) never waits on a bus that does not answer.
+    explicit DBusNotifier(std::function<QDBusConnection()> bus = &QDBusConnection::sessionBus);
     void requestPermission(std::function<void(bool granted)> answer) override;
     void post(const QString &title, const QString &body) override;
 
 private:
-    QDBusConnection m_bus;
+    QDBusConnection &bus();
+
+    std::function<QDBusConnection()> m_connect;
+    std::optional<QDBusConnection> m_bus;
 };
 
 } // namespace pelmo
