@@ -2,6 +2,7 @@
 
 #include "core/FileIdentity.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -81,14 +82,15 @@ public:
     struct Origin
     {
         FileIdentity identity;
-        QString folder; // where its folder led, links resolved; empty when unknown
+        QString folder;    // where its folder led, links resolved; empty when unknown
+        QDateTime movedAt; // when it was moved; invalid when unknown
     };
 
     // Moves an item of the home Trash to `originalPath`, creating its missing folders and
     // never replacing anything, then forgets its Trash record. The item must still be the
-    // one moved from there: its info file names `originalPath`, and its identity is the
-    // origin's when that is known. The way back must lead where it led then (the origin's
-    // folder); without that record no folder below `anchor` may be a symbolic link.
+    // one moved from there: its info file names `originalPath` and was written when the
+    // move happened, and its identity is the origin's when that is known. The way back must lead where it led then (the
+    // origin's folder); without that record no folder below `anchor` may be a symbolic link.
     [[nodiscard]] virtual PutBackOutcome putBack(
         const QString &trashPath, const QString &originalPath, const Origin &origin, const QString &anchor)
         = 0;

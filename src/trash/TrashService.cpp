@@ -78,7 +78,8 @@ PutBackOutcome restore(const HistoryEntry &entry, TrashCan &trashCan, const QStr
         && entry.trashPath.size() > files.size() + 1;
     if (!directlyInHomeTrash)
         return PutBackOutcome::failed;
-    return trashCan.putBack(entry.trashPath, entry.originalPath, {entry.identity, entry.originalFolder}, anchor);
+    return trashCan.putBack(
+        entry.trashPath, entry.originalPath, {entry.identity, entry.originalFolder, entry.date}, anchor);
 }
 
 std::optional<int> openWithFinder(FileManagerBridge &bridge)

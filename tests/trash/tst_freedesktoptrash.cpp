@@ -336,7 +336,13 @@ private Q_SLOTS:
         QVERIFY(!std::filesystem::exists(fake.bytes("Documents/report.txt")));
         QCOMPARE(readAll(PathBytes::toBytes(*later.trashPath)), std::string("someone else's"));
 
-        const TrashCan::Origin origin {later.identity, later.originalFolder};
+        // The inode number of a file gone from the Trash is soon another file's: the moment
+        // of the move tells them apart.
+        const TrashCan::Origin hourEarlier {
+            later.identity, later.originalFolder, QDateTime::currentDateTime().addSecs(-3600)};
+        QCOMPARE(trash.putBack(*later.trashPath, fake.path("Work/report.txt"), hourEarlier, fake.home()),
+            PutBackOutcome::replaced);
+        const TrashCan::Origin origin {later.identity, later.originalFolder, QDateTime::currentDateTime()};
         std::filesystem::remove_all(fake.bytes("Work"));
         fake.makeFolder("elsewhere");
         fake.symlink(fake.bytes("elsewhere"), "Work");

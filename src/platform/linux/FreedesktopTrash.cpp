@@ -131,6 +131,14 @@ std::vector<std::pair<std::string, struct stat>> snapshot(int folderFd)
     return entries;
 }
 
+// An inode number is soon reused: the info file's date tells a later item of the same name
+// and inode from the one that was moved.
+bool sameMoment(const QDateTime &deleted, const QDateTime &movedAt)
+{
+    constexpr qint64 kToleranceSeconds = 120;
+    return !movedAt.isValid() || (deleted.isValid() && std::abs(deleted.secsTo(movedAt)) <= kToleranceSeconds);
+}
+
 std::string localDeletionDate()
 {
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")).toStdString();
@@ -445,7 +453,8 @@ PutBackOutcome FreedesktopTrash::putBack(
     // The name must still hold what was moved from there: another tool may have emptied
     // the Trash and a later item may have taken the name.
     const auto content = PosixFile::readSmallFile(homeTrash() + "/info/" + infoName, kMaxInfoSize, false);
-    if (!matches(origin.identity, st) || !content || TrashInfo::recordedPath(*content) != to)
+    if (!matches(origin.identity, st) || !content || TrashInfo::recordedPath(*content) != to
+        || !sameMoment(TrashInfo::deletionDate(*content), origin.movedAt))
         return PutBackOutcome::replaced;
     if (PosixFile::statNoFollow(to, st))
         return PutBackOutcome::destinationTaken;

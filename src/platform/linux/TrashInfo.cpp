@@ -38,7 +38,10 @@ std::string compose(std::string_view recorded, std::string_view deletionDate)
         + "\n";
 }
 
-std::optional<std::string> recordedPath(std::string_view content)
+namespace {
+
+// The value of the first `key` line of the "[Trash Info]" group.
+std::optional<std::string_view> valueOf(std::string_view content, std::string_view key)
 {
     bool inGroup = false;
     while (!content.empty()) {
@@ -51,10 +54,32 @@ std::optional<std::string> recordedPath(std::string_view content)
             inGroup = line == "[Trash Info]";
             continue;
         }
-        if (inGroup && line.starts_with("Path="))
-            return percentDecoded(line.substr(5));
+        if (inGroup && line.size() > key.size() && line.starts_with(key) && line[key.size()] == '=')
+            return line.substr(key.size() + 1);
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> recordedPath(std::string_view content)
+{
+    const std::optional<std::string_view> value = valueOf(content, "Path");
+    if (!value)
+        return std::nullopt;
+    return percentDecoded(*value);
+}
+
+QDateTime deletionDate(std::string_view content)
+{
+    const std::optional<std::string_view> value = valueOf(content, "DeletionDate");
+    if (!value)
+        return {};
+    const QString text = QString::fromLatin1(value->data(), static_cast<qsizetype>(value->size()));
+    QDateTime date = QDateTime::fromString(text, QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+    if (!date.isValid())
+        date = QDateTime::fromString(text, QStringLiteral("yyyyMMddTHH:mm:ss"));
+    return date;
 }
 
 } // namespace pelmo::TrashInfo

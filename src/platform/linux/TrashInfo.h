@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QDateTime>
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +15,10 @@ namespace pelmo::TrashInfo {
 // The bytes of the Path key of the "[Trash Info]" group (the first one when repeated),
 // percent-decoded; nothing for an info file without one, however malformed it is.
 [[nodiscard]] std::optional<std::string> recordedPath(std::string_view content);
+
+// The DeletionDate, local time, in the extended or the basic form; invalid when there is
+// none that reads.
+[[nodiscard]] QDateTime deletionDate(std::string_view content);
 
 // %XX sequences turned back into the bytes they stand for.
 [[nodiscard]] std::string percentDecoded(std::string_view text);
