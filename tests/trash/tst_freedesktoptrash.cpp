@@ -312,6 +312,35 @@ private Q_SLOTS:
         QCOMPARE(outcome.originalFolder, fake.path("elsewhere/cache"));
     }
 
+    // The item is swapped for another file after the check, just before the move: the other
+    // file goes back to its place and nothing of it stays in the Trash.
+    void anItemSwappedDuringTheMoveGoesBack()
+    {
+        FakeHome fake;
+        fake.writeBytes("Downloads/setup.dmg", "scanned");
+        const std::string item = fake.bytes("Downloads/setup.dmg");
+        const FileIdentity scanned = *FileIdentity::of(fake.path("Downloads/setup.dmg"));
+        FreedesktopTrash::Environment env = FreedesktopTrash::systemEnvironment();
+        const auto realDevice = env.deviceOf;
+        bool swapped = false;
+        // Asked for the item's file system after its identity was checked.
+        env.deviceOf = [&](const std::string &path) {
+            if (path == item && !swapped) {
+                swapped = true;
+                fake.writeBytes("Downloads/setup.dmg.new", "someone else's");
+                std::filesystem::rename(item + ".new", item);
+            }
+            return realDevice(path);
+        };
+        FreedesktopTrash trash(env);
+        const MoveOutcome outcome = trash.moveToTrash(fake.path("Downloads/setup.dmg"), scanned, fake.home());
+        QVERIFY(swapped);
+        QCOMPARE(outcome.failure, MoveFailure::changed);
+        QCOMPARE(readAll(item), std::string("someone else's"));
+        QCOMPARE(countIn(fake.bytes(".local/share/Trash/files")), size_t(0));
+        QCOMPARE(countIn(fake.bytes(".local/share/Trash/info")), size_t(0));
+    }
+
     // Another tool emptied the Trash and a later item took the name: putting back refuses it.
     // A way back that now leads elsewhere is not followed; one that always went through a
     // link is.

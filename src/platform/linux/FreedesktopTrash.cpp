@@ -351,6 +351,13 @@ MoveOutcome FreedesktopTrash::moveToTrash(const QString &path, const FileIdentit
             {
             };
             const bool known = ::fstatat(filesFd.get(), name.c_str(), &moved, AT_SYMLINK_NOFOLLOW) == 0;
+            // Something took the item's place between the check and the move: it goes back
+            // where it was, with nothing left of it in the Trash.
+            if (known && identityOf(moved) != identityOf(seen)
+                && ::renameat2(filesFd.get(), name.c_str(), parentFd.get(), base.c_str(), RENAME_NOREPLACE) == 0) {
+                ::unlinkat(infoFd.get(), infoName.c_str(), 0);
+                return failedWith(MoveFailure::changed);
+            }
             const std::optional<std::string> resolved = PosixFile::pathOf(parentFd.get());
             return {PathBytes::fromBytes(folder->path + "/files/" + name), MoveFailure::none,
                 identityOf(known ? moved : seen), resolved ? PathBytes::fromBytes(*resolved) : QString()};
