@@ -876,5 +876,131 @@
         <source>vybráno mimo hledání: %lld</source>
         <translation>selected outside the search: %lld</translation>
     </message>
+    <message>
+        <source>Přesunuto do koše: %@ (položek: %lld z %lld)</source>
+        <translation>Moved to the Trash: %@ (items: %lld of %lld)</translation>
+    </message>
+    <message>
+        <source>Použití: pelmo [PŘÍKAZ] [VOLBY]
+Bez příkazu otevře okno; bez displeje prohledá domovskou složku jako pelmo scan.
+Nic nemaže: co uklidí, přesune do koše, odkud to jde vrátit.
+
+Příkazy:
+  scan      prohledá domovskou složku a vypíše, co lze uvolnit
+  clean     přesune vybrané nalezené položky do koše
+  history   vypíše, co bylo přesunuto do koše
+  restore   vrátí položku z historie na původní místo
+  trash     vypíše, vysype nebo otevře koš
+
+Volby:
+  -h, --help   vypíše tuto nápovědu
+  --version    vypíše verzi
+
+Nápověda k příkazu: pelmo PŘÍKAZ --help</source>
+        <translation>Usage: pelmo [COMMAND] [OPTIONS]
+Without a command, opens the window; without a display, scans the home folder as pelmo scan does.
+Deletes nothing: what it cleans up goes to the Trash, from where it can be put back.
+
+Commands:
+  scan      scans the home folder and prints what can be freed
+  clean     moves chosen items of the scan to the Trash
+  history   lists what was moved to the Trash
+  restore   puts an entry of the history back where it was
+  trash     lists, empties or opens the Trash
+
+Options:
+  -h, --help   prints this help
+  --version    prints the version
+
+Help on a command: pelmo COMMAND --help</translation>
+    </message>
+    <message>
+        <source>Použití: pelmo scan [--home SLOŽKA] [--threshold-mb N] [--exclude PŘEDPONA]... [--lang cs|en] [--json]
+Prohledá domovskou složku a vypíše, co lze uvolnit.
+
+  --home SLOŽKA        prohledá SLOŽKU místo domovské složky
+  --threshold-mb N     soubory od N megabajtů jsou velké (jinak podle nastavení, 200)
+  --exclude PŘEDPONA   vynechá položky, jejichž cesta začíná PŘEDPONOU; lze opakovat
+  --lang cs|en         jazyk výpisu
+  --json               vypíše jeden objekt JSON místo souhrnu
+  -h, --help           vypíše tuto nápovědu</source>
+        <translation>Usage: pelmo scan [--home FOLDER] [--threshold-mb N] [--exclude PREFIX]... [--lang cs|en] [--json]
+Scans the home folder and prints what can be freed.
+
+  --home FOLDER        scans FOLDER instead of the home folder
+  --threshold-mb N     files of N megabytes or more are large (else the setting, 200)
+  --exclude PREFIX     leaves out items whose path begins with PREFIX; may be repeated
+  --lang cs|en         the language of the output
+  --json               prints one JSON object instead of the summary
+  -h, --help           prints this help</translation>
+    </message>
+    <message>
+        <source>Použití: pelmo clean [--home SLOŽKA] (--safe | --category DRUH... | --item CESTA...) [--yes] [--json]
+Prohledá domovskou složku a vybrané nalezené položky přesune do koše.
+Každý přesun zapíše do historie, odkud jde položku vrátit.
+
+  --home SLOŽKA        prohledá SLOŽKU místo domovské složky
+  --safe               přesune položky označené jako bezpečné
+  --category DRUH      přesune všechny položky kategorie: caches, logs, developer,
+                       leftovers, installers, duplicates, largeFiles; lze opakovat
+  --item CESTA         přesune nalezenou položku CESTA; lze opakovat
+  --yes                neptá se (bez terminálu je povinná)
+  --json               vypíše výsledek jako objekt JSON
+  -h, --help           vypíše tuto nápovědu</source>
+        <translation>Usage: pelmo clean [--home FOLDER] (--safe | --category KIND... | --item PATH...) [--yes] [--json]
+Scans the home folder and moves the chosen items it found to the Trash.
+Each move is written to the history, from where the item can be put back.
+
+  --home FOLDER        scans FOLDER instead of the home folder
+  --safe               moves the items marked safe
+  --category KIND      moves every item of a category: caches, logs, developer,
+                       leftovers, installers, duplicates, largeFiles; may be repeated
+  --item PATH          moves the found item PATH; may be repeated
+  --yes                does not ask (required without a terminal)
+  --json               prints the outcome as a JSON object
+  -h, --help           prints this help</translation>
+    </message>
+    <message>
+        <source>Použití: pelmo history [--json]
+Vypíše, co bylo přesunuto do koše, od nejnovějšího, s ID každé položky.
+
+  --json               vypíše historii v uložené podobě (JSON)
+  -h, --help           vypíše tuto nápovědu</source>
+        <translation>Usage: pelmo history [--json]
+Lists what was moved to the Trash, newest first, with the ID of each entry.
+
+  --json               prints the history in its stored form (JSON)
+  -h, --help           prints this help</translation>
+    </message>
+    <message>
+        <source>Použití: pelmo restore ID
+Vrátí položku historie s tímto ID z koše na původní místo. Nikdy nic nepřepíše.
+
+  -h, --help           vypíše tuto nápovědu</source>
+        <translation>Usage: pelmo restore ID
+Puts the history entry with this ID back from the Trash where it was. Never replaces anything.
+
+  -h, --help           prints this help</translation>
+    </message>
+    <message>
+        <source>Použití: pelmo trash [list | empty | open] [--yes] [--json]
+Vypíše, vysype nebo otevře tvoje koše.
+
+  list                 vypíše položky v koši, největší první (výchozí)
+  empty                vysype koš, po potvrzení
+  open                 otevře koš ve správci souborů
+  --yes                vysype bez ptaní (bez terminálu je povinná)
+  --json               vypíše položky jako pole JSON
+  -h, --help           vypíše tuto nápovědu</source>
+        <translation>Usage: pelmo trash [list | empty | open] [--yes] [--json]
+Lists, empties or opens your Trash.
+
+  list                 lists the items in the Trash, largest first (the default)
+  empty                empties the Trash, after asking
+  open                 shows the Trash in the file manager
+  --yes                empties without asking (required without a terminal)
+  --json               prints the items as a JSON array
+  -h, --help           prints this help</translation>
+    </message>
 </context>
 </TS>

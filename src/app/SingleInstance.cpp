@@ -1,5 +1,7 @@
 #include "SingleInstance.h"
 
+#include "core/BuildInfo.h"
+
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -12,7 +14,7 @@ constexpr int kActivateTimeoutMs = 3000;
 QString objectPath()
 {
     // The freedesktop rule: the application ID with "." as "/".
-    return u'/' + QString::fromLatin1(SingleInstance::applicationId).replace(u'.', u'/');
+    return u'/' + QString::fromLatin1(BuildInfo::applicationId).replace(u'.', u'/');
 }
 
 } // namespace
@@ -21,7 +23,7 @@ SingleInstance::~SingleInstance()
 {
     // Released before a relaunched Pelmo starts, so that the new one owns the name.
     if (m_owner)
-        QDBusConnection::sessionBus().unregisterService(QString::fromLatin1(applicationId));
+        QDBusConnection::sessionBus().unregisterService(QString::fromLatin1(BuildInfo::applicationId));
 }
 
 bool SingleInstance::claim()
@@ -29,7 +31,7 @@ bool SingleInstance::claim()
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return true;
-    const QString name = QString::fromLatin1(applicationId);
+    const QString name = QString::fromLatin1(BuildInfo::applicationId);
     bus.registerObject(objectPath(), this, QDBusConnection::ExportAllSlots);
     if (bus.interface()->registerService(
             name, QDBusConnectionInterface::DontQueueService, QDBusConnectionInterface::DontAllowReplacement)

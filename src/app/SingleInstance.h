@@ -5,17 +5,15 @@
 
 namespace pelmo {
 
-// One window per session: the first Pelmo owns the application's name on the session bus
-// and answers org.freedesktop.Application.Activate by showing its window; a second one
-// asks the first to show itself and ends. Headless commands never take part.
+// One window per session: the first Pelmo owns the application ID (BuildInfo) on the
+// session bus and answers org.freedesktop.Application.Activate by showing its window; a
+// second one asks the first to show itself and ends. Headless commands never take part.
 class SingleInstance : public QObject
 {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
 
 public:
-    static constexpr const char *applicationId = "cz.tebrovan.Pelmo";
-
     using QObject::QObject;
     ~SingleInstance() override;
 

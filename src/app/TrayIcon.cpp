@@ -1,5 +1,6 @@
 #include "TrayIcon.h"
 
+#include "AppIcon.h"
 #include "app/ui/AppState.h"
 #include "core/Localization.h"
 
@@ -32,7 +33,7 @@ TrayIcon::TrayIcon(AppState &state, QWindow *window, QObject *parent)
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, qApp, &QCoreApplication::quit);
 
-    m_icon.setIcon(QIcon::fromTheme(QStringLiteral("starred"), QIcon::fromTheme(QStringLiteral("user-trash"))));
+    m_icon.setIcon(applicationIcon());
     m_icon.setToolTip(QStringLiteral("Pelmo"));
     m_icon.setContextMenu(&m_menu);
     for (auto signal : {&AppState::diskChanged, &AppState::foundChanged, &AppState::scanEnabledChanged})

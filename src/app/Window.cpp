@@ -1,11 +1,13 @@
 #include "Window.h"
 
+#include "AppIcon.h"
 #include "PdfPageProvider.h"
 #include "SingleInstance.h"
 #include "ThemeIconProvider.h"
 #include "TrayIcon.h"
 #include "app/ui/AppState.h"
 #include "app/ui/SettingsViewModel.h"
+#include "core/BuildInfo.h"
 #include "core/Localization.h"
 #include "platform/Interruption.h"
 #include "platform/Preferences.h"
@@ -84,6 +86,9 @@ int runWindow(int &argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("Pelmo"));
     QApplication::setApplicationName(QStringLiteral("Pelmo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Pelmo"));
+    // Lets the desktop match the window to the installed entry (its name and icon).
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(BuildInfo::applicationId));
+    QGuiApplication::setWindowIcon(applicationIcon());
     Localization::install(Localization::resolvedCode(Localization::languageFromRawValue(Preferences().appLanguage())));
 
     int status = 0;

@@ -9,6 +9,8 @@
 #include "core/SizeText.h"
 #include "platform/Interruption.h"
 
+#include <unistd.h>
+
 namespace pelmo {
 namespace {
 
@@ -137,8 +139,20 @@ int runCleanCommand(const QStringList &arguments)
     }
     TrashResult result;
     QObject::connect(&store, &CleanerStore::batchFinished, &store, [&](const TrashResult &r) { result = r; });
+    // Progress is for a person watching; a log or a pipe gets only the outcome.
+    const bool showProgress = ::isatty(STDERR_FILENO) == 1;
+    if (showProgress) {
+        QObject::connect(&store, &CleanerStore::batchProgress, &store, [&](int moved, qint64 bytes) {
+            CommandSupport::write(stderr,
+                QStringLiteral("\r\033[K")
+                    + Localization::format(Localization::tr("Přesunuto do koše: %@ (položek: %lld z %lld)"),
+                        {formatSize(bytes), QString::number(moved), QString::number(items.size())}));
+        });
+    }
     const Interruption::SignalGuard guard; // Ctrl+C ends the batch after the item in flight
     headless.runUntil(&CleanerStore::batchFinished, [&] { store.clean(items); });
+    if (showProgress)
+        CommandSupport::write(stderr, QStringLiteral("\r\033[K"));
     const bool complete = result.failed == 0 && !result.historyUnsaved && !result.stopped;
     if (parser.isSet(QStringLiteral("json")))
         printJson(result, store.toast());

@@ -72,7 +72,7 @@ int runRestoreCommand(const QStringList &arguments)
             Localization::format(Localization::tr("V historii není položka %@"), {parser.positional().first()}));
     const HistoryEntry entry = *found; // a copy: restoring removes the entry from the history
     const bool restored = store.restore(entry);
-    CommandSupport::write(stdout, store.toast() + u'\n');
+    CommandSupport::write(restored ? stdout : stderr, store.toast() + u'\n');
     return restored ? 0 : CommandSupport::failed;
 }
 

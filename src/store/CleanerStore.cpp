@@ -189,14 +189,25 @@ void CleanerStore::clean(const QList<CleanItem> &items)
     const std::shared_ptr<SharedHistory> history = m_history.shared();
     const std::shared_ptr<std::atomic<bool>> stop = m_stopWork;
     const QString anchor = this->anchor();
+    // The worker only posts progress to the store: the store outlives the work it owns, and
+    // Qt drops what is still posted when the store goes.
+    CleanerStore *const progressReceiver = this;
     own(
-        [items, trash, bridge, history, stop, anchor] {
+        [items, trash, bridge, history, stop, anchor, progressReceiver] {
             // Entries the history has not taken yet (a full disk); each write offers them again.
             QList<HistoryEntry> pending;
+            int moved = 0;
+            qint64 bytes = 0;
             TrashService::BatchControl control;
             control.anchor = anchor;
             control.stopRequested = [stop] { return stop->load() || Interruption::requested(); };
             control.record = [&](const HistoryEntry &entry) {
+                ++moved;
+                bytes += entry.size;
+                QMetaObject::invokeMethod(
+                    progressReceiver,
+                    [progressReceiver, moved, bytes] { Q_EMIT progressReceiver->batchProgress(moved, bytes); },
+                    Qt::QueuedConnection);
                 pending.append(entry);
                 if (history && history->record(pending).status == SharedHistory::Status::written)
                     pending.clear();

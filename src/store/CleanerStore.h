@@ -132,6 +132,9 @@ Q_SIGNALS:
     void pendingAppChanged();
     void requestedSectionChanged();
     void scanFinished();
+    // During a batch, after each item that went to the Trash: how many items and bytes
+    // (the items' sizes) have moved so far. Always before the batch's batchFinished.
+    void batchProgress(int moved, qint64 bytes);
     void batchFinished(const pelmo::TrashResult &result);
     void trashEmptied(bool success, const QStringList &remaining);
     void trashOpened(bool success);

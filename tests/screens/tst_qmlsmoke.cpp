@@ -3,6 +3,7 @@
 #include "FakeServices.h"
 #include "FakeTrashServices.h"
 #include "WarningRecorder.h"
+#include "app/AppIcon.h"
 #include "app/PdfPageProvider.h"
 #include "app/Window.h"
 #include "app/ui/AppState.h"
@@ -37,6 +38,21 @@ private Q_SLOTS:
 
     // The preview's PDF page: the first page fitted into the asked size, any file name.
     void pdfFirstPage();
+
+    // The window's and the tray's icon comes from the resources, from the smallest size up:
+    // a white sparkle on the teal tile even at 16 pixels.
+    void applicationIconFromResources()
+    {
+        const QIcon icon = applicationIcon();
+        QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+        QVERIFY(icon.availableSizes().contains(QSize(256, 256)));
+        const QImage small = icon.pixmap(QSize(16, 16)).toImage();
+        QCOMPARE(small.size(), QSize(16, 16));
+        QCOMPARE(small.pixelColor(8, 7), QColor(Qt::white));
+        const QColor tile = small.pixelColor(3, 12);
+        QVERIFY2(tile.green() > tile.red() + 60 && tile.alpha() == 255, qPrintable(tile.name(QColor::HexArgb)));
+        QCOMPARE(small.pixelColor(0, 0).alpha(), 0); // rounded corners
+    }
 
     void everyScreen()
     {
