@@ -1002,5 +1002,9 @@ Lists, empties or opens your Trash.
   --json               prints the items as a JSON array
   -h, --help           prints this help</translation>
     </message>
+    <message>
+        <source>Uloženou historii nelze přečíst; Pelmo ji nepřepíše.</source>
+        <translation>The stored history cannot be read; Pelmo will not overwrite it.</translation>
+    </message>
 </context>
 </TS>

@@ -48,8 +48,8 @@ QString homeFolder(const std::optional<QString> &option, QString &problem)
     if (option) {
         const QString home = absolutePath(*option);
         if (option->isEmpty() || !isReadableFolder(home))
-            problem = Localization::format(
-                Localization::tr("Složka %@ neexistuje nebo ji nelze číst"), {PathBytes::display(*option)});
+            problem = Localization::format(Localization::tr("Složka %@ neexistuje nebo ji nelze číst"),
+                {option->isEmpty() ? QStringLiteral("\"\"") : PathBytes::display(*option)});
         return home;
     }
     const QString granted = Preferences().grantedHomeFolder();

@@ -3,6 +3,7 @@
 #include "CommandSupport.h"
 #include "HeadlessStore.h"
 #include "OptionParser.h"
+#include "core/FileIdentity.h"
 #include "core/Localization.h"
 #include "core/PathBytes.h"
 #include "core/SizeText.h"
@@ -36,6 +37,10 @@ int runHistoryCommand(const QStringList &arguments)
         return refuse(problem);
     HeadlessStore headless;
     const CleanerStore &store = headless.store();
+    if (!store.historyWritable()) {
+        CommandSupport::write(stderr, Localization::tr("Uloženou historii nelze přečíst; Pelmo ji nepřepíše.") + u'\n');
+        return CommandSupport::failed;
+    }
     if (parser.isSet(QStringLiteral("json"))) {
         CommandSupport::write(stdout, QString::fromUtf8(CleaningHistory::encode(store.history())) + u'\n');
         return 0;
@@ -46,7 +51,8 @@ int runHistoryCommand(const QStringList &arguments)
                     .arg(e.id.toString(QUuid::WithoutBraces).toUpper(),
                         QLocale().toString(e.date.toLocalTime(), QLocale::ShortFormat), formatSize(e.size),
                         PathBytes::display(e.originalPath),
-                        e.trashPath.isEmpty() ? Localization::tr("už není v koši") : PathBytes::display(e.trashPath));
+                        e.trashPath.isEmpty() || !FileIdentity::of(e.trashPath) ? Localization::tr("už není v koši")
+                                                                                : PathBytes::display(e.trashPath));
     }
     text += Localization::format(Localization::tr("Přesunuto celkem: %@ (položek: %lld)"),
                 {formatSize(CleaningHistory::movedTotal(store.history())), QString::number(store.history().size())})

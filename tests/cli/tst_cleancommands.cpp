@@ -379,6 +379,18 @@ private Q_SLOTS:
         QCOMPARE(language, QStringLiteral("cs"));
     }
 
+    // A stored history this version cannot read is said to be so, and left as it is.
+    void anUnreadableHistoryIsReported()
+    {
+        FakeHome fake;
+        fake.writeBytes(".config/Pelmo/Pelmo.conf", "[General]\nappLanguage=cs\ncleanHistory=garbage[\n");
+        const ProcessRun run = runPelmo({QStringLiteral("history")});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.startsWith("Uloženou historii nelze přečíst"), run.err.constData());
+        QCOMPARE(readAll(fake.bytes(".config/Pelmo/Pelmo.conf")),
+            std::string("[General]\nappLanguage=cs\ncleanHistory=garbage[\n"));
+    }
+
     // Without a file manager or an opener that works, opening the Trash is a failure.
     void openingTheTrashReportsFailure()
     {

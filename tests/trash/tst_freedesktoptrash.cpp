@@ -443,8 +443,11 @@ private Q_SLOTS:
         fake.symlink(fake.bytes("precious"), "linked/.Trash");
         fake.writeBytes("plain/.Trash/" + uid + "/files/keep.txt", "keep");
         ::chmod(fake.bytes("plain/.Trash").c_str(), 0777);
+        fake.writeBytes("elsewhere/keep.txt", "keep");
+        fake.makeFolder("filesLinked/.Trash-" + uid);
+        fake.symlink(fake.bytes("elsewhere"), "filesLinked/.Trash-" + uid + "/files");
         FreedesktopTrash::Environment env = FreedesktopTrash::systemEnvironment();
-        const std::vector<std::string> points = {fake.bytes("linked"), fake.bytes("plain")};
+        const std::vector<std::string> points = {fake.bytes("linked"), fake.bytes("plain"), fake.bytes("filesLinked")};
         env.mountPoints = [points] { return points; };
         FreedesktopTrash trash(env);
         fake.writeBytes("junk", "junk");
@@ -454,6 +457,16 @@ private Q_SLOTS:
         QCOMPARE(readAll(fake.bytes("precious/" + uid + "/files/keep.txt")), std::string("keep"));
         QVERIFY(std::filesystem::exists(fake.bytes("precious/" + uid + "/info/keep.txt.trashinfo")));
         QCOMPARE(readAll(fake.bytes("plain/.Trash/" + uid + "/files/keep.txt")), std::string("keep"));
+        QCOMPARE(readAll(fake.bytes("elsewhere/keep.txt")), std::string("keep"));
+
+        // A home Trash that is a link is not emptied, and that is said.
+        std::filesystem::rename(fake.bytes(".local/share/Trash"), fake.bytes("real-trash"));
+        fake.symlink(fake.bytes("real-trash"), ".local/share/Trash");
+        fake.writeBytes("real-trash/files/kept", "kept");
+        const EmptyOutcome outcome = trash.empty({});
+        QVERIFY(!outcome.complete());
+        QCOMPARE(outcome.remaining, QStringList {fake.path(".local/share/Trash")});
+        QCOMPARE(readAll(fake.bytes("real-trash/files/kept")), std::string("kept"));
     }
 
     void aPartialEmptyKeepsTheInfoOfWhatStays()

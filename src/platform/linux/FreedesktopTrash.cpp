@@ -211,9 +211,16 @@ QString FreedesktopTrash::homeFilesFolder() const
 
 QStringList FreedesktopTrash::filesFolders() const
 {
+    // A files folder that is a link leads out of the Trash: it is neither listed nor emptied.
     QStringList folders;
-    for (const Folder &folder : existingFolders())
-        folders.append(PathBytes::fromBytes(folder.path + "/files"));
+    for (const Folder &folder : existingFolders()) {
+        struct stat st
+        {
+        };
+        const std::string files = folder.path + "/files";
+        if (!PosixFile::statNoFollow(files, st) || S_ISDIR(st.st_mode))
+            folders.append(PathBytes::fromBytes(files));
+    }
     return folders;
 }
 
@@ -478,6 +485,13 @@ PutBackOutcome FreedesktopTrash::putBack(
 EmptyOutcome FreedesktopTrash::empty(const std::function<bool()> &stopRequested)
 {
     EmptyOutcome outcome;
+    // A home Trash that is there but not a folder of ours (a link, say) is left alone, and
+    // that is no success.
+    struct stat home
+    {
+    };
+    if (PosixFile::statNoFollow(homeTrash(), home) && !isOwnFolder(homeTrash(), m_env.uid))
+        outcome.remaining.append(PathBytes::fromBytes(homeTrash()));
     for (const Folder &folder : existingFolders()) {
         UniqueFd trashFd = PosixFile::openPath(folder.path, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
         UniqueFd filesFd(
