@@ -248,22 +248,21 @@ private Q_SLOTS:
         trash.setStore(f.store.get());
         QTRY_COMPARE(trash.state(), QStringLiteral("list"));
         QMap<QString, bool> restorable;
-        for (const QVariant &row : trash.entries())
-            restorable.insert(
-                row.toMap()[QStringLiteral("name")].toString(), row.toMap()[QStringLiteral("restorable")].toBool());
+        for (const QVariantMap &row : trash.entries()->records())
+            restorable.insert(row[QStringLiteral("name")].toString(), row[QStringLiteral("restorable")].toBool());
         QCOMPARE(restorable, (QMap<QString, bool> {{"moved-by-pelmo", true}, {"moved-by-someone", false}}));
 
         HistoryViewModel history;
         history.setStore(f.store.get());
         QCOMPARE(history.bars().size(), 1);
         QCOMPARE(history.bars().first().toMap()[QStringLiteral("gigabytes")].toDouble(), 1.5);
-        QVERIFY(history.rows().first().toMap()[QStringLiteral("restorable")].toBool());
+        QVERIFY(history.rows()->records().first()[QStringLiteral("restorable")].toBool());
 
         // Emptying keeps the entries and the chart but no longer offers putting back what
         // is gone (the fake Trash removes nothing itself).
         QVERIFY(QFile::remove(files + "/moved-by-pelmo"));
         trash.emptyTrash();
-        QTRY_VERIFY(!history.rows().first().toMap()[QStringLiteral("restorable")].toBool());
+        QTRY_VERIFY(!history.rows()->records().first()[QStringLiteral("restorable")].toBool());
         QCOMPARE(history.bars().size(), 1);
 
         history.clear();

@@ -81,22 +81,26 @@ Item {
             model: vm.rows
             delegate: ItemDelegate {
                 id: entry
-                required property var modelData
+                required property string entryId
+                required property string name
+                required property string detail
+                required property string sizeText
+                required property bool restorable
                 width: ListView.view.width
                 contentItem: RowLayout {
                     ColumnLayout {
                         spacing: 2
                         Layout.fillWidth: true
-                        Label { text: entry.modelData.name; elide: Text.ElideMiddle; Layout.fillWidth: true }
-                        Label { text: entry.modelData.detail; font.pixelSize: 11; opacity: 0.7; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                        Label { text: entry.name; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                        Label { text: entry.detail; font.pixelSize: 11; opacity: 0.7; elide: Text.ElideMiddle; Layout.fillWidth: true }
                     }
                     Button {
                         flat: true
-                        visible: entry.modelData.restorable
+                        visible: entry.restorable
                         text: qsTranslate("Pelmo", "Vrátit zpět")
-                        onClicked: vm.restore(entry.modelData.id)
+                        onClicked: vm.restore(entry.entryId)
                     }
-                    Label { text: entry.modelData.sizeText; horizontalAlignment: Text.AlignRight; Layout.minimumWidth: 70 }
+                    Label { text: entry.sizeText; horizontalAlignment: Text.AlignRight; Layout.minimumWidth: 70 }
                 }
             }
             ScrollBar.vertical: ScrollBar {}

@@ -8,7 +8,9 @@ namespace pelmo {
 
 HistoryViewModel::HistoryViewModel(QObject *parent)
     : StoreViewModel(parent)
-{ }
+{
+    connect(this, &StoreViewModel::changed, this, &HistoryViewModel::updateRows);
+}
 
 void HistoryViewModel::attach(CleanerStore &store)
 {
@@ -30,20 +32,20 @@ QString HistoryViewModel::countText() const
     return QString::number(m_store ? m_store->history().size() : 0);
 }
 
-QVariantList HistoryViewModel::rows() const
+void HistoryViewModel::updateRows()
 {
-    QVariantList rows;
+    QList<QVariantMap> rows;
     const QLocale locale;
     for (const HistoryEntry &e : m_store ? m_store->history() : QList<HistoryEntry>()) {
         const QDateTime local = e.date.toLocalTime();
         const QString when = locale.toString(local.date(), QLocale::ShortFormat) + u' '
             + locale.toString(local.time(), QLocale::ShortFormat);
-        rows.append(QVariantMap {{QStringLiteral("id"), e.id.toString(QUuid::WithoutBraces)},
+        rows.append(QVariantMap {{QStringLiteral("entryId"), e.id.toString(QUuid::WithoutBraces)},
             {QStringLiteral("name"), PathBytes::display(e.name)},
             {QStringLiteral("detail"), when + QStringLiteral(" · ") + PathBytes::display(e.originalPath)},
             {QStringLiteral("sizeText"), formatSize(e.size)}, {QStringLiteral("restorable"), !e.trashPath.isEmpty()}});
     }
-    return rows;
+    m_rows.setRecords(rows);
 }
 
 QVariantList HistoryViewModel::bars() const

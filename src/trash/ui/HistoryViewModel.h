@@ -2,6 +2,7 @@
 
 #include <QtQml/qqmlregistration.h>
 
+#include "store/ui/RecordListModel.h"
 #include "store/ui/StoreViewModel.h"
 
 #include <QVariantList>
@@ -16,7 +17,7 @@ class HistoryViewModel : public pelmo::StoreViewModel // qualified: the QML type
     Q_PROPERTY(bool isEmpty READ isEmpty NOTIFY changed)
     Q_PROPERTY(QString movedText READ movedText NOTIFY changed)
     Q_PROPERTY(QString countText READ countText NOTIFY changed)
-    Q_PROPERTY(QVariantList rows READ rows NOTIFY changed)
+    Q_PROPERTY(pelmo::RecordListModel *rows READ rows CONSTANT)
     Q_PROPERTY(QVariantList bars READ bars NOTIFY changed)
 
 public:
@@ -25,8 +26,8 @@ public:
     [[nodiscard]] bool isEmpty() const;
     [[nodiscard]] QString movedText() const;
     [[nodiscard]] QString countText() const;
-    // One {id, name, detail, sizeText, restorable} per entry, newest first.
-    [[nodiscard]] QVariantList rows() const;
+    // One {entryId, name, detail, sizeText, restorable} per entry, newest first.
+    [[nodiscard]] RecordListModel *rows() { return &m_rows; }
     // One {day, label, gigabytes} per day of the last 30 with moves, earliest first.
     [[nodiscard]] QVariantList bars() const;
 
@@ -35,6 +36,9 @@ public:
 
 private:
     void attach(CleanerStore &store) override;
+    void updateRows();
+
+    RecordListModel m_rows {{"entryId", "name", "detail", "sizeText", "restorable"}};
 };
 
 } // namespace pelmo

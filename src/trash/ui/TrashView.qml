@@ -65,17 +65,20 @@ Item {
                 model: vm.entries
                 delegate: ItemDelegate {
                     id: entry
-                    required property var modelData
+                    required property string name
+                    required property string path
+                    required property string sizeText
+                    required property bool restorable
                     width: ListView.view.width
                     contentItem: RowLayout {
-                        Label { text: entry.modelData.name; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                        Label { text: entry.name; elide: Text.ElideMiddle; Layout.fillWidth: true }
                         Button {
                             flat: true
-                            visible: entry.modelData.restorable
+                            visible: entry.restorable
                             text: qsTranslate("Pelmo", "Vrátit zpět")
-                            onClicked: vm.restore(entry.modelData.path)
+                            onClicked: vm.restore(entry.path)
                         }
-                        Label { text: entry.modelData.sizeText; horizontalAlignment: Text.AlignRight; Layout.minimumWidth: 70 }
+                        Label { text: entry.sizeText; horizontalAlignment: Text.AlignRight; Layout.minimumWidth: 70 }
                     }
                 }
                 ScrollBar.vertical: ScrollBar {}

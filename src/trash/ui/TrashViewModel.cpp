@@ -12,7 +12,9 @@ namespace pelmo {
 
 TrashViewModel::TrashViewModel(QObject *parent)
     : StoreViewModel(parent)
-{ }
+{
+    connect(this, &StoreViewModel::changed, this, &TrashViewModel::updateRows);
+}
 
 void TrashViewModel::attach(CleanerStore &store)
 {
@@ -59,9 +61,9 @@ QString TrashViewModel::subtitle() const
         Localization::tr("%lld položek · %@"), {QString::number(m_entries->size()), formatSize(total)});
 }
 
-QVariantList TrashViewModel::entries() const
+void TrashViewModel::updateRows()
 {
-    QVariantList rows;
+    QList<QVariantMap> rows;
     for (const TrashEntry &entry : m_entries.value_or(QList<TrashEntry>())) {
         const bool restorable = m_store && std::ranges::any_of(m_store->history(), [&](const HistoryEntry &h) {
             return h.trashPath == entry.path;
@@ -70,7 +72,7 @@ QVariantList TrashViewModel::entries() const
             {QStringLiteral("path"), entry.path}, {QStringLiteral("sizeText"), formatSize(entry.size)},
             {QStringLiteral("restorable"), restorable}});
     }
-    return rows;
+    m_rows.setRecords(rows);
 }
 
 void TrashViewModel::restore(const QString &trashPath)

@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QtQml/qqmlregistration.h>
-
+#include "store/ui/RecordListModel.h"
+#include "store/ui/StoreViewModel.h"
 #include "trash/TrashResult.h"
 
-#include "store/ui/StoreViewModel.h"
-
-#include <QVariantList>
+#include <QtQml/qqmlregistration.h>
 
 #include <optional>
 
@@ -20,7 +18,7 @@ class TrashViewModel : public pelmo::StoreViewModel // qualified: the QML type r
     QML_ELEMENT
     Q_PROPERTY(QString state READ state NOTIFY changed)
     Q_PROPERTY(QString subtitle READ subtitle NOTIFY changed)
-    Q_PROPERTY(QVariantList entries READ entries NOTIFY changed)
+    Q_PROPERTY(pelmo::RecordListModel *entries READ entries CONSTANT)
 
 public:
     explicit TrashViewModel(QObject *parent = nullptr);
@@ -29,7 +27,7 @@ public:
     [[nodiscard]] QString state() const;
     [[nodiscard]] QString subtitle() const;
     // One {name, path, sizeText, restorable} per item, largest first.
-    [[nodiscard]] QVariantList entries() const;
+    [[nodiscard]] RecordListModel *entries() { return &m_rows; }
 
     Q_INVOKABLE void reload();
     Q_INVOKABLE void restore(const QString &trashPath);
@@ -38,7 +36,10 @@ public:
 private:
     void attach(CleanerStore &store) override;
     void storeReplaced() override;
+    void updateRows();
+
     std::optional<QList<TrashEntry>> m_entries;
+    RecordListModel m_rows {{"name", "path", "sizeText", "restorable"}};
     bool m_loading = true;
 };
 
