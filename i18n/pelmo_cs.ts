@@ -81,5 +81,13 @@
         <source>Stejný soubor jsem ve Stažených, na ploše, v Dokumentech, Filmech, Obrázcích ani Hudbě nenašel.</source>
         <translation>Stejný soubor jsem ve Stažených, na ploše, v Dokumentech, Videích, Obrázcích ani Hudbě nenašel.</translation>
     </message>
+    <message numerus="yes">
+        <source>%lld položek · %@</source>
+        <translation>
+            <numerusform>%n položka · %@</numerusform>
+            <numerusform>%n položky · %@</numerusform>
+            <numerusform>%n položek · %@</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

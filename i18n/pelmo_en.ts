@@ -652,9 +652,9 @@
         <source>macOS nedovolilo koš přečíst</source>
         <translation>The Trash could not be read</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%lld položek · %@</source>
-        <translation>Items: %lld · %@</translation>
+        <translation><numerusform>%n item · %@</numerusform><numerusform>%n items · %@</numerusform></translation>
     </message>
     <message>
         <source>K úklidu nalezeno </source>

@@ -60,6 +60,13 @@ QString Localization::resolvedCode(AppLanguage language, const QLocale &system)
     return system.language() == QLocale::Czech ? QStringLiteral("cs") : QStringLiteral("en");
 }
 
+QString Localization::plural(const char *key, qint64 n)
+{
+    const QString number = QString::number(n);
+    return QCoreApplication::translate("Pelmo", key, nullptr, static_cast<int>(std::min<qint64>(n, INT_MAX)))
+        .replace(QLatin1StringView("%lld"), number);
+}
+
 void Localization::install(const QString &code)
 {
     // One translator for the life of the process; the Czech table holds only the texts

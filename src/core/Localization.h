@@ -21,6 +21,12 @@ public:
     // "%lld" the next argument too (callers pass integers already rendered).
     [[nodiscard]] static QString format(const QString &pattern, const QStringList &arguments);
 
+    // A text that counts something, in the plural form of the interface language for `n`
+    // (Czech has three: 1 položka, 2 položky, 5 položek). The key is marked with
+    // QT_TRANSLATE_N_NOOP("Pelmo", ...) and holds "%lld" where the tables hold "%n"; either
+    // way the result shows the number.
+    [[nodiscard]] static QString plural(const char *key, qint64 n);
+
     [[nodiscard]] static AppLanguage languageFromRawValue(const QString &raw);
     [[nodiscard]] static QString rawValue(AppLanguage language);
 

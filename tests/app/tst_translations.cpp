@@ -1,3 +1,5 @@
+#include "core/Localization.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -43,10 +45,11 @@ private:
 
     static QStringList placeholders(const QString &text)
     {
-        static const QRegularExpression pattern(QStringLiteral("%@|%lld"));
+        // A counting text's tables hold "%n" where its key holds "%lld".
+        static const QRegularExpression pattern(QStringLiteral("%@|%lld|%n"));
         QStringList found;
         for (const auto &match : pattern.globalMatch(text))
-            found.append(match.captured());
+            found.append(match.captured() == QLatin1StringView("%n") ? QStringLiteral("%lld") : match.captured());
         return found;
     }
 
@@ -72,6 +75,19 @@ private Q_SLOTS:
                 missing.append(QStringLiteral("placeholders differ: ") + key);
         }
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u'\n')));
+    }
+
+    // Counts take the plural form of the language: Czech has three, English two.
+    void countsInEveryPluralForm()
+    {
+        const char *key = "%lld položek · %@";
+        pelmo::Localization::install(QStringLiteral("cs"));
+        const QStringList czech = {pelmo::Localization::plural(key, 1), pelmo::Localization::plural(key, 2),
+            pelmo::Localization::plural(key, 5)};
+        pelmo::Localization::install(QStringLiteral("en"));
+        const QStringList english = {pelmo::Localization::plural(key, 1), pelmo::Localization::plural(key, 3)};
+        QCOMPARE(czech, (QStringList {"1 položka · %@", "2 položky · %@", "5 položek · %@"}));
+        QCOMPARE(english, (QStringList {"1 item · %@", "3 items · %@"}));
     }
 
     // The Czech table rewords only what names macOS things, and keeps placeholders.

@@ -58,7 +58,8 @@ QString TrashViewModel::subtitle() const
     for (const TrashEntry &entry : *m_entries)
         total += entry.size;
     return Localization::format(
-        Localization::tr("%lld položek · %@"), {QString::number(m_entries->size()), formatSize(total)});
+        Localization::plural(QT_TRANSLATE_N_NOOP("Pelmo", "%lld položek · %@"), m_entries->size()),
+        {formatSize(total)});
 }
 
 void TrashViewModel::updateRows()
