@@ -124,9 +124,10 @@ QList<DailyFreed> dailyFreed(const QList<HistoryEntry> &history, const QDateTime
         if (entry.date >= windowStart)
             sums[entry.date.toLocalTime().date()] += entry.size;
     }
+    const QDate today = now.toLocalTime().date();
     QList<DailyFreed> result;
     for (const auto &[day, bytes] : sums)
-        result.append({day, bytes});
+        result.append({day, bytes, day.daysTo(today)});
     return result;
 }
 

@@ -33,6 +33,7 @@ struct DailyFreed
 {
     QDate day;
     qint64 bytes = 0;
+    qint64 daysAgo = 0; // local calendar days before today (negative for a day ahead)
     friend bool operator==(const DailyFreed &, const DailyFreed &) = default;
 };
 

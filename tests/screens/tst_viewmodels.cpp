@@ -256,6 +256,7 @@ private Q_SLOTS:
         history.setStore(f.store.get());
         QCOMPARE(history.bars().size(), 1);
         QCOMPARE(history.bars().first().toMap()[QStringLiteral("gigabytes")].toDouble(), 1.5);
+        QCOMPARE(history.bars().first().toMap()[QStringLiteral("daysAgo")].toLongLong(), 0); // today's slot
         QVERIFY(history.rows()->records().first()[QStringLiteral("restorable")].toBool());
 
         // Emptying keeps the entries and the chart but no longer offers putting back what

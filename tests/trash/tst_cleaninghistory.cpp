@@ -6,6 +6,8 @@
 #include <QJsonObject>
 #include <QtTest>
 
+#include <ctime>
+
 using namespace pelmo;
 
 namespace {
@@ -95,8 +97,38 @@ private Q_SLOTS:
             entry(4, QDateTime(QDate(2026, 2, 18), QTime(23, 59))),
             entry(5, QDateTime(QDate(2026, 2, 19), QTime(0, 0))), entry(6, QDateTime(QDate(2026, 3, 22), QTime(8, 0)))};
         const QList<CleaningHistory::DailyFreed> days = CleaningHistory::dailyFreed(history, now);
-        const QList<CleaningHistory::DailyFreed> expected = {{QDate(2026, 2, 19), 1005}, {QDate(2026, 3, 10), 1001},
-            {QDate(2026, 3, 11), 2005}, {QDate(2026, 3, 22), 1006}};
+        const QList<CleaningHistory::DailyFreed> expected = {{QDate(2026, 2, 19), 1005, 29},
+            {QDate(2026, 3, 10), 1001, 10}, {QDate(2026, 3, 11), 2005, 9}, {QDate(2026, 3, 22), 1006, -2}};
+        QCOMPARE(days, expected);
+    }
+
+    // Early and late moves of today are today's, however far the time zone is from UTC.
+    void todayInEveryTimeZone_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::newRow("UTC-12") << QByteArray("Etc/GMT+12");
+        QTest::newRow("UTC+1") << QByteArray("Europe/Prague");
+        QTest::newRow("UTC+14") << QByteArray("Pacific/Kiritimati");
+    }
+
+    void todayInEveryTimeZone()
+    {
+        QFETCH(QByteArray, zone);
+        const QByteArray saved = qgetenv("TZ");
+        qputenv("TZ", zone);
+        ::tzset();
+        const QDate today(2026, 7, 1);
+        const QDateTime now(today, QTime(12, 0));
+        const QList<HistoryEntry> history
+            = {entry(1, QDateTime(today, QTime(0, 30)).toUTC()), entry(2, QDateTime(today, QTime(23, 30)).toUTC()),
+                entry(3, QDateTime(today.addDays(-1), QTime(23, 30)).toUTC())};
+        const QList<CleaningHistory::DailyFreed> days = CleaningHistory::dailyFreed(history, now.toUTC());
+        if (saved.isEmpty())
+            qunsetenv("TZ");
+        else
+            qputenv("TZ", saved);
+        ::tzset();
+        const QList<CleaningHistory::DailyFreed> expected = {{today.addDays(-1), 1003, 1}, {today, 1001 + 1002, 0}};
         QCOMPARE(days, expected);
     }
 };

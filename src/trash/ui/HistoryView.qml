@@ -62,12 +62,12 @@ Item {
                     for (const b of bars) top = Math.max(top, b.gigabytes)
                     if (top <= 0) return
                     const slot = width / 30
-                    const today = new Date()
                     for (const b of bars) {
-                        const daysAgo = Math.round((today - b.day) / 86400000)
+                        // Local calendar days, counted in C++: a JavaScript Date of a day is
+                        // its UTC midnight, which lands in the wrong slot far from UTC.
                         const h = (height - 16) * b.gigabytes / top
                         ctx.fillStyle = AppState.brand
-                        ctx.fillRect(width - (daysAgo + 1) * slot + 2, height - h, slot - 4, h)
+                        ctx.fillRect(width - (b.daysAgo + 1) * slot + 2, height - h, slot - 4, h)
                     }
                 }
                 Label { text: "GB"; font.pixelSize: 10; opacity: 0.6 }

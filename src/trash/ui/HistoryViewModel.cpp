@@ -54,7 +54,7 @@ QVariantList HistoryViewModel::bars() const
     const QLocale locale;
     for (const CleaningHistory::DailyFreed &day :
         m_store ? m_store->dailyFreed() : QList<CleaningHistory::DailyFreed>())
-        bars.append(QVariantMap {{QStringLiteral("day"), day.day},
+        bars.append(QVariantMap {{QStringLiteral("daysAgo"), day.daysAgo},
             {QStringLiteral("label"), locale.toString(day.day, QStringLiteral("d. M."))},
             {QStringLiteral("gigabytes"), static_cast<double>(day.bytes) / 1e9}});
     return bars;

@@ -28,7 +28,7 @@ public:
     [[nodiscard]] QString countText() const;
     // One {entryId, name, detail, sizeText, restorable} per entry, newest first.
     [[nodiscard]] RecordListModel *rows() { return &m_rows; }
-    // One {day, label, gigabytes} per day of the last 30 with moves, earliest first.
+    // One {daysAgo, label, gigabytes} per day of the last 30 with moves, earliest first.
     [[nodiscard]] QVariantList bars() const;
 
     Q_INVOKABLE void restore(const QString &id);
