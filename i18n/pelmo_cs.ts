@@ -89,5 +89,13 @@
             <numerusform>%n položek · %@</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nesahá na systémové cache společnosti Apple (com.apple.*).</source>
+        <translation>Nesahá na nic mimo tvou domovskou složku.</translation>
+    </message>
+    <message>
+        <source>Neodesílá žádná data. Na internet se připojí jen kvůli kontrole nové verze, kterou vypneš v sekci O aplikaci.</source>
+        <translation>Neodesílá žádná data a na internet se nepřipojuje.</translation>
+    </message>
 </context>
 </TS>

@@ -742,11 +742,11 @@
     </message>
     <message>
         <source>Nesahá na systémové cache společnosti Apple (com.apple.*).</source>
-        <translation>It leaves Apple's system caches (com.apple.*) alone.</translation>
+        <translation>It touches nothing outside your home folder.</translation>
     </message>
     <message>
         <source>Neodesílá žádná data. Na internet se připojí jen kvůli kontrole nové verze, kterou vypneš v sekci O aplikaci.</source>
-        <translation>It sends no data. It goes online only to check for a new version, which you can switch off in About.</translation>
+        <translation>It sends no data and never goes online.</translation>
     </message>
     <message>
         <source>Tip</source>

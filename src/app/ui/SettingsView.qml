@@ -43,6 +43,7 @@ ScrollView {
                 RowLayout {
                     Label { text: qsTranslate("Pelmo", "Velké soubory od") }
                     ComboBox {
+                        implicitContentWidthPolicy: ComboBox.WidestText
                         model: vm.thresholdOptions
                         currentIndex: vm.thresholdIndex
                         onActivated: (index) => vm.thresholdIndex = index
@@ -57,6 +58,7 @@ ScrollView {
                 width: parent.width
                 Label { text: qsTranslate("Pelmo", "Jazyk"); font.bold: true }
                 ComboBox {
+                    implicitContentWidthPolicy: ComboBox.WidestText
                     model: vm.languageOptions
                     currentIndex: vm.languageIndex
                     onActivated: (index) => vm.languageIndex = index
