@@ -39,7 +39,8 @@ ApplicationWindow {
             Action {
                 text: qsTranslate("Pelmo", "Přesunout vybrané do koše")
                 shortcut: "Ctrl+Backspace"
-                enabled: window.store.hasCurrentCategory
+                // In a text field the keys delete a word, as they do everywhere else.
+                enabled: window.store.hasCurrentCategory && !(window.activeFocusItem instanceof TextInput)
                 onTriggered: window.store.requestTrashSelected()
             }
             MenuSeparator {}

@@ -210,6 +210,11 @@ private Q_SLOTS:
         for (const char c : std::string_view("nothing like it"))
             QTest::keyClick(window, c);
         QTRY_COMPARE(list->property("count").toInt(), 0);
+        // Ctrl+Backspace in the field deletes a word; it does not ask to move anything.
+        const int confirmRequests = store.confirmRequest();
+        QTest::keyClick(window, Qt::Key_Backspace, Qt::ControlModifier);
+        QTRY_COMPARE(search->property("text").toString(), QStringLiteral("nothing like "));
+        QCOMPARE(store.confirmRequest(), confirmRequests);
         QVERIFY(!showing(window, QStringLiteral("Přesunout do koše"))->isEnabled());
         QVERIFY(showing(window, QStringLiteral("Nic nevybráno · vybráno mimo hledání: 30")));
 
