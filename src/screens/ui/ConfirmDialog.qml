@@ -11,6 +11,7 @@ Dialog {
     modal: true
     padding: 20
     Overlay.modal: Rectangle { color: Qt.rgba(0, 0, 0, 0.3) }
+    onOpened: acceptButton.forceActiveFocus()
     header: Label {
         text: dialog.title
         font.bold: true
@@ -20,7 +21,14 @@ Dialog {
     }
     Label { text: dialog.message; wrapMode: Text.WordWrap; width: Math.min(implicitWidth, 460) }
     footer: DialogButtonBox {
-        Button { text: dialog.acceptText; onClicked: dialog.accept() }
+        Button {
+            id: acceptButton
+            text: dialog.acceptText
+            onClicked: dialog.accept()
+            // Return takes the action; Escape (the popup's own) cancels.
+            Keys.onReturnPressed: dialog.accept()
+            Keys.onEnterPressed: dialog.accept()
+        }
         Button { text: dialog.rejectText; onClicked: dialog.reject() }
     }
 }
