@@ -16,6 +16,7 @@ ApplicationWindow {
 
     Loader {
         anchors.fill: parent
+        focus: true
         sourceComponent: window.store.access.hasAccess ? mainView : welcome
     }
     Component { id: welcome; WelcomeView {} }

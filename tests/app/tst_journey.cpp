@@ -89,7 +89,9 @@ private Q_SLOTS:
         picker.openDialog()->reject(); // a change of mind grants nothing and says nothing
         QTRY_VERIFY(!picker.openDialog());
         QVERIFY(!store.access()->hasAccess() && store.access()->errorMessage().isEmpty());
-        QVERIFY(click(window, showing(window, QStringLiteral("Povolit přístup k domovské složce"))));
+        window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_Return); // the screen's one action, from the keyboard
         QTRY_VERIFY(picker.openDialog() && picker.openDialog()->isVisible());
         QFileDialog *dialog = picker.openDialog();
         QCOMPARE(dialog->directory().absolutePath(), fake.home());

@@ -8,6 +8,10 @@ import Pelmo.ViewModels
 Item {
     id: welcome
     readonly property AccessManager access: AppState.store.access
+    // Return grants access, as the one button of the screen would.
+    focus: true
+    Keys.onReturnPressed: welcome.access.requestAccess()
+    Keys.onEnterPressed: welcome.access.requestAccess()
 
     ColumnLayout {
         anchors.centerIn: parent
