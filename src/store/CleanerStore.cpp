@@ -208,8 +208,12 @@ void CleanerStore::clean(const QList<CleanItem> &items)
                     progressReceiver,
                     [progressReceiver, moved, bytes] { Q_EMIT progressReceiver->batchProgress(moved, bytes); },
                     Qt::QueuedConnection);
+                // A stored history this version cannot read is never written; the moves go on,
+                // shown for this run only, and the batch's end says so.
+                if (!history)
+                    return true;
                 pending.append(entry);
-                if (history && history->record(pending).status == SharedHistory::Status::written)
+                if (history->record(pending).status == SharedHistory::Status::written)
                     pending.clear();
                 return pending.isEmpty();
             };

@@ -60,8 +60,13 @@ SharedHistory::SharedHistory(QString settingsFile)
 
 SharedHistory::State SharedHistory::read() const
 {
-    // A new QSettings looks at the file again; a long-lived one would not.
-    return stateOf(QSettings(m_file, QSettings::NativeFormat));
+    // A new QSettings looks at the file again; a long-lived one would not. A settings file
+    // that cannot be read as one (a folder in its place, text of another format) holds no
+    // history that could be trusted, nor may it be overwritten.
+    const QSettings settings(m_file, QSettings::NativeFormat);
+    if (settings.status() != QSettings::NoError)
+        return {std::nullopt, 0};
+    return stateOf(settings);
 }
 
 SharedHistory::Result SharedHistory::change(const std::function<void(QList<HistoryEntry> &, qint64 &)> &apply)

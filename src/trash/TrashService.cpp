@@ -63,8 +63,13 @@ TrashResult trash(const QList<CleanItem> &items, TrashCan &trashCan, FileManager
         const HistoryEntry entry {QUuid::createUuid(), now(), item.name, item.size, item.path, *moved.trashPath,
             moved.identity, moved.originalFolder};
         result.entries.append(entry);
-        if (control.record)
-            recorded = control.record(entry);
+        recorded = !control.record || control.record(entry);
+        if (!recorded) {
+            // Moves the history cannot hold could only be put back by hand: none follow.
+            result.stopped = true;
+            result.failed += static_cast<int>(items.size() - (&item - items.data()) - 1);
+            break;
+        }
     }
     result.historyUnsaved = !recorded;
     return result;
@@ -114,10 +119,15 @@ std::optional<QList<TrashEntry>> list(const QStringList &filesFolders)
 
 QString batchMessage(const TrashResult &result)
 {
-    if (result.historyUnsaved)
-        return Localization::format(Localization::tr("Do koše přesunuto %@, ale historii se nepodařilo uložit. "
-                                                     "Vrátit to půjde jen ze správce souborů."),
+    if (result.historyUnsaved) {
+        QString text = Localization::format(Localization::tr("Do koše přesunuto %@, ale historii se nepodařilo "
+                                                             "uložit. Vrátit to půjde jen ze správce souborů."),
             {formatSize(result.freed)});
+        if (result.failed > 0)
+            text += Localization::format(
+                Localization::tr(" Nepodařilo se přesunout: %lld."), {QString::number(result.failed)});
+        return text;
+    }
     if (result.finderDenied)
         return Localization::tr("Pelmo nemá povolené ovládání Finderu. Zapni ho v Nastavení systému › Soukromí a "
                                 "zabezpečení › Automatizace.");

@@ -25,7 +25,8 @@ struct BatchControl
     QString anchor;                      // folders below it must not have become symbolic links since the scan
     std::function<bool()> stopRequested; // asked before each item
     // Stores an entry as soon as its item has moved (on the batch's thread); answers
-    // whether the history now holds every entry of the batch so far.
+    // whether the history now holds every entry of the batch so far. When it does not, the
+    // batch stops: no item moves that the history could not hold.
     std::function<bool(const HistoryEntry &)> record;
 };
 

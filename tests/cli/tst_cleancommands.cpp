@@ -389,6 +389,11 @@ private Q_SLOTS:
         QVERIFY2(run.err.startsWith("Uloženou historii nelze přečíst"), run.err.constData());
         QCOMPARE(readAll(fake.bytes(".config/Pelmo/Pelmo.conf")),
             std::string("[General]\nappLanguage=cs\ncleanHistory=garbage[\n"));
+
+        // A folder where the settings file should be holds no history either.
+        std::filesystem::remove(fake.bytes(".config/Pelmo/Pelmo.conf"));
+        fake.makeFolder(".config/Pelmo/Pelmo.conf");
+        QCOMPARE(runPelmo({QStringLiteral("history")}).status, 1);
     }
 
     // Without a file manager or an opener that works, opening the Trash is a failure.

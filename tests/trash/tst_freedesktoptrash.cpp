@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -393,6 +394,25 @@ private Q_SLOTS:
                      *cached.trashPath, fake.path(".cache/app"), {cached.identity, cached.originalFolder}, fake.home()),
             PutBackOutcome::restored);
         QCOMPARE(readAll(fake.bytes("disk/cache/app/data")), std::string("cache"));
+    }
+
+    // While the Trash is being emptied (its lock held), nothing is put back out of it.
+    void nothingComesBackWhileTheTrashIsEmptied()
+    {
+        FakeHome fake;
+        fake.writeBytes("Documents/a.txt", "a");
+        FreedesktopTrash trash = homeTrash(fake);
+        const MoveOutcome moved = trash.moveToTrash(fake.path("Documents/a.txt"), {}, fake.home());
+        QVERIFY(moved.moved());
+        const TrashCan::Origin origin {moved.identity, moved.originalFolder, QDateTime::currentDateTime()};
+        {
+            PosixFile::UniqueFd emptying(::open(fake.bytes(".local/share/Trash").c_str(), O_RDONLY | O_DIRECTORY));
+            QCOMPARE(::flock(emptying.get(), LOCK_EX), 0);
+            QCOMPARE(trash.putBack(*moved.trashPath, fake.path("Documents/a.txt"), origin, fake.home()),
+                PutBackOutcome::failed);
+        }
+        QCOMPARE(trash.putBack(*moved.trashPath, fake.path("Documents/a.txt"), origin, fake.home()),
+            PutBackOutcome::restored);
     }
 
     // A mover killed between writing the info file and moving the item leaves an info

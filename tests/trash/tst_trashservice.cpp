@@ -82,20 +82,34 @@ private Q_SLOTS:
         QVERIFY(result.entries[0].id != result.entries[1].id);
     }
 
-    void aBatchStopsBetweenItemsAndReportsAnUnsavedHistory()
+    // A batch stops between items when asked, and as soon as the history cannot hold a move:
+    // no item moves that could only be put back by hand.
+    void aBatchStopsWhenAskedOrWhenTheHistoryFails()
     {
         FakeTrashCan can;
         FakeBridge bridge;
         int asked = 0;
         TrashService::BatchControl control;
         control.stopRequested = [&] { return ++asked > 2; };
-        control.record = [](const HistoryEntry &) { return false; };
-        const TrashResult result
+        TrashResult result
             = TrashService::trash({item("/h/a", 1), item("/h/b", 2), item("/h/c", 3)}, can, bridge, control);
         QCOMPARE(can.moved, (QStringList {"/h/a", "/h/b"}));
         QVERIFY(result.stopped);
+        QVERIFY(!result.historyUnsaved);
+
+        can.moved.clear();
+        int stored = 0;
+        control.stopRequested = {};
+        control.record = [&](const HistoryEntry &) { return ++stored < 2; };
+        result = TrashService::trash(
+            {item("/h/a", 1), item("/h/b", 2), item("/h/c", 3), item("/h/d", 4)}, can, bridge, control);
+        QCOMPARE(can.moved, (QStringList {"/h/a", "/h/b"}));
+        QVERIFY(result.stopped);
         QVERIFY(result.historyUnsaved);
-        QVERIFY(TrashService::batchMessage(result).contains(QStringLiteral("historii se nepodařilo uložit")));
+        QCOMPARE(result.failed, 2);
+        const QString message = TrashService::batchMessage(result);
+        QVERIFY(message.contains(QStringLiteral("historii se nepodařilo uložit")));
+        QVERIFY(message.endsWith(QStringLiteral("Nepodařilo se přesunout: 2.")));
     }
 
     void messages()

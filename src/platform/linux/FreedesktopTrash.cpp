@@ -13,6 +13,7 @@
 #include <fstream>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -145,7 +146,7 @@ std::string localDeletionDate()
 }
 
 // The mount table: /proc/self/mountinfo, or the file PELMO_MOUNTINFO names, so that the
-// tests' Trash never reaches the Trash folders of the machine's real disks.
+// tests never list or empty the Trash folders of the machine's real disks.
 std::vector<std::string> mountPointsFromProc()
 {
     std::vector<std::string> points;
@@ -457,6 +458,12 @@ PutBackOutcome FreedesktopTrash::putBack(
         return PutBackOutcome::failed;
     const std::string name = lastComponent(from);
     const std::string infoName = name + std::string(kInfoSuffix);
+    // Emptying holds the Trash folder's lock while it removes what it listed: an item put
+    // back meanwhile could lose what is still inside it, so putting back waits for no one and
+    // gives up instead.
+    UniqueFd trashFd = PosixFile::openPath(homeTrash(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+    if (!trashFd || ::flock(trashFd.get(), LOCK_EX | LOCK_NB) != 0)
+        return PutBackOutcome::failed;
     UniqueFd filesFd = PosixFile::openPath(homeTrash() + "/files", O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
     UniqueFd infoFd = PosixFile::openPath(homeTrash() + "/info", O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
     struct stat st
@@ -494,6 +501,8 @@ EmptyOutcome FreedesktopTrash::empty(const std::function<bool()> &stopRequested)
         outcome.remaining.append(PathBytes::fromBytes(homeTrash()));
     for (const Folder &folder : existingFolders()) {
         UniqueFd trashFd = PosixFile::openPath(folder.path, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+        if (trashFd)
+            ::flock(trashFd.get(), LOCK_EX); // released when the folder is done
         UniqueFd filesFd(
             trashFd ? ::openat(trashFd.get(), "files", O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC) : -1);
         UniqueFd infoFd(
