@@ -31,6 +31,7 @@ struct MoveOutcome
     MoveFailure failure = MoveFailure::none;
     FileIdentity identity;  // of the moved object
     QString originalFolder; // where its folder led, links resolved (empty when unknown)
+    qint64 changeTime = 0;  // its status-change time in the Trash, in ns (0 when unknown)
 
     [[nodiscard]] bool moved() const { return trashPath.has_value(); }
 };
@@ -82,15 +83,17 @@ public:
     struct Origin
     {
         FileIdentity identity;
-        QString folder;    // where its folder led, links resolved; empty when unknown
-        QDateTime movedAt; // when it was moved; invalid when unknown
+        QString folder;        // where its folder led, links resolved; empty when unknown
+        QDateTime movedAt;     // when it was moved; invalid when unknown
+        qint64 changeTime = 0; // the moved object's status-change time in the Trash; 0 when unknown
     };
 
     // Moves an item of the home Trash to `originalPath`, creating its missing folders and
     // never replacing anything, then forgets its Trash record. The item must still be the
     // one moved from there: its info file names `originalPath` and was written when the
-    // move happened, and its identity is the origin's when that is known. The way back must lead where it led then (the
-    // origin's folder); without that record no folder below `anchor` may be a symbolic link.
+    // move happened, and its identity and status-change time are the origin's when known
+    // (an inode number is soon reused; the change time in nanoseconds is not). The way back must lead where it led then
+    // (the origin's folder); without that record no folder below `anchor` may be a symbolic link.
     [[nodiscard]] virtual PutBackOutcome putBack(
         const QString &trashPath, const QString &originalPath, const Origin &origin, const QString &anchor)
         = 0;

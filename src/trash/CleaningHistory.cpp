@@ -51,7 +51,8 @@ std::optional<HistoryEntry> entryFrom(const QJsonValue &value)
     return HistoryEntry {QUuid::fromString(*id),
         QDateTime::fromMSecsSinceEpoch(std::llround(seconds * 1000) + kReferenceDateMs, Qt::UTC), *name,
         static_cast<qint64>(bytes), *originalPath, *trashPath, identity,
-        stringAt(object, QLatin1StringView("originalFolder")).value_or(QString())};
+        stringAt(object, QLatin1StringView("originalFolder")).value_or(QString()),
+        object.value(QLatin1StringView("changeTime")).toString().toLongLong()};
 }
 
 } // namespace
@@ -77,6 +78,10 @@ QByteArray encode(const QList<HistoryEntry> &history)
         if (!e.originalFolder.isEmpty()) {
             text.chop(1);
             text += QStringLiteral(",\"originalFolder\":%1}").arg(JsonText::quoted(e.originalFolder));
+        }
+        if (e.changeTime != 0) {
+            text.chop(1);
+            text += QStringLiteral(",\"changeTime\":\"%1\"}").arg(QString::number(e.changeTime));
         }
     }
     text += QLatin1Char(']');

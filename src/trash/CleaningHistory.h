@@ -16,7 +16,7 @@ inline constexpr qsizetype limit = 1000;
 // Compact JSON: an array of objects with "id" (upper-case UUID), "date" (seconds since
 // 2001-01-01 UTC), "name", "size", "originalPath", "trashPath", newest first, and, when the
 // moved object's identity is known, "device" and "inode" as decimal text, and the resolved
-// folder it left as "originalFolder". Path bytes that
+// folder it left as "originalFolder" and its status-change time in the Trash as "changeTime". Path bytes that
 // are not UTF-8 are kept as "\udcXX" escapes, so every name survives the round trip.
 [[nodiscard]] QByteArray encode(const QList<HistoryEntry> &history);
 // Nothing when the value is unreadable: malformed JSON, a missing key, a value of the wrong

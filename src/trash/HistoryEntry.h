@@ -22,6 +22,7 @@ struct HistoryEntry
     QString trashPath;
     FileIdentity identity;
     QString originalFolder; // where the item's folder led when it moved, links resolved
+    qint64 changeTime = 0;  // the moved object's status-change time in the Trash (ns), 0 unknown
 
     friend bool operator==(const HistoryEntry &, const HistoryEntry &) = default;
 };

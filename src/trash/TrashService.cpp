@@ -61,7 +61,7 @@ TrashResult trash(const QList<CleanItem> &items, TrashCan &trashCan, FileManager
         result.cleaned.insert(item.path);
         result.freed += item.size;
         const HistoryEntry entry {QUuid::createUuid(), now(), item.name, item.size, item.path, *moved.trashPath,
-            moved.identity, moved.originalFolder};
+            moved.identity, moved.originalFolder, moved.changeTime};
         result.entries.append(entry);
         recorded = !control.record || control.record(entry);
         if (!recorded) {
@@ -83,8 +83,8 @@ PutBackOutcome restore(const HistoryEntry &entry, TrashCan &trashCan, const QStr
         && entry.trashPath.size() > files.size() + 1;
     if (!directlyInHomeTrash)
         return PutBackOutcome::failed;
-    return trashCan.putBack(
-        entry.trashPath, entry.originalPath, {entry.identity, entry.originalFolder, entry.date}, anchor);
+    return trashCan.putBack(entry.trashPath, entry.originalPath,
+        {entry.identity, entry.originalFolder, entry.date, entry.changeTime}, anchor);
 }
 
 std::optional<int> openWithFinder(FileManagerBridge &bridge)

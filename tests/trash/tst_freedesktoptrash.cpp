@@ -372,7 +372,15 @@ private Q_SLOTS:
             later.identity, later.originalFolder, QDateTime::currentDateTime().addSecs(-3600)};
         QCOMPARE(trash.putBack(*later.trashPath, fake.path("Work/report.txt"), hourEarlier, fake.home()),
             PutBackOutcome::replaced);
-        const TrashCan::Origin origin {later.identity, later.originalFolder, QDateTime::currentDateTime()};
+        // Nor does the same name and inode number reused within the same second: the change
+        // time in nanoseconds differs.
+        const TrashCan::Origin sameSecond {
+            later.identity, later.originalFolder, QDateTime::currentDateTime(), later.changeTime - 1};
+        QCOMPARE(trash.putBack(*later.trashPath, fake.path("Work/report.txt"), sameSecond, fake.home()),
+            PutBackOutcome::replaced);
+        QVERIFY(later.changeTime != 0);
+        const TrashCan::Origin origin {
+            later.identity, later.originalFolder, QDateTime::currentDateTime(), later.changeTime};
         std::filesystem::remove_all(fake.bytes("Work"));
         fake.makeFolder("elsewhere");
         fake.symlink(fake.bytes("elsewhere"), "Work");

@@ -106,6 +106,11 @@ MoveOutcome failedWith(MoveFailure failure)
     return {std::nullopt, failure, {}};
 }
 
+qint64 changeTimeOf(const struct stat &st)
+{
+    return static_cast<qint64>(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec;
+}
+
 FileIdentity identityOf(const struct stat &st)
 {
     return {static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)};
@@ -368,7 +373,8 @@ MoveOutcome FreedesktopTrash::moveToTrash(const QString &path, const FileIdentit
             }
             const std::optional<std::string> resolved = PosixFile::pathOf(parentFd.get());
             return {PathBytes::fromBytes(folder->path + "/files/" + name), MoveFailure::none,
-                identityOf(known ? moved : seen), resolved ? PathBytes::fromBytes(*resolved) : QString()};
+                identityOf(known ? moved : seen), resolved ? PathBytes::fromBytes(*resolved) : QString(),
+                known ? changeTimeOf(moved) : 0};
         }
         const int error = errno;
         ::unlinkat(infoFd.get(), infoName.c_str(), 0);
@@ -474,8 +480,8 @@ PutBackOutcome FreedesktopTrash::putBack(
     // The name must still hold what was moved from there: another tool may have emptied
     // the Trash and a later item may have taken the name.
     const auto content = PosixFile::readSmallFile(homeTrash() + "/info/" + infoName, kMaxInfoSize, false);
-    if (!matches(origin.identity, st) || !content || TrashInfo::recordedPath(*content) != to
-        || !sameMoment(TrashInfo::deletionDate(*content), origin.movedAt))
+    if (!matches(origin.identity, st) || (origin.changeTime != 0 && changeTimeOf(st) != origin.changeTime) || !content
+        || TrashInfo::recordedPath(*content) != to || !sameMoment(TrashInfo::deletionDate(*content), origin.movedAt))
         return PutBackOutcome::replaced;
     if (PosixFile::statNoFollow(to, st))
         return PutBackOutcome::destinationTaken;
