@@ -334,20 +334,29 @@ void CleanerStore::emptyTrash()
         return;
     m_isEmptying = true;
     TrashCan *trash = m_services.trash;
-    own([trash] { return trash->empty(&Interruption::requested); },
-        [this](const EmptyOutcome &outcome) { applyEmpty(outcome); });
+    QSet<QString> trashPaths;
+    for (const HistoryEntry &entry : m_history.entries()) {
+        if (!entry.trashPath.isEmpty())
+            trashPaths.insert(entry.trashPath);
+    }
+    own(
+        [trash, trashPaths] {
+            const EmptyOutcome outcome = trash->empty(&Interruption::requested);
+            // Entries whose items are gone can no longer be put back, whatever else happened;
+            // entries of items that stayed, or arrived meanwhile, keep their way back.
+            QSet<QString> gone;
+            for (const QString &path : trashPaths) {
+                if (!FileIdentity::of(path))
+                    gone.insert(path);
+            }
+            return std::pair(outcome, gone);
+        },
+        [this](const std::pair<EmptyOutcome, QSet<QString>> &emptied) { applyEmpty(emptied.first, emptied.second); });
 }
 
-void CleanerStore::applyEmpty(const EmptyOutcome &outcome)
+void CleanerStore::applyEmpty(const EmptyOutcome &outcome, const QSet<QString> &gone)
 {
     m_isEmptying = false;
-    // Entries whose items are gone can no longer be put back, whatever else happened;
-    // entries of items that stayed, or arrived meanwhile, keep their way back.
-    QSet<QString> gone;
-    for (const HistoryEntry &entry : m_history.entries()) {
-        if (!entry.trashPath.isEmpty() && !FileIdentity::of(entry.trashPath))
-            gone.insert(entry.trashPath);
-    }
     const bool saved = gone.isEmpty() || m_history.forgetTrashPaths(gone);
     if (saved)
         showToast(TrashService::emptyMessage(outcome));

@@ -142,7 +142,8 @@ Q_SIGNALS:
 private:
     void applyScan(const QList<CleanItem> &items);
     void applyBatch(TrashResult result);
-    void applyEmpty(const EmptyOutcome &outcome);
+    // `gone`: trash paths of the history whose items are no longer there.
+    void applyEmpty(const EmptyOutcome &outcome, const QSet<QString> &gone);
     // Runs `done` with the future's result on the main thread, from the event loop.
     template<typename Result, typename Done> void deliver(const QFuture<Result> &future, Done done);
     // Runs `work` on a worker thread and `done` with its result on the main thread; the
