@@ -355,23 +355,6 @@ private Q_SLOTS:
         QCOMPARE(store.toast(), QStringLiteral("Vráceno na původní místo: a"));
     }
 
-    void emptyingForgetsEveryTrashPath()
-    {
-        Fixture f;
-        populate(f.fake);
-        CleanerStore &store = f.make();
-        QVERIFY(f.scan());
-        QVERIFY(f.clean(store.safeItems()));
-        QSignalSpy emptied(&store, &CleanerStore::trashEmptied);
-        store.emptyTrash();
-        QTRY_COMPARE(emptied.size(), 1);
-        QCOMPARE(emptied.first().first().toBool(), true);
-        QCOMPARE(store.history().size(), 3);
-        for (const HistoryEntry &e : store.history())
-            QVERIFY(e.trashPath.isEmpty());
-        QCOMPARE(store.toast(), QStringLiteral("Koš je vysypaný."));
-    }
-
     void weeklyReminder()
     {
         Fixture f;

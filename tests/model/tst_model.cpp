@@ -1,8 +1,5 @@
 #include "core/Localization.h"
 #include "core/SizeText.h"
-#include "model/CategoryTotal.h"
-#include "model/CleanItem.h"
-#include "model/SidebarItem.h"
 
 #include <QtTest>
 
@@ -13,44 +10,6 @@ class TestModel : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void categoriesRoundTripThroughRawValues()
-    {
-        QSet<QString> raws;
-        for (const CleanCategory category : allCategories) {
-            const QString raw = Category::rawValue(category);
-            raws.insert(raw);
-            QCOMPARE(Category::fromRawValue(raw), std::optional(category));
-            QVERIFY(!Category::title(category).isEmpty());
-            QVERIFY(!Category::symbol(category).isEmpty());
-        }
-        QCOMPARE(raws.size(), qsizetype(allCategories.size()));
-        QCOMPARE(Category::rawValue(CleanCategory::largeFiles), QStringLiteral("largeFiles"));
-        QCOMPARE(Category::fromRawValue(u"LargeFiles"), std::nullopt);
-        QCOMPARE(Category::fromRawValue(u"trash"), std::nullopt);
-        QCOMPARE(Category::fromRawValue(u""), std::nullopt);
-    }
-
-    void itemsAreOnePathToTheUser()
-    {
-        const CleanItem a {QStringLiteral("/h/x"), QStringLiteral("x"), 5, CleanCategory::duplicates, {}, false};
-        CleanItem b = a;
-        b.category = CleanCategory::largeFiles;
-        QVERIFY(a != b);
-        QCOMPARE(a.id(), b.id());
-        QSet<CleanItem> set {a, b, a};
-        QCOMPARE(set.size(), 2);
-    }
-
-    void sidebarEqualityLooksAtTheCategoryOnlyForCategories()
-    {
-        using S = SidebarItem::Section;
-        QVERIFY((SidebarItem {S::trash, CleanCategory::logs}) == (SidebarItem {S::trash, CleanCategory::caches}));
-        QCOMPARE(
-            qHash(SidebarItem {S::trash, CleanCategory::logs}), qHash(SidebarItem {S::trash, CleanCategory::caches}));
-        QVERIFY(SidebarItem::forCategory(CleanCategory::logs) != SidebarItem::forCategory(CleanCategory::caches));
-        QVERIFY(SidebarItem::forCategory(CleanCategory::logs) != SidebarItem {S::overview});
-    }
-
     void sizes_data()
     {
         QTest::addColumn<qint64>("bytes");

@@ -112,28 +112,6 @@ private Q_SLOTS:
         QVERIFY(message.endsWith(QStringLiteral("Nepodařilo se přesunout: 2.")));
     }
 
-    void messages()
-    {
-        TrashResult result;
-        QCOMPARE(TrashService::batchMessage(result),
-            QStringLiteral("Do koše přesunuto 0 B. Místo se uvolní po vysypání koše."));
-        result.failed = 3;
-        result.freed = 1'500'000;
-        QVERIFY(TrashService::batchMessage(result).endsWith(QStringLiteral("koše. Nepodařilo se přesunout: 3.")));
-        result.changed = 1;
-        QVERIFY(TrashService::batchMessage(result).endsWith(QStringLiteral("proto nepřesunuto: 1.")));
-        result.finderDenied = true;
-        QVERIFY(TrashService::batchMessage(result).startsWith(QStringLiteral("Pelmo nemá povolené")));
-        QCOMPARE(TrashService::emptyMessage({}), QStringLiteral("Koš je vysypaný."));
-        QCOMPARE(TrashService::emptyMessage({{}, true}), QStringLiteral("Vysypání koše bylo zrušeno."));
-        QVERIFY(TrashService::emptyMessage({{"/t/files/x"}, false}).startsWith(QStringLiteral("Koš se nepodařilo")));
-        QCOMPARE(TrashService::openMessage(std::nullopt), std::nullopt);
-        QVERIFY(TrashService::openMessage(-5)->startsWith(QStringLiteral("Koš se nepodařilo otevřít")));
-        QCOMPARE(TrashService::restoreMessage(PutBackOutcome::restored, "a.txt"),
-            QStringLiteral("Vráceno na původní místo: a.txt"));
-        QVERIFY(TrashService::restoreMessage(PutBackOutcome::replaced, "a").contains(QStringLiteral("už není ta")));
-    }
-
     void restoreOnlyFromDirectlyInsideTheHomeTrash_data()
     {
         QTest::addColumn<QString>("trashPath");
