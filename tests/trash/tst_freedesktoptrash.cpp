@@ -192,35 +192,6 @@ private Q_SLOTS:
         QVERIFY(!std::filesystem::exists(fake.bytes(".local/share/Trash/info/a.txt.2.trashinfo")));
     }
 
-    void twoProcessesAtOnce()
-    {
-        FakeHome fake;
-        constexpr int kItems = 100;
-        for (int p = 0; p < 2; ++p)
-            for (int i = 0; i < kItems; ++i)
-                fake.writeBytes("p" + std::to_string(p) + "/" + std::to_string(i) + "/same.txt", "x");
-        pid_t children[2];
-        for (int p = 0; p < 2; ++p) {
-            children[p] = ::fork();
-            if (children[p] == 0) {
-                FreedesktopTrash trash = homeTrash(fake);
-                int moved = 0;
-                for (int i = 0; i < kItems; ++i)
-                    moved += move(trash, fake.path("p" + std::to_string(p) + "/" + std::to_string(i) + "/same.txt"))
-                        ? 1
-                        : 0;
-                ::_exit(moved == kItems ? 0 : 1);
-            }
-        }
-        for (const pid_t child : children) {
-            int status = -1;
-            ::waitpid(child, &status, 0);
-            QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        }
-        QCOMPARE(countIn(fake.bytes(".local/share/Trash/files")), size_t(2 * kItems));
-        QCOMPARE(countIn(fake.bytes(".local/share/Trash/info")), size_t(2 * kItems));
-    }
-
     // A vanished item or one in a read-only folder is not moved and leaves no record.
     void failuresLeaveNothingBehind()
     {
@@ -242,25 +213,6 @@ private Q_SLOTS:
         });
         QCOMPARE(outcome, std::string("refused:0"));
         QVERIFY(std::filesystem::exists(fake.bytes("locked/item")));
-    }
-
-    void puttingBackNeverReplaces()
-    {
-        FakeHome fake;
-        fake.writeBytes("Documents/deep/er/file.txt", "mine");
-        FreedesktopTrash trash = homeTrash(fake);
-        const auto moved = move(trash, fake.path("Documents/deep/er/file.txt"));
-        QVERIFY(moved);
-        fake.writeBytes("Documents/deep/er/file.txt", "newer");
-        QVERIFY(!putBack(trash, *moved, fake.path("Documents/deep/er/file.txt")));
-        QCOMPARE(readAll(fake.bytes("Documents/deep/er/file.txt")), std::string("newer"));
-        QCOMPARE(readAll(PathBytes::toBytes(*moved)), std::string("mine"));
-
-        std::filesystem::remove_all(fake.bytes("Documents/deep"));
-        QVERIFY(putBack(trash, *moved, fake.path("Documents/deep/er/file.txt")));
-        QCOMPARE(readAll(fake.bytes("Documents/deep/er/file.txt")), std::string("mine"));
-        // Only items directly in the home Trash's files folder come back.
-        QVERIFY(!putBack(trash, fake.path("elsewhere/file.txt"), fake.path("Documents/x")));
     }
 
     void emptyingNeverFollowsLinks()
@@ -342,14 +294,27 @@ private Q_SLOTS:
         QCOMPARE(countIn(fake.bytes(".local/share/Trash/info")), size_t(0));
     }
 
-    // Another tool emptied the Trash and a later item took the name: putting back refuses it.
-    // A way back that now leads elsewhere is not followed; one that always went through a
-    // link is.
+    // Putting back never replaces what is at the original place now, and makes the folders
+    // that are gone. Another tool emptied the Trash and a later item took the name: putting
+    // back refuses it. A way back that now leads elsewhere is not followed; one that always
+    // went through a link is.
     void puttingBackChecksWhatIsThere()
     {
         FakeHome fake;
-        fake.writeBytes("Documents/report.txt", "mine");
+        fake.writeBytes("Documents/deep/er/file.txt", "mine");
         FreedesktopTrash trash = homeTrash(fake);
+        const auto moved = move(trash, fake.path("Documents/deep/er/file.txt"));
+        QVERIFY(moved);
+        fake.writeBytes("Documents/deep/er/file.txt", "newer");
+        QVERIFY(!putBack(trash, *moved, fake.path("Documents/deep/er/file.txt")));
+        QCOMPARE(readAll(fake.bytes("Documents/deep/er/file.txt")), std::string("newer"));
+        std::filesystem::remove_all(fake.bytes("Documents/deep"));
+        QVERIFY(putBack(trash, *moved, fake.path("Documents/deep/er/file.txt")));
+        QCOMPARE(readAll(fake.bytes("Documents/deep/er/file.txt")), std::string("mine"));
+        // Only items directly in the home Trash's files folder come back.
+        QVERIFY(!putBack(trash, fake.path("elsewhere/file.txt"), fake.path("Documents/x")));
+
+        fake.writeBytes("Documents/report.txt", "mine");
         const MoveOutcome mine = trash.moveToTrash(fake.path("Documents/report.txt"), {}, fake.home());
         QVERIFY(mine.moved());
         std::filesystem::remove_all(fake.bytes(".local/share/Trash/files"));
@@ -526,35 +491,51 @@ private Q_SLOTS:
         QCOMPARE(QString::fromStdString(outcome), QStringLiteral("moved remaining=1 info=1 stuck-info=kept"));
     }
 
-    // Items another process trashes while the Trash is emptied keep their info files.
-    void emptyingWhileAnotherProcessTrashes()
+    // Two processes trashing items of the same name both get every item in with its own
+    // info file; items another process trashes while the Trash is emptied keep theirs.
+    void twoProcessesAtOnce()
     {
         FakeHome fake;
         constexpr int kItems = 300;
+        const auto trashInChild = [&](const std::string &folder) {
+            const pid_t child = ::fork();
+            if (child == 0) {
+                FreedesktopTrash other = homeTrash(fake);
+                int moved = 0;
+                for (int i = 0; i < kItems; ++i)
+                    moved += other.moveToTrash(fake.path(folder + std::to_string(i) + "/same"), {}, {}).moved();
+                ::_exit(moved == kItems ? 0 : 1);
+            }
+            return child;
+        };
+        const auto succeeded = [](pid_t child) {
+            int status = -1;
+            ::waitpid(child, &status, 0);
+            return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        };
         for (int i = 0; i < kItems; ++i) {
-            fake.writeBytes("old/" + std::to_string(i), "o");
-            fake.writeBytes("new/" + std::to_string(i), "n");
+            fake.writeBytes("old/" + std::to_string(i) + "/same", "o");
+            fake.writeBytes("older/" + std::to_string(i) + "/same", "o");
+            fake.writeBytes("new/" + std::to_string(i) + "/same", "n");
         }
+        const pid_t first = trashInChild("old/"), second = trashInChild("older/");
+        QVERIFY(succeeded(first) && succeeded(second));
+        QCOMPARE(countIn(fake.bytes(".local/share/Trash/info")), size_t(2 * kItems));
+
         FreedesktopTrash trash = homeTrash(fake);
-        for (int i = 0; i < kItems; ++i)
-            QVERIFY(trash.moveToTrash(fake.path("old/" + std::to_string(i)), {}, {}).moved());
-        const pid_t child = ::fork();
-        if (child == 0) {
-            FreedesktopTrash other = homeTrash(fake);
-            for (int i = 0; i < kItems; ++i)
-                (void)other.moveToTrash(fake.path("new/" + std::to_string(i)), {}, {});
-            ::_exit(0);
-        }
+        const pid_t child = trashInChild("new/");
         (void)trash.empty({});
-        int status = -1;
-        ::waitpid(child, &status, 0);
+        (void)succeeded(child);
         const std::string files = fake.bytes(".local/share/Trash/files/");
         const std::string info = fake.bytes(".local/share/Trash/info/");
         size_t orphans = 0;
         for (const auto &entry : std::filesystem::directory_iterator(files))
             orphans += std::filesystem::exists(info + entry.path().filename().string() + ".trashinfo") ? 0 : 1;
         QCOMPARE(orphans, size_t(0));
-        QCOMPARE(countIn(files) + countIn(fake.bytes("new")), size_t(kItems));
+        size_t left = 0;
+        for (int i = 0; i < kItems; ++i)
+            left += std::filesystem::exists(fake.bytes("new/" + std::to_string(i) + "/same"));
+        QCOMPARE(countIn(files) + left, size_t(kItems));
     }
 
     // A tree deeper than the descriptors a process may hold is emptied all the same.
