@@ -91,7 +91,7 @@ private Q_SLOTS:
             store.showToast(QStringLiteral("Koš je vysypaný."));
             QTest::qWait(50);
             QVERIFY(state.drop({QUrl::fromLocalFile(fake.path("Library/Logs/tool/run.log"))}));
-            QTRY_VERIFY(window->findChild<QObject *>(QStringLiteral("dropAnalysis")));
+            QTRY_VERIFY2(window->findChild<QObject *>(QStringLiteral("dropAnalysis")), qPrintable(warnings.messages()));
             QTest::qWait(100);
             // A second drop while the sheet is open analyses the new item.
             const QString second = fake.path("Library/Caches/com.example.app/data");

@@ -15,12 +15,11 @@ AbstractButton {
     Layout.fillWidth: true
     Layout.preferredWidth: 220
     implicitWidth: 220
-    implicitHeight: body.implicitHeight
+    implicitHeight: contentItem.implicitHeight
     scale: hovered ? 1.02 : 1
     Behavior on scale { NumberAnimation { duration: 200 } }
 
     contentItem: Card {
-        id: body
         ColumnLayout {
             width: parent.width
             spacing: 10
