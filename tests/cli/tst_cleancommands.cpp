@@ -19,23 +19,16 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 
 using namespace pelmo;
+using pelmo::test::countIn;
 using pelmo::test::FakeHome;
 using pelmo::test::ProcessRun;
+using pelmo::test::readAll;
 using pelmo::test::runPelmo;
 using pelmo::test::runProgram;
 
 namespace {
-
-std::string readAll(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 qint64 totalFreed(const FakeHome &fake)
 {

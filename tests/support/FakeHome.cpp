@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -135,6 +136,24 @@ qint64 FakeHome::allocated(std::string_view relative) const
     for (const auto &entry : std::filesystem::recursive_directory_iterator(root))
         total += blocksOf(entry.path());
     return total;
+}
+
+std::string readAll(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+size_t countIn(const std::string &folder)
+{
+    std::error_code ec;
+    size_t n = 0;
+    for (auto it = std::filesystem::directory_iterator(folder, ec); !ec && it != std::filesystem::directory_iterator();
+         it.increment(ec))
+        ++n;
+    return n;
 }
 
 } // namespace pelmo::test

@@ -51,4 +51,9 @@ private:
     bool m_hadEnvironment[7] = {};
 };
 
+// The content of a file by its byte path ("" when unreadable), and how many entries a
+// folder holds (0 when unreadable).
+[[nodiscard]] std::string readAll(const std::string &path);
+[[nodiscard]] size_t countIn(const std::string &folder);
+
 } // namespace pelmo::test

@@ -9,7 +9,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -20,17 +19,11 @@
 #include <unistd.h>
 
 using namespace pelmo;
+using pelmo::test::countIn;
 using pelmo::test::FakeHome;
+using pelmo::test::readAll;
 
 namespace {
-
-std::string readAll(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::string percentDecoded(const std::string &text)
 {
@@ -55,16 +48,6 @@ std::string originalOf(const std::string &infoFile)
         || text.find("\nDeletionDate=") == std::string::npos)
         return "<malformed>";
     return percentDecoded(text.substr(at + 6, text.find('\n', at + 6) - at - 6));
-}
-
-size_t countIn(const std::string &folder)
-{
-    std::error_code ec;
-    size_t n = 0;
-    for (auto it = std::filesystem::directory_iterator(folder, ec); !ec && it != std::filesystem::directory_iterator();
-         ++it)
-        ++n;
-    return n;
 }
 
 // Where the item went, when it moved.
