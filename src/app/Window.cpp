@@ -11,7 +11,6 @@
 #include "core/Localization.h"
 #include "platform/Interruption.h"
 #include "platform/Preferences.h"
-#include "platform/linux/SystemClock.h"
 #include "store/SystemServices.h"
 #include "updates/AppInfo.h"
 #include "updates/UpdateChecker.h"
@@ -40,6 +39,20 @@ std::unique_ptr<QQmlApplicationEngine> loadMainWindow(AppState &state, bool visi
     return engine;
 }
 
+DesktopState::DesktopState(bool scanAtOnce)
+    : state(store, scanAtOnce)
+    , updates(AppInfo::updateFeed(), AppInfo::version(), clock,
+          [] { return QGuiApplication::applicationState() == Qt::ApplicationActive; })
+{
+    UpdateChecker::setShared(&updates);
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, &updates, [this](Qt::ApplicationState now) {
+        if (now == Qt::ApplicationActive)
+            updates.activated();
+    });
+}
+
+DesktopState::~DesktopState() = default;
+
 namespace {
 
 void showWindow(QWindow *window)
@@ -54,16 +67,6 @@ void showWindow(QWindow *window)
 int showUntilQuit(SingleInstance &instance, WindowStart start)
 {
     DesktopState desktop(start == WindowStart::shown);
-    SystemClock clock;
-    // The window's alert and about screen show this checker; it announces only to a
-    // window in front.
-    UpdateChecker updates(AppInfo::updateFeed(), AppInfo::version(), clock,
-        [] { return QGuiApplication::applicationState() == Qt::ApplicationActive; });
-    UpdateChecker::setShared(&updates);
-    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, &updates, [&updates](Qt::ApplicationState state) {
-        if (state == Qt::ApplicationActive)
-            updates.activated();
-    });
     const auto engine = loadMainWindow(desktop.state, start == WindowStart::shown);
     auto *window = engine->rootObjects().isEmpty() ? nullptr : qobject_cast<QWindow *>(engine->rootObjects().first());
     if (!window)
@@ -93,7 +96,7 @@ int showUntilQuit(SingleInstance &instance, WindowStart start)
     });
     constexpr int kSignalPollMs = 200;
     signalWatch.start(kSignalPollMs);
-    updates.start();
+    desktop.updates.start();
     const int status = QApplication::exec();
     // A batch or an emptying ends after the item in flight, which the history records;
     // then the store, which waits for that, goes before the services it uses.

@@ -2,7 +2,9 @@
 
 #include "DialogFolderPicker.h"
 #include "app/ui/AppState.h"
+#include "platform/linux/SystemClock.h"
 #include "store/SystemServices.h"
+#include "updates/UpdateChecker.h"
 
 #include <QQmlApplicationEngine>
 
@@ -12,17 +14,23 @@ namespace pelmo {
 
 // The window's long-lived objects on the Linux services, made in their fixed order: the
 // services, the folder picker, the store, the application state (which starts the first
-// scan once access exists, or when allowed). Reads the settings of the current environment.
+// scan once access exists, or when allowed), the update checker. Reads the settings of the
+// current environment.
 struct DesktopState
 {
-    explicit DesktopState(bool scanAtOnce = true)
-        : state(store, scanAtOnce)
-    { }
+    explicit DesktopState(bool scanAtOnce = true);
+    ~DesktopState();
+    DesktopState(const DesktopState &) = delete;
+    DesktopState &operator=(const DesktopState &) = delete;
 
     SystemServices system;
     DialogFolderPicker picker;
     CleanerStore store {system.storeServices(nullptr, &picker)};
     AppState state;
+    SystemClock clock;
+    // The shared checker, which the window's alert and about screen show; it announces only
+    // to a window in front. Not started.
+    UpdateChecker updates;
 };
 
 // Loads the main window for `state` (the application state that QML reaches as AppState),

@@ -34,7 +34,6 @@ QString themeName(const QString &symbol)
         {QStringLiteral("arrow.triangle.2.circlepath"), QStringLiteral("view-refresh")},
         {QStringLiteral("arrow.down.circle"), QStringLiteral("software-update-available")},
         {QStringLiteral("arrow.down.app"), QStringLiteral("system-software-update")},
-        {QStringLiteral("checkmark"), QStringLiteral("object-select")},
         {QStringLiteral("envelope"), QStringLiteral("mail-send")},
         {QStringLiteral("heart"), QStringLiteral("emblem-favorite")},
         {QStringLiteral("safari"), QStringLiteral("web-browser")},

@@ -13,7 +13,7 @@ ScrollView {
 
     AboutViewModel { id: vm }
 
-    // A line led by a symbol in the brand colour.
+    // A line led by a symbol, or by a check mark in the brand colour (as in the settings).
     component SymbolLine: RowLayout {
         property string symbol
         property alias text: lineText.text
@@ -21,9 +21,15 @@ ScrollView {
         spacing: 8
         Layout.fillWidth: true
         Image {
+            visible: parent.symbol !== "checkmark"
             Layout.alignment: Qt.AlignTop
             sourceSize.width: 16; sourceSize.height: 16
-            source: "image://theme/" + AppState.icon(parent.symbol)
+            source: visible ? "image://theme/" + AppState.icon(parent.symbol) : ""
+        }
+        Label {
+            visible: parent.symbol === "checkmark"
+            Layout.alignment: Qt.AlignTop
+            text: "✔"; color: AppState.brand
         }
         Label { id: lineText; wrapMode: Text.WordWrap; Layout.fillWidth: true }
     }
@@ -47,6 +53,7 @@ ScrollView {
 
         ColumnLayout {
             Layout.fillWidth: true
+            Layout.maximumWidth: aboutColumn.width
             spacing: 8
             Item {
                 Layout.alignment: Qt.AlignHCenter
@@ -61,7 +68,7 @@ ScrollView {
             Label { Layout.alignment: Qt.AlignHCenter; objectName: "versionText"; text: vm.versionText; opacity: 0.7 }
             Label {
                 Layout.alignment: Qt.AlignHCenter
-                Layout.maximumWidth: 460
+                Layout.preferredWidth: Math.min(implicitWidth, 460)
                 horizontalAlignment: Text.AlignHCenter; wrapMode: Text.WordWrap
                 text: qsTranslate("Pelmo", "Jednoduchý a bezpečný úklid tvého Macu. Nic nemažeme natrvalo, vše jde nejdřív do koše.")
             }
@@ -167,8 +174,10 @@ ScrollView {
 
         ColumnLayout {
             Layout.fillWidth: true
+            Layout.maximumWidth: aboutColumn.width
             spacing: 8
             RowLayout {
+                visible: vm.hasSupport || vm.hasDonate || vm.hasWeb
                 Layout.alignment: Qt.AlignHCenter
                 spacing: 10
                 Button {
