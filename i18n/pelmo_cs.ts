@@ -94,8 +94,24 @@
         <translation>Nesahá na nic mimo tvou domovskou složku.</translation>
     </message>
     <message>
-        <source>Neodesílá žádná data. Na internet se připojí jen kvůli kontrole nové verze, kterou vypneš v sekci O aplikaci.</source>
-        <translation>Neodesílá žádná data a na internet se nepřipojuje.</translation>
+        <source>Jednoduchý a bezpečný úklid tvého Macu. Nic nemažeme natrvalo, vše jde nejdřív do koše.</source>
+        <translation>Jednoduchý a bezpečný úklid tvého počítače. Nic nemažeme natrvalo, vše jde nejdřív do koše.</translation>
+    </message>
+    <message>
+        <source>Vše se děje jen na tvém Macu.</source>
+        <translation>Vše se děje jen na tvém počítači.</translation>
+    </message>
+    <message>
+        <source>Vytvořeno s péčí pro Mac</source>
+        <translation>Vytvořeno s péčí pro Linux</translation>
+    </message>
+    <message>
+        <source>Odinstalace aplikací včetně zbytků v Knihovně</source>
+        <translation>Odinstalace aplikací včetně jejich zbytků</translation>
+    </message>
+    <message>
+        <source>Čeština a angličtina, ikona v horní liště, týdenní připomínka</source>
+        <translation>Čeština a angličtina, ikona v systémové liště, týdenní připomínka</translation>
     </message>
 </context>
 </TS>

@@ -746,7 +746,7 @@
     </message>
     <message>
         <source>Neodesílá žádná data. Na internet se připojí jen kvůli kontrole nové verze, kterou vypneš v sekci O aplikaci.</source>
-        <translation>It sends no data and never goes online.</translation>
+        <translation>It sends no data. It goes online only to check for a new version, which you can switch off under About.</translation>
     </message>
     <message>
         <source>Tip</source>
@@ -1005,6 +1005,142 @@ Lists, empties or opens your Trash.
     <message>
         <source>Uloženou historii nelze přečíst; Pelmo ji nepřepíše.</source>
         <translation>The stored history cannot be read; Pelmo will not overwrite it.</translation>
+    </message>
+    <message>
+        <source>O aplikaci</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Stáhnout</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>O aplikaci Pelmo</source>
+        <translation>About Pelmo</translation>
+    </message>
+    <message>
+        <source>Jednou týdně Pelmo prohledá domovskou složku a ozve se, když najde víc než 100 MB k uklizení. Spustí se k tomu po přihlášení na pozadí.</source>
+        <translation>Once a week Pelmo scans your home folder and lets you know when it finds more than 100 MB to clean up. For this it starts in the background when you log in.</translation>
+    </message>
+    <message>
+        <source>Jednoduchý a bezpečný úklid tvého Macu. Nic nemažeme natrvalo, vše jde nejdřív do koše.</source>
+        <translation>Simple and safe cleaning of your computer. Nothing is deleted for good; everything goes to the Trash first.</translation>
+    </message>
+    <message>
+        <source>Co je nového</source>
+        <translation>What's new</translation>
+    </message>
+    <message>
+        <source>Aktualizace</source>
+        <translation>Updates</translation>
+    </message>
+    <message>
+        <source>Automaticky hledat nové verze</source>
+        <translation>Check for new versions automatically</translation>
+    </message>
+    <message>
+        <source>Zkontrolovat aktualizace</source>
+        <translation>Check for updates</translation>
+    </message>
+    <message>
+        <source>Máš nejnovější verzi</source>
+        <translation>You have the latest version</translation>
+    </message>
+    <message>
+        <source>Kontrola se nepovedla</source>
+        <translation>The check failed</translation>
+    </message>
+    <message>
+        <source>Soukromí</source>
+        <translation>Privacy</translation>
+    </message>
+    <message>
+        <source>Vše se děje jen na tvém Macu.</source>
+        <translation>Everything happens on your computer only.</translation>
+    </message>
+    <message>
+        <source>Žádná data se neodesílají ani neanalyzují.</source>
+        <translation>No data is sent or analysed.</translation>
+    </message>
+    <message>
+        <source>Přístup jen ke složce, kterou povolíš.</source>
+        <translation>Access only to the folder you allow.</translation>
+    </message>
+    <message>
+        <source>Mazání = přesun do koše, jde vrátit.</source>
+        <translation>Deleting = moving to the Trash, which can be undone.</translation>
+    </message>
+    <message>
+        <source>Na internet jen kvůli kontrole nové verze (jde vypnout).</source>
+        <translation>Online only to check for a new version (can be switched off).</translation>
+    </message>
+    <message>
+        <source>Napsat na podporu</source>
+        <translation>Contact support</translation>
+    </message>
+    <message>
+        <source>Podpořit vývoj</source>
+        <translation>Support development</translation>
+    </message>
+    <message>
+        <source>Web aplikace</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>Vytvořeno s péčí pro Mac</source>
+        <translation>Made with care for Linux</translation>
+    </message>
+    <message>
+        <source>Spuštění po přihlášení se nepodařilo nastavit, připomínka poběží jen se zapnutým Pelmem.</source>
+        <translation>Pelmo could not be set to start at login; the reminder works only while Pelmo runs.</translation>
+    </message>
+    <message>
+        <source>Čištění cache, logů, vývojářského odpadu, zbytků a instalátorů</source>
+        <translation>Cleaning of caches, logs, developer junk, leftovers and installers</translation>
+    </message>
+    <message>
+        <source>Hledání duplicit a velkých souborů</source>
+        <translation>Finding duplicates and large files</translation>
+    </message>
+    <message>
+        <source>Odinstalace aplikací včetně zbytků v Knihovně</source>
+        <translation>Uninstalling apps together with their leftovers</translation>
+    </message>
+    <message>
+        <source>Mapa disku s barevnými dlaždicemi</source>
+        <translation>Disk map with coloured tiles</translation>
+    </message>
+    <message>
+        <source>Historie úklidu s možností vrátit položky zpět</source>
+        <translation>Cleaning history with the option to put items back</translation>
+    </message>
+    <message>
+        <source>Čeština a angličtina, ikona v horní liště, týdenní připomínka</source>
+        <translation>Czech and English, a tray icon, a weekly reminder</translation>
+    </message>
+    <message>
+        <source>Verze %@ (%@)</source>
+        <translation>Version %@ (%@)</translation>
+    </message>
+    <message>
+        <source>Verze %@</source>
+        <translation>Version %@</translation>
+    </message>
+    <message>
+        <source>Nové verze jsou zdarma na %@. Pelmo se tam jednou denně podívá a nabídne ti je.</source>
+        <translation>New versions are free at %@. Pelmo looks there once a day and offers them to you.</translation>
+    </message>
+    <message>
+        <source>Je dostupná nová verze %@</source>
+        <translation>A new version %@ is available</translation>
+    </message>
+    <message>
+        <source>Je dostupná nová verze %@ %@</source>
+        <translation>A new version of %@, %@, is available</translation>
+    </message>
+    <message>
+        <source>Novou verzi si stáhneš zdarma z </source>
+        <translation>Download the new version for free from </translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include <string_view>
+
 namespace {
 
 bool hasDisplay()
@@ -16,11 +18,15 @@ bool hasDisplay()
 
 } // namespace
 
-// With a subcommand, or without a display, Pelmo runs headless; otherwise it opens its window.
+// With a subcommand, or without a display, Pelmo runs headless; otherwise it opens its window
+// (or, with --background, runs the weekly reminder without one).
 int main(int argc, char **argv)
 {
     if (argc == 1 && hasDisplay())
         return pelmo::runWindow(argc, argv);
+    // The autostart entry of the weekly reminder.
+    if (argc == 2 && std::string_view(argv[1]) == "--background" && hasDisplay())
+        return pelmo::runWindow(argc, argv, pelmo::WindowStart::background);
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Pelmo"));
     QCoreApplication::setApplicationName(QStringLiteral("Pelmo"));

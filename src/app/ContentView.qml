@@ -79,6 +79,13 @@ Item {
                     selected: root.section === "settings"
                     onClicked: root.section = "settings"
                 }
+                SidebarRow {
+                    title: qsTranslate("Pelmo", "O aplikaci")
+                    iconName: AppState.icon("info.circle")
+                    accent: "#8e8e93"
+                    selected: root.section === "about"
+                    onClicked: root.section = "about"
+                }
                 Item { Layout.fillHeight: true }
                 DiskMini { Layout.fillWidth: true }
             }
@@ -91,7 +98,8 @@ Item {
             sourceComponent: root.section === "overview" ? overview
                            : root.section === "trash" ? trashScreen
                            : root.section === "history" ? historyScreen
-                           : root.section === "settings" ? settingsScreen : categoryScreen
+                           : root.section === "settings" ? settingsScreen
+                           : root.section === "about" ? aboutScreen : categoryScreen
         }
     }
     Component {
@@ -101,6 +109,7 @@ Item {
     Component { id: trashScreen; TrashView {} }
     Component { id: historyScreen; HistoryView {} }
     Component { id: settingsScreen; SettingsView {} }
+    Component { id: aboutScreen; AboutView {} }
     Component {
         id: categoryScreen
         CategoryView { category: root.section }

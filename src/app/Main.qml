@@ -15,12 +15,25 @@ ApplicationWindow {
     readonly property var store: AppState.store
 
     Loader {
+        id: content
         anchors.fill: parent
         focus: true
         sourceComponent: window.store.access.hasAccess ? mainView : welcome
     }
     Component { id: welcome; WelcomeView {} }
     Component { id: mainView; ContentView {} }
+
+    // A newer version found by the automatic check, announced once while the window is in front.
+    AboutViewModel { id: updates; onAnnouncement: updateAlert.open() }
+    ConfirmDialog {
+        id: updateAlert
+        objectName: "updateAlert"
+        title: updates.alertTitle
+        message: updates.alertText
+        acceptText: qsTranslate("Pelmo", "Stáhnout")
+        rejectText: qsTranslate("Pelmo", "Později")
+        onAccepted: updates.openDownload()
+    }
 
     menuBar: MenuBar {
         Menu {
@@ -51,6 +64,11 @@ ApplicationWindow {
                 onTriggered: window.store.openTrash()
             }
             MenuSeparator {}
+            Action {
+                text: qsTranslate("Pelmo", "O aplikaci Pelmo")
+                enabled: window.store.access.hasAccess
+                onTriggered: content.item.section = "about"
+            }
             Action { text: qsTranslate("Pelmo", "Ukončit"); shortcut: "Ctrl+Q"; onTriggered: Qt.quit() }
         }
     }

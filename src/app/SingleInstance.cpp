@@ -26,7 +26,7 @@ SingleInstance::~SingleInstance()
         QDBusConnection::sessionBus().unregisterService(QString::fromLatin1(BuildInfo::applicationId));
 }
 
-bool SingleInstance::claim()
+bool SingleInstance::claim(bool activateRunning)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
@@ -40,6 +40,8 @@ bool SingleInstance::claim()
         return true;
     }
     bus.unregisterObject(objectPath());
+    if (!activateRunning)
+        return false;
     QDBusMessage call = QDBusMessage::createMethodCall(
         name, objectPath(), QStringLiteral("org.freedesktop.Application"), QStringLiteral("Activate"));
     call << QVariantMap();

@@ -17,9 +17,10 @@ public:
     using QObject::QObject;
     ~SingleInstance() override;
 
-    // True when this process is to show the window: it now owns the name, or there is no
-    // session bus to ask. False when a running Pelmo took the request to show itself.
-    [[nodiscard]] bool claim();
+    // True when this process is to run the window: it now owns the name, or there is no
+    // session bus to ask. False when a Pelmo runs already; `activateRunning` asks it to show
+    // itself (false when it did).
+    [[nodiscard]] bool claim(bool activateRunning = true);
 
 public Q_SLOTS:
     void Activate(const QVariantMap &platformData);

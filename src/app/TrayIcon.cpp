@@ -27,7 +27,11 @@ TrayIcon::TrayIcon(AppState &state, QWindow *window, QObject *parent)
     connect(m_scan, &QAction::triggered, &m_state, [this] { m_state.store()->scan(); });
     m_reminder = m_menu.addAction(Localization::tr("Týdenní připomínka"));
     m_reminder->setCheckable(true);
-    connect(m_reminder, &QAction::triggered, &m_state, [this](bool on) { m_state.store()->setReminder(on); });
+    connect(m_reminder, &QAction::triggered, &m_state, [this](bool on) {
+        m_state.store()->setReminder(on);
+        // Off until permission is given (an answer that comes later updates it).
+        m_reminder->setChecked(m_state.store()->reminderEnabled());
+    });
     m_menu.addSeparator();
     QAction *quit = m_menu.addAction(Localization::tr("Ukončit"));
     quit->setShortcut(QKeySequence::Quit);

@@ -12,6 +12,8 @@
 #include "platform/Interruption.h"
 #include "platform/Preferences.h"
 #include "store/SystemServices.h"
+#include "updates/AppInfo.h"
+#include "updates/UpdateChecker.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -25,9 +27,10 @@ Q_IMPORT_QML_PLUGIN(Pelmo_ViewModelsPlugin)
 
 namespace pelmo {
 
-std::unique_ptr<QQmlApplicationEngine> loadMainWindow(AppState &state)
+std::unique_ptr<QQmlApplicationEngine> loadMainWindow(AppState &state, bool visible)
 {
     auto engine = std::make_unique<QQmlApplicationEngine>();
+    engine->setInitialProperties({{QStringLiteral("visible"), visible}});
     state.attachTo(*engine);
     engine->addImportPath(QStringLiteral("qrc:/"));
     engine->addImageProvider(QStringLiteral("theme"), new ThemeIconProvider);
@@ -35,6 +38,20 @@ std::unique_ptr<QQmlApplicationEngine> loadMainWindow(AppState &state)
     engine->load(QUrl(QStringLiteral("qrc:/Pelmo/app/Main.qml")));
     return engine;
 }
+
+DesktopState::DesktopState(bool scanAtOnce)
+    : state(store, scanAtOnce)
+    , updates(AppInfo::updateFeed(), AppInfo::version(), clock,
+          [] { return QGuiApplication::applicationState() == Qt::ApplicationActive; })
+{
+    UpdateChecker::setShared(&updates);
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, &updates, [this](Qt::ApplicationState now) {
+        if (now == Qt::ApplicationActive)
+            updates.activated();
+    });
+}
+
+DesktopState::~DesktopState() = default;
 
 namespace {
 
@@ -47,21 +64,29 @@ void showWindow(QWindow *window)
 
 // The window's life: from the claim of the single instance to the end of the work the
 // store owns. Answers the exit status.
-int showUntilQuit(SingleInstance &instance)
+int showUntilQuit(SingleInstance &instance, WindowStart start)
 {
-    DesktopState desktop;
-    const auto engine = loadMainWindow(desktop.state);
+    DesktopState desktop(start == WindowStart::shown);
+    const auto engine = loadMainWindow(desktop.state, start == WindowStart::shown);
     auto *window = engine->rootObjects().isEmpty() ? nullptr : qobject_cast<QWindow *>(engine->rootObjects().first());
     if (!window)
         return 1;
     QObject::connect(&instance, &SingleInstance::activated, window, [window] { showWindow(window); });
-    // With a tray, closing the window leaves Pelmo reachable there; without one, closing
-    // quits rather than leaving it running out of reach.
+    // The weekly reminder's notification opens the window as a second start would.
+    desktop.system.notifier().setActivated([&instance] { instance.Activate({}); });
+    // With a tray, closing the window leaves Pelmo reachable there. Without one, closing
+    // quits, unless the weekly reminder needs Pelmo running for its hourly check (a new
+    // start or the reminder's notification brings the window back).
     std::unique_ptr<TrayIcon> tray;
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (QSystemTrayIcon::isSystemTrayAvailable())
         tray = std::make_unique<TrayIcon>(desktop.state, window);
-        QApplication::setQuitOnLastWindowClosed(false);
-    }
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(window, &QWindow::visibleChanged, qApp, [&tray, &desktop](bool visible) {
+        if (visible)
+            desktop.state.allowFirstScan();
+        else if (!tray && !desktop.store.reminderEnabled())
+            QCoreApplication::quit();
+    });
     // Ctrl+C or a termination request quits as the menu does.
     const Interruption::SignalGuard guard;
     QTimer signalWatch;
@@ -71,6 +96,7 @@ int showUntilQuit(SingleInstance &instance)
     });
     constexpr int kSignalPollMs = 200;
     signalWatch.start(kSignalPollMs);
+    desktop.updates.start();
     const int status = QApplication::exec();
     // A batch or an emptying ends after the item in flight, which the history records;
     // then the store, which waits for that, goes before the services it uses.
@@ -80,7 +106,7 @@ int showUntilQuit(SingleInstance &instance)
 
 } // namespace
 
-int runWindow(int &argc, char **argv)
+int runWindow(int &argc, char **argv, WindowStart start)
 {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Pelmo"));
@@ -91,12 +117,15 @@ int runWindow(int &argc, char **argv)
     QGuiApplication::setWindowIcon(applicationIcon());
     Localization::install(Localization::resolvedCode(Localization::languageFromRawValue(Preferences().appLanguage())));
 
+    // Started at login for a reminder that has since been switched off: nothing to do.
+    if (start == WindowStart::background && !Preferences().reminderEnabled())
+        return 0;
     int status = 0;
     {
         SingleInstance instance;
-        if (!instance.claim())
-            return 0; // the running Pelmo shows its window
-        status = showUntilQuit(instance);
+        if (!instance.claim(start == WindowStart::shown))
+            return 0; // the running Pelmo shows its window, or it runs already
+        status = showUntilQuit(instance, start);
     }
     if (app.property(SettingsViewModel::relaunchProperty).toBool())
         QProcess::startDetached(QCoreApplication::applicationFilePath(), {});

@@ -31,6 +31,12 @@ QString themeName(const QString &symbol)
         {QStringLiteral("wifi.slash"), QStringLiteral("network-offline")},
         {QStringLiteral("lock.shield"), QStringLiteral("security-medium")},
         {QStringLiteral("arrow.down.doc"), QStringLiteral("go-down")},
+        {QStringLiteral("arrow.triangle.2.circlepath"), QStringLiteral("view-refresh")},
+        {QStringLiteral("arrow.down.circle"), QStringLiteral("software-update-available")},
+        {QStringLiteral("arrow.down.app"), QStringLiteral("system-software-update")},
+        {QStringLiteral("envelope"), QStringLiteral("mail-send")},
+        {QStringLiteral("heart"), QStringLiteral("emblem-favorite")},
+        {QStringLiteral("safari"), QStringLiteral("web-browser")},
     };
     return table.value(symbol, QStringLiteral("image-missing"));
 }

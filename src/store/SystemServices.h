@@ -17,6 +17,7 @@ public:
     // `picker` is the window's folder chooser, if any.
     [[nodiscard]] StoreServices storeServices(Clock *clock = nullptr, FolderPicker *picker = nullptr);
     [[nodiscard]] TrashCan &trash() { return m_trash; }
+    [[nodiscard]] DBusNotifier &notifier() { return m_notifier; }
 
 private:
     FreedesktopTrash m_trash;

@@ -10,7 +10,10 @@
 namespace pelmo {
 namespace {
 
-constexpr auto kInterval = std::chrono::hours(1);
+constexpr double kIntervalSeconds = 3600;
+// Timers stop while the machine sleeps; a short one that compares the wall clock finds the
+// hour (and the week) that passed in suspend soon after waking.
+constexpr auto kWake = std::chrono::minutes(5);
 constexpr double kPeriodSeconds = 604'800;
 constexpr qint64 kThreshold = 100'000'000;
 
@@ -67,8 +70,13 @@ void WeeklyReminder::scanFinished(qint64 found)
 
 void WeeklyReminder::tick()
 {
-    check();
-    m_timer = m_clock.after(kInterval, [this] { tick(); });
+    const double now = nowSeconds();
+    // A clock set back counts as an hour gone.
+    if (m_lastTick < 0 || now - m_lastTick >= kIntervalSeconds || now < m_lastTick) {
+        m_lastTick = now;
+        check();
+    }
+    m_timer = m_clock.after(kWake, [this] { tick(); });
 }
 
 void WeeklyReminder::check()

@@ -12,9 +12,9 @@ namespace pelmo {
 class Notifier;
 class Preferences;
 
-// The weekly reminder: once an hour it looks whether a week has passed since the last
-// reminder; then it has a scan run and, when more than 100 MB can be cleaned, posts a
-// notification. Main thread.
+// The weekly reminder: once an hour of wall-clock time (hours asleep count) it looks
+// whether a week has passed since the last reminder; then it has a scan run and, when more than 100 MB can be cleaned,
+// posts a notification. Main thread.
 class WeeklyReminder : public QObject
 {
     Q_OBJECT
@@ -53,6 +53,7 @@ private:
     Hooks m_hooks;
     bool m_enabled = false;
     bool m_scanPending = false;
+    double m_lastTick = -1; // wall-clock seconds of the last hourly check
     std::unique_ptr<Clock::Timer> m_timer;
 };
 

@@ -36,6 +36,38 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(fake.settingsFile()));
     }
 
+    // A start at login for the reminder never shows a window: beside a running Pelmo, or
+    // with the reminder switched off since, it ends at once.
+    void aBackgroundStartStaysQuiet_data()
+    {
+        QTest::addColumn<bool>("reminder");
+        QTest::addColumn<bool>("running");
+        QTest::newRow("beside a running Pelmo") << true << true;
+        QTest::newRow("reminder off") << false << false;
+    }
+
+    void aBackgroundStartStaysQuiet()
+    {
+        QFETCH(bool, reminder);
+        QFETCH(bool, running);
+        if (!QDBusConnection::sessionBus().isConnected())
+            QSKIP("no session bus");
+        FakeHome fake;
+        fake.writeBytes(".config/Pelmo/Pelmo.conf", reminder ? "[General]\nreminderEnabled=true\n" : "");
+        SingleInstance first;
+        if (running)
+            QVERIFY(first.claim());
+        QSignalSpy activated(&first, &SingleInstance::activated);
+        QProcess background;
+        background.setStandardInputFile(QProcess::nullDevice());
+        background.start(QStringLiteral(PELMO_EXECUTABLE), {QStringLiteral("--background")});
+        QTRY_COMPARE_WITH_TIMEOUT(background.state(), QProcess::NotRunning, 20'000);
+        QCOMPARE(background.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(background.exitCode(), 0);
+        QTest::qWait(100);
+        QCOMPARE(activated.size(), 0);
+    }
+
     // Once the first has gone, the name is free for the next.
     void theNameIsReleased()
     {

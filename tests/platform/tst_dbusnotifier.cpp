@@ -33,12 +33,19 @@ public Q_SLOTS:
         return QStringLiteral("test server");
     }
 
-    uint Notify(const QString &, uint, const QString &, const QString &summary, const QString &body,
-        const QStringList &, const QVariantMap &, int)
+    uint Notify(const QString &, uint, const QString &icon, const QString &summary, const QString &body,
+        const QStringList &actions, const QVariantMap &hints, int)
     {
         received.append(summary + u'|' + body);
-        return 1;
+        named = {icon, hints.value(QStringLiteral("desktop-entry")).toString()};
+        defaultAction = actions.size() >= 2 && actions[0] == QLatin1StringView("default");
+        return ++lastId;
     }
+
+public:
+    QStringList named;
+    bool defaultAction = false;
+    uint lastId = 40;
 };
 
 } // namespace
@@ -70,6 +77,23 @@ private Q_SLOTS:
         QCOMPARE(*answer, true);
         notifier.post(QStringLiteral("Čas na úklid"), QStringLiteral("Našel jsem 2 GB"));
         QTRY_COMPARE(server.received, QStringList {QStringLiteral("Čas na úklid|Našel jsem 2 GB")});
+        // It names the desktop entry and its icon, and a click on it opens Pelmo; clicks on
+        // other programs' notifications do not.
+        QCOMPARE(server.named, QStringList(2, QStringLiteral(PELMO_APP_ID)));
+        QVERIFY(server.defaultAction);
+        int activations = 0;
+        notifier.setActivated([&] { ++activations; });
+        const auto click = [&](uint id) {
+            QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/Notifications"),
+                QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("ActionInvoked"));
+            signal << id << QStringLiteral("default");
+            QVERIFY(serverBus.send(signal));
+        };
+        click(server.lastId + 7);
+        click(server.lastId);
+        QTRY_COMPARE(activations, 1);
+        QTest::qWait(100);
+        QCOMPARE(activations, 1);
 
         // A server that takes the call and never answers is a refusal, and waiting for it
         // never blocks the caller.

@@ -10,6 +10,7 @@
 #include "core/Localization.h"
 #include "drop/ui/DropAnalysisViewModel.h"
 #include "screens/ui/PreviewViewModel.h"
+#include "updates/UpdateChecker.h"
 
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -70,6 +71,10 @@ private Q_SLOTS:
         fakes.disk = {1'000'000'000, 200'000'000};
         CleanerStore store(fakes.services(fake));
         AppState state(store);
+        // An endpoint that refuses the connection: the about screen's failed state.
+        UpdateChecker updates(QUrl(QStringLiteral("http://127.0.0.1:1/pelmo.json")), QStringLiteral("1.0"), fakes.clock,
+            [] { return true; });
+        UpdateChecker::setShared(&updates);
         const auto engine = loadMainWindow(state);
         QCOMPARE(engine->rootObjects().size(), 1);
         auto *window = qobject_cast<QQuickWindow *>(engine->rootObjects().first());
@@ -81,13 +86,21 @@ private Q_SLOTS:
             QObject *content = window->findChild<QObject *>(QStringLiteral("contentView"));
             QVERIFY(content);
             QStringList sections = {QStringLiteral("overview"), QStringLiteral("trash"), QStringLiteral("history"),
-                QStringLiteral("settings")};
+                QStringLiteral("settings"), QStringLiteral("about")};
             for (const CleanCategory category : allCategories)
                 sections.append(Category::rawValue(category));
             for (const QString &section : sections) {
                 content->setProperty("section", section);
                 QTest::qWait(50);
             }
+            content->setProperty("section", QStringLiteral("about"));
+            QTRY_VERIFY(window->findChild<QObject *>(QStringLiteral("checkStatus")));
+            QObject *status = window->findChild<QObject *>(QStringLiteral("checkStatus"));
+            QVERIFY(!status->property("visible").toBool());
+            updates.check(true);
+            QTRY_COMPARE_WITH_TIMEOUT(
+                status->property("text").toString(), Localization::tr("Kontrola se nepovedla"), 20'000);
+            QVERIFY(status->property("visible").toBool());
             store.showToast(QStringLiteral("Koš je vysypaný."));
             QTest::qWait(50);
             QVERIFY(state.drop({QUrl::fromLocalFile(fake.path("Library/Logs/tool/run.log"))}));

@@ -34,6 +34,17 @@ public:
         return timer;
     }
 
+    // Moves the wall clock forward as a suspended machine sees it: timers are not due any
+    // sooner, they wait as long again.
+    void sleep(std::chrono::milliseconds by)
+    {
+        std::map<std::pair<QDateTime, quint64>, Entry> moved;
+        for (auto &[when, entry] : m_pending)
+            moved.emplace(std::pair(when.first.addMSecs(by.count()), when.second), std::move(entry));
+        m_pending = std::move(moved);
+        m_now = m_now.addMSecs(by.count());
+    }
+
     // Moves time forward, firing every timer that falls due on the way.
     void advance(std::chrono::milliseconds by)
     {

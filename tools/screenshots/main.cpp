@@ -212,8 +212,8 @@ bool shootLanguage(const QString &language, const QString &output, bool granted,
         wait(100);
     bool ok = true;
     QObject *content = window->findChild<QObject *>(QStringLiteral("contentView"));
-    QStringList sections
-        = {QStringLiteral("overview"), QStringLiteral("trash"), QStringLiteral("history"), QStringLiteral("settings")};
+    QStringList sections = {QStringLiteral("overview"), QStringLiteral("trash"), QStringLiteral("history"),
+        QStringLiteral("settings"), QStringLiteral("about")};
     for (const CleanCategory category : allCategories)
         sections.append(Category::rawValue(category));
     for (const QString &section : sections) {

@@ -6,12 +6,14 @@
 #include "core/Localization.h"
 #include "core/SizeText.h"
 #include "model/ColorText.h"
+#include "platform/linux/AutostartEntry.h"
 
 namespace pelmo {
 
-AppState::AppState(CleanerStore &store, QObject *parent)
+AppState::AppState(CleanerStore &store, bool scanAtOnce, QObject *parent)
     : QObject(parent)
     , m_store(store)
+    , m_firstScanAllowed(scanAtOnce)
 {
     m_categories.setStore(&m_store);
     connect(&m_store, &CleanerStore::diskChanged, this, &AppState::diskChanged);
@@ -19,7 +21,18 @@ AppState::AppState(CleanerStore &store, QObject *parent)
     connect(&m_store, &CleanerStore::isScanningChanged, this, &AppState::scanEnabledChanged);
     connect(m_store.access(), &AccessManager::homeUrlChanged, this, &AppState::scanEnabledChanged);
     connect(m_store.access(), &AccessManager::homeUrlChanged, this, &AppState::scanOnceAccessExists);
+    connect(&m_store, &CleanerStore::reminderEnabledChanged, this, &AppState::startAtLoginAsReminded);
     scanOnceAccessExists();
+}
+
+void AppState::startAtLoginAsReminded()
+{
+    // The hourly check runs only while Pelmo runs, so the reminder has it started at login.
+    const bool done = m_store.reminderEnabled() ? AutostartEntry::install(QCoreApplication::applicationFilePath())
+                                                : AutostartEntry::remove();
+    if (!done)
+        m_store.showToast(Localization::tr(
+            "Spuštění po přihlášení se nepodařilo nastavit, připomínka poběží jen se zapnutým Pelmem."));
 }
 
 namespace {
@@ -40,9 +53,17 @@ AppState *AppState::create(QQmlEngine *engine, QJSEngine *)
     return state;
 }
 
+void AppState::allowFirstScan()
+{
+    if (m_firstScanAllowed)
+        return;
+    m_firstScanAllowed = true;
+    scanOnceAccessExists();
+}
+
 void AppState::scanOnceAccessExists()
 {
-    if (m_store.access()->hasAccess() && !m_store.hasScanned())
+    if (m_firstScanAllowed && m_store.access()->hasAccess() && !m_store.hasScanned())
         m_store.scan();
 }
 

@@ -28,7 +28,10 @@ class AppState : public QObject
     Q_PROPERTY(QString droppedPath READ droppedPath NOTIFY droppedPathChanged)
 
 public:
-    explicit AppState(CleanerStore &store, QObject *parent = nullptr);
+    // `scanAtOnce` false holds the first scan back until allowFirstScan() (a Pelmo started
+    // in the background scans only when its window is first shown, or for the reminder).
+    explicit AppState(CleanerStore &store, bool scanAtOnce = true, QObject *parent = nullptr);
+    void allowFirstScan();
 
     // The state a window is loaded for is its engine's; QML reaches it as the AppState
     // singleton of that engine.
@@ -68,10 +71,12 @@ Q_SIGNALS:
 
 private:
     void scanOnceAccessExists();
+    void startAtLoginAsReminded();
 
     CleanerStore &m_store;
     CategoryListModel m_categories;
     QString m_droppedPath;
+    bool m_firstScanAllowed = true;
 };
 
 } // namespace pelmo

@@ -70,6 +70,25 @@ ScrollView {
             Layout.fillWidth: true
             ColumnLayout {
                 width: parent.width
+                Switch {
+                    id: reminderSwitch
+                    objectName: "reminderSwitch"
+                    text: qsTranslate("Pelmo", "Týdenní připomínka")
+                    font.bold: true
+                    checked: vm.reminderEnabled
+                    // The switch shows the stored state: it stays off until permission is given.
+                    onToggled: { vm.reminderEnabled = checked; checked = Qt.binding(() => vm.reminderEnabled) }
+                }
+                Label {
+                    text: qsTranslate("Pelmo", "Jednou týdně Pelmo prohledá domovskou složku a ozve se, když najde víc než 100 MB k uklizení. Spustí se k tomu po přihlášení na pozadí.")
+                    opacity: 0.7; font.pixelSize: 12; wrapMode: Text.WordWrap; Layout.fillWidth: true
+                }
+            }
+        }
+        Card {
+            Layout.fillWidth: true
+            ColumnLayout {
+                width: parent.width
                 Label { text: qsTranslate("Pelmo", "Vyloučené položky"); font.bold: true }
                 Label {
                     visible: vm.excluded.length === 0

@@ -22,6 +22,18 @@ void SettingsViewModel::attach(CleanerStore &store)
 {
     connect(&store, &CleanerStore::excludedChanged, this, &SettingsViewModel::changed);
     connect(store.access(), &AccessManager::homeUrlChanged, this, &SettingsViewModel::changed);
+    connect(&store, &CleanerStore::reminderEnabledChanged, this, &SettingsViewModel::changed);
+}
+
+bool SettingsViewModel::reminderEnabled() const
+{
+    return m_store && m_store->reminderEnabled();
+}
+
+void SettingsViewModel::setReminderEnabled(bool on)
+{
+    if (m_store && on != reminderEnabled())
+        m_store->setReminder(on);
 }
 
 QString SettingsViewModel::grantedFolder() const

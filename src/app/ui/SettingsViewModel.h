@@ -20,6 +20,7 @@ class SettingsViewModel : public pelmo::StoreViewModel // qualified: the QML typ
     Q_PROPERTY(QStringList languageOptions READ languageOptions CONSTANT)
     Q_PROPERTY(int languageIndex READ languageIndex WRITE setLanguageIndex NOTIFY changed)
     Q_PROPERTY(QStringList excluded READ excluded NOTIFY changed)
+    Q_PROPERTY(bool reminderEnabled READ reminderEnabled WRITE setReminderEnabled NOTIFY changed)
 
 public:
     using StoreViewModel::StoreViewModel;
@@ -34,6 +35,9 @@ public:
     void setLanguageIndex(int index);
     // Sorted ascending.
     [[nodiscard]] QStringList excluded() const;
+    // Switching on asks for permission to notify first; the switch follows the answer.
+    [[nodiscard]] bool reminderEnabled() const;
+    void setReminderEnabled(bool on);
 
     Q_INVOKABLE void changeAccess();
     // Gives the access up and forgets the last scan, so the welcome screen returns.
