@@ -31,6 +31,18 @@ QString themeName(const QString &symbol)
         {QStringLiteral("wifi.slash"), QStringLiteral("network-offline")},
         {QStringLiteral("lock.shield"), QStringLiteral("security-medium")},
         {QStringLiteral("arrow.down.doc"), QStringLiteral("go-down")},
+        {QStringLiteral("externaldrive.fill"), QStringLiteral("drive-harddisk")},
+        {QStringLiteral("gearshape.fill"), QStringLiteral("preferences-system")},
+        {QStringLiteral("doc.text.fill"), QStringLiteral("text-x-generic")},
+        {QStringLiteral("bolt.fill"), QStringLiteral("system-run")},
+        {QStringLiteral("app.fill"), QStringLiteral("application-x-executable")},
+        {QStringLiteral("folder.fill"), QStringLiteral("folder")},
+        {QStringLiteral("arrow.up.trash.fill"), QStringLiteral("user-trash-full")},
+        {QStringLiteral("arrow.up.arrow.down"), QStringLiteral("view-sort-ascending")},
+        {QStringLiteral("magnifyingglass.circle"), QStringLiteral("system-search")},
+        {QStringLiteral("exclamationmark.triangle.fill"), QStringLiteral("dialog-warning")},
+        {QStringLiteral("checkmark.seal.fill"), QStringLiteral("emblem-default")},
+        {QStringLiteral("arrow.down.app"), QStringLiteral("go-down")},
     };
     return table.value(symbol, QStringLiteral("image-missing"));
 }
