@@ -35,6 +35,6 @@ ItemDelegate {
             width: 7; height: 7; radius: 3.5
             color: "#34c759"
         }
-        Label { text: row.sizeText; font.features: { "tnum": 1 } }
+        Label { text: row.sizeText; horizontalAlignment: Text.AlignRight; Layout.minimumWidth: 56 }
     }
 }

@@ -10,7 +10,7 @@ Card {
     property string title
     property string value
     property string symbol
-    property string color
+    property string tint
     property bool emphasized: false
     Layout.fillWidth: true
     padding: 14
@@ -18,7 +18,7 @@ Card {
     RowLayout {
         spacing: 12
         Rectangle {
-            width: 36; height: 36; radius: 10; color: Qt.alpha(tile.color, 0.15)
+            width: 36; height: 36; radius: 10; color: Qt.alpha(tile.tint, 0.15)
             Image {
                 anchors.centerIn: parent
                 sourceSize.width: 20; sourceSize.height: 20
@@ -31,7 +31,7 @@ Card {
             Label {
                 text: tile.value
                 font.pixelSize: 18; font.bold: true
-                color: tile.emphasized ? tile.color : palette.windowText
+                color: tile.emphasized ? tile.tint : palette.windowText
             }
             Label { text: tile.title; font.pixelSize: 11; opacity: 0.7 }
         }

@@ -68,9 +68,9 @@ Item {
                     Layout.fillWidth: true
                     Layout.leftMargin: 20; Layout.rightMargin: 20
                     spacing: 12
-                    AppStatTile { title: qsTranslate("Pelmo", "Aplikace"); value: root.app.sizeText || ""; symbol: "app.fill"; color: "#3b82f6" }
-                    AppStatTile { title: qsTranslate("Pelmo", "Zbytky v Knihovně"); value: root.vm.relatedTotalText; symbol: "folder.fill"; color: "#14b8a6" }
-                    AppStatTile { title: qsTranslate("Pelmo", "K uvolnění"); value: root.vm.freedText; symbol: "arrow.up.trash.fill"; color: "#f97316"; emphasized: true }
+                    AppStatTile { title: qsTranslate("Pelmo", "Aplikace"); value: root.app.sizeText || ""; symbol: "app.fill"; tint: "#3b82f6" }
+                    AppStatTile { title: qsTranslate("Pelmo", "Zbytky v Knihovně"); value: root.vm.relatedTotalText; symbol: "folder.fill"; tint: "#14b8a6" }
+                    AppStatTile { title: qsTranslate("Pelmo", "K uvolnění"); value: root.vm.freedText; symbol: "arrow.up.trash.fill"; tint: "#f97316"; emphasized: true }
                 }
 
                 Card {

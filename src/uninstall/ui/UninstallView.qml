@@ -9,6 +9,7 @@ import Pelmo.ViewModels
 Item {
     id: root
     objectName: "uninstallView"
+    readonly property UninstallViewModel model: vm
 
     UninstallViewModel {
         id: vm
@@ -38,6 +39,8 @@ Item {
                 Keys.onEscapePressed: text = ""
             }
             Shortcut { sequence: "Ctrl+F"; onActivated: search.forceActiveFocus() }
+            // Delete asks to remove the chosen application (a text field keeps its own Delete).
+            Shortcut { sequence: StandardKey.Delete; enabled: vm.uninstallEnabled; onActivated: confirm.open() }
             RowLayout {
                 Layout.fillWidth: true
                 Layout.leftMargin: 12; Layout.rightMargin: 8; Layout.bottomMargin: 6
@@ -141,7 +144,7 @@ Item {
     Component {
         id: detail
         UninstallDetail {
-            vm: vm
+            vm: root.model
             onQuitRequested: vm.quit()
             onUninstallRequested: confirm.open()
         }
