@@ -113,5 +113,45 @@
         <source>Čeština a angličtina, ikona v horní liště, týdenní připomínka</source>
         <translation>Čeština a angličtina, ikona v systémové liště, týdenní připomínka</translation>
     </message>
+    <message>
+        <source>Když se aplikaci nepodaří přesunout, přetáhni ji do koše ve Finderu. Zbytky pak odstraní Pelmo.</source>
+        <translation>Když se aplikaci nepodaří přesunout, přetáhni ji do koše ve správci souborů. Zbytky pak odstraní Pelmo.</translation>
+    </message>
+    <message>
+        <source>Zbytky v Knihovně</source>
+        <translation>Zbytky v domovské složce</translation>
+    </message>
+    <message>
+        <source>Po téhle aplikaci jsem v Knihovně nic nenašel.</source>
+        <translation>Po téhle aplikaci jsem v domovské složce nic nenašel.</translation>
+    </message>
+    <message>
+        <source>Vlevo klikni na aplikaci nebo ji přetáhni na okno Pelmo. Najdu i její zbytky v Knihovně.</source>
+        <translation>Vlevo klikni na aplikaci nebo ji přetáhni na okno Pelmo. Najdu i její zbytky.</translation>
+    </message>
+    <message numerus="yes">
+        <source>před %lld dny</source>
+        <translation>
+            <numerusform>před %n dnem</numerusform>
+            <numerusform>před %n dny</numerusform>
+            <numerusform>před %n dny</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>před %lld měsíci</source>
+        <translation>
+            <numerusform>před měsícem</numerusform>
+            <numerusform>před %n měsíci</numerusform>
+            <numerusform>před %n měsíci</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>před %lld lety</source>
+        <translation>
+            <numerusform>před rokem</numerusform>
+            <numerusform>před %n lety</numerusform>
+            <numerusform>před %n lety</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -303,20 +303,6 @@
         <translation>Nothing was moved.</translation>
     </message>
     <message>
-        <source>Použití:
-  pelmo scan [--home SLOŽKA] [--threshold-mb N] [--exclude PŘEDPONA]... [--lang cs|en] [--json]
-  pelmo clean [--home SLOŽKA] (--safe | --category DRUH... | --item CESTA...) [--yes] [--json]
-  pelmo history [--json]
-  pelmo restore ID
-  pelmo trash [list | empty | open] [--yes] [--json]</source>
-        <translation>Usage:
-  pelmo scan [--home FOLDER] [--threshold-mb N] [--exclude PREFIX]... [--lang cs|en] [--json]
-  pelmo clean [--home FOLDER] (--safe | --category KIND... | --item PATH...) [--yes] [--json]
-  pelmo history [--json]
-  pelmo restore ID
-  pelmo trash [list | empty | open] [--yes] [--json]</translation>
-    </message>
-    <message>
         <source>už není v koši</source>
         <translation>no longer in the Trash</translation>
     </message>
@@ -881,40 +867,6 @@
         <translation>Moved to the Trash: %@ (items: %lld of %lld)</translation>
     </message>
     <message>
-        <source>Použití: pelmo [PŘÍKAZ] [VOLBY]
-Bez příkazu otevře okno; bez displeje prohledá domovskou složku jako pelmo scan.
-Nic nemaže: co uklidí, přesune do koše, odkud to jde vrátit.
-
-Příkazy:
-  scan      prohledá domovskou složku a vypíše, co lze uvolnit
-  clean     přesune vybrané nalezené položky do koše
-  history   vypíše, co bylo přesunuto do koše
-  restore   vrátí položku z historie na původní místo
-  trash     vypíše, vysype nebo otevře koš
-
-Volby:
-  -h, --help   vypíše tuto nápovědu
-  --version    vypíše verzi
-
-Nápověda k příkazu: pelmo PŘÍKAZ --help</source>
-        <translation>Usage: pelmo [COMMAND] [OPTIONS]
-Without a command, opens the window; without a display, scans the home folder as pelmo scan does.
-Deletes nothing: what it cleans up goes to the Trash, from where it can be put back.
-
-Commands:
-  scan      scans the home folder and prints what can be freed
-  clean     moves chosen items of the scan to the Trash
-  history   lists what was moved to the Trash
-  restore   puts an entry of the history back where it was
-  trash     lists, empties or opens the Trash
-
-Options:
-  -h, --help   prints this help
-  --version    prints the version
-
-Help on a command: pelmo COMMAND --help</translation>
-    </message>
-    <message>
         <source>Použití: pelmo scan [--home SLOŽKA] [--threshold-mb N] [--exclude PŘEDPONA]... [--lang cs|en] [--json]
 Prohledá domovskou složku a vypíše, co lze uvolnit.
 
@@ -1005,6 +957,252 @@ Lists, empties or opens your Trash.
     <message>
         <source>Uloženou historii nelze přečíst; Pelmo ji nepřepíše.</source>
         <translation>The stored history cannot be read; Pelmo will not overwrite it.</translation>
+    </message>
+    <message>
+        <source>Odinstalace aplikací</source>
+        <translation>Uninstall Apps</translation>
+    </message>
+    <message>
+        <source>Právě běží</source>
+        <translation>Running now</translation>
+    </message>
+    <message>
+        <source>Aplikace</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>Zbytky v Knihovně</source>
+        <translation>Leftovers in the home folder</translation>
+    </message>
+    <message>
+        <source>K uvolnění</source>
+        <translation>To free</translation>
+    </message>
+    <message>
+        <source>Aplikaci odinstaluje Flatpak (flatpak uninstall --user); její data najdeš níže mezi zbytky.</source>
+        <translation>Flatpak removes the application (flatpak uninstall --user); its data is listed below among the leftovers.</translation>
+    </message>
+    <message>
+        <source>Zbytky po aplikaci</source>
+        <translation>Leftovers</translation>
+    </message>
+    <message>
+        <source>Hledám zbytky…</source>
+        <translation>Looking for leftovers…</translation>
+    </message>
+    <message>
+        <source>Po téhle aplikaci jsem v Knihovně nic nenašel.</source>
+        <translation>This application left nothing in your home folder.</translation>
+    </message>
+    <message>
+        <source>K přesunu do koše: </source>
+        <translation>To move to the Trash: </translation>
+    </message>
+    <message>
+        <source>Aplikace právě běží. Nejdřív ji ukonči.</source>
+        <translation>The application is running. Quit it first.</translation>
+    </message>
+    <message>
+        <source>Když se aplikaci nepodaří přesunout, přetáhni ji do koše ve Finderu. Zbytky pak odstraní Pelmo.</source>
+        <translation>If the application cannot be moved, drag it to the Trash in your file manager. Pelmo then removes the leftovers.</translation>
+    </message>
+    <message>
+        <source>Ukončit aplikaci</source>
+        <translation>Quit Application</translation>
+    </message>
+    <message>
+        <source>Odinstalovat</source>
+        <translation>Uninstall</translation>
+    </message>
+    <message>
+        <source>Vyber aplikaci</source>
+        <translation>Choose an application</translation>
+    </message>
+    <message>
+        <source>Vlevo klikni na aplikaci nebo ji přetáhni na okno Pelmo. Najdu i její zbytky v Knihovně.</source>
+        <translation>Click an application on the left or drop it on the Pelmo window. I will find its leftovers too.</translation>
+    </message>
+    <message>
+        <source>Měřím velikosti…</source>
+        <translation>Measuring sizes…</translation>
+    </message>
+    <message>
+        <source>Největší aplikace</source>
+        <translation>Largest applications</translation>
+    </message>
+    <message>
+        <source>Hledat aplikaci</source>
+        <translation>Search applications</translation>
+    </message>
+    <message>
+        <source>Řazení</source>
+        <translation>Sort</translation>
+    </message>
+    <message>
+        <source>Načítám aplikace…</source>
+        <translation>Loading applications…</translation>
+    </message>
+    <message>
+        <source>Žádné aplikace</source>
+        <translation>No applications</translation>
+    </message>
+    <message>
+        <source>Nenašel jsem žádné aplikace, které by šly odinstalovat.</source>
+        <translation>I found no applications that can be uninstalled.</translation>
+    </message>
+    <message>
+        <source>Aplikaci můžeš také přetáhnout na okno Pelmo.</source>
+        <translation>You can also drop an application on the Pelmo window.</translation>
+    </message>
+    <message>
+        <source>Aplikací: %lld</source>
+        <translation>Applications: %lld</translation>
+    </message>
+    <message>
+        <source>Zbytky celkem: %@ (položek: %lld)</source>
+        <translation>Leftovers in all: %@ (items: %lld)</translation>
+    </message>
+    <message>
+        <source>Žádná aplikace k odinstalaci nemá ID %@</source>
+        <translation>No application to uninstall has the ID %@</translation>
+    </message>
+    <message>
+        <source>Použití:
+  pelmo scan [--home SLOŽKA] [--threshold-mb N] [--exclude PŘEDPONA]... [--lang cs|en] [--json]
+  pelmo clean [--home SLOŽKA] (--safe | --category DRUH... | --item CESTA...) [--yes] [--json]
+  pelmo history [--json]
+  pelmo restore ID
+  pelmo trash [list | empty | open] [--yes] [--json]
+  pelmo apps [--related ID] [--json]</source>
+        <translation>Usage:
+  pelmo scan [--home FOLDER] [--threshold-mb N] [--exclude PREFIX]... [--lang cs|en] [--json]
+  pelmo clean [--home FOLDER] (--safe | --category KIND... | --item PATH...) [--yes] [--json]
+  pelmo history [--json]
+  pelmo restore ID
+  pelmo trash [list | empty | open] [--yes] [--json]
+  pelmo apps [--related ID] [--json]</translation>
+    </message>
+    <message>
+        <source>Použití: pelmo [PŘÍKAZ] [VOLBY]
+Bez příkazu otevře okno; bez displeje prohledá domovskou složku jako pelmo scan.
+Nic nemaže: co uklidí, přesune do koše, odkud to jde vrátit.
+
+Příkazy:
+  scan      prohledá domovskou složku a vypíše, co lze uvolnit
+  clean     přesune vybrané nalezené položky do koše
+  history   vypíše, co bylo přesunuto do koše
+  restore   vrátí položku z historie na původní místo
+  trash     vypíše, vysype nebo otevře koš
+  apps      vypíše aplikace k odinstalaci nebo zbytky jedné z nich
+
+Volby:
+  -h, --help   vypíše tuto nápovědu
+  --version    vypíše verzi
+
+Nápověda k příkazu: pelmo PŘÍKAZ --help</source>
+        <translation>Usage: pelmo [COMMAND] [OPTIONS]
+Without a command, opens the window; without a display, scans the home folder as pelmo scan does.
+Deletes nothing: what it cleans up goes to the Trash, from where it can be put back.
+
+Commands:
+  scan      scans the home folder and prints what can be freed
+  clean     moves chosen items of the scan to the Trash
+  history   lists what was moved to the Trash
+  restore   puts an entry of the history back where it was
+  trash     lists, empties or opens the Trash
+  apps      lists the applications to uninstall or what one of them left
+
+Options:
+  -h, --help   prints this help
+  --version    prints the version
+
+Help on a command: pelmo COMMAND --help</translation>
+    </message>
+    <message>
+        <source>Použití: pelmo apps [--related ID] [--json]
+Vypíše aplikace, které jde odinstalovat, největší první, s velikostí.
+Nic nepřesouvá: odinstalace je v okně Pelmo.
+
+  --related ID         vypíše po skupinách zbytky aplikace s tímto ID (nebo cestou),
+                       které by odinstalace nabídla k přesunu do koše
+  --json               vypíše jeden objekt JSON
+  -h, --help           vypíše tuto nápovědu</source>
+        <translation>Usage: pelmo apps [--related ID] [--json]
+Lists the applications that can be uninstalled, largest first, with their sizes.
+Moves nothing: uninstalling is done in the Pelmo window.
+
+  --related ID         lists, grouped, the leftovers of the application with this ID (or path)
+                       that uninstalling it would offer to move to the Trash
+  --json               prints one JSON object
+  -h, --help           prints this help</translation>
+    </message>
+    <message>
+        <source>Nejdéle nepoužité</source>
+        <translation>Least recently used</translation>
+    </message>
+    <message>
+        <source>Dočasná data (cache)</source>
+        <translation>Temporary data (caches)</translation>
+    </message>
+    <message>
+        <source>Nastavení a cookies</source>
+        <translation>Settings and cookies</translation>
+    </message>
+    <message>
+        <source>Stav a logy</source>
+        <translation>State and logs</translation>
+    </message>
+    <message>
+        <source>Spouštěče a skripty</source>
+        <translation>Launchers and scripts</translation>
+    </message>
+    <message>
+        <source>Mohou obsahovat tvoje vlastní data, třeba uložené hry nebo knihovny.</source>
+        <translation>May hold your own data, such as saved games or libraries.</translation>
+    </message>
+    <message>
+        <source>dnes</source>
+        <translation>today</translation>
+    </message>
+    <message>
+        <source>včera</source>
+        <translation>yesterday</translation>
+    </message>
+    <message numerus="yes">
+        <source>před %lld dny</source>
+        <translation><numerusform>%n day ago</numerusform><numerusform>%n days ago</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>před %lld měsíci</source>
+        <translation><numerusform>%n month ago</numerusform><numerusform>%n months ago</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>před %lld lety</source>
+        <translation><numerusform>%n year ago</numerusform><numerusform>%n years ago</numerusform></translation>
+    </message>
+    <message>
+        <source>Použito %@</source>
+        <translation>Used %@</translation>
+    </message>
+    <message>
+        <source>Použití neznámé</source>
+        <translation>Use unknown</translation>
+    </message>
+    <message>
+        <source>Verze %@</source>
+        <translation>Version %@</translation>
+    </message>
+    <message>
+        <source>Aplikaci se nepodařilo ukončit. Ukonči ji ručně.</source>
+        <translation>The application could not be quit. Quit it yourself.</translation>
+    </message>
+    <message>
+        <source>Aplikace %@ je odinstalovaná.</source>
+        <translation>%@ is uninstalled.</translation>
+    </message>
+    <message>
+        <source>Aplikaci %@ se nepodařilo odinstalovat: %@</source>
+        <translation>%@ could not be uninstalled: %@</translation>
     </message>
     <message>
         <source>O aplikaci</source>
@@ -1121,10 +1319,6 @@ Lists, empties or opens your Trash.
     <message>
         <source>Verze %@ (%@)</source>
         <translation>Version %@ (%@)</translation>
-    </message>
-    <message>
-        <source>Verze %@</source>
-        <translation>Version %@</translation>
     </message>
     <message>
         <source>Nové verze jsou zdarma na %@. Pelmo se tam jednou denně podívá a nabídne ti je.</source>

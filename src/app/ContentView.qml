@@ -59,6 +59,13 @@ Item {
                     Layout.topMargin: 10; Layout.leftMargin: 8
                 }
                 SidebarRow {
+                    title: qsTranslate("Pelmo", "Odinstalace aplikací")
+                    iconName: AppState.icon("trash.square")
+                    accent: "#e5484d"
+                    selected: root.section === "uninstall"
+                    onClicked: root.section = "uninstall"
+                }
+                SidebarRow {
                     title: qsTranslate("Pelmo", "Koš")
                     iconName: AppState.icon("trash")
                     accent: "#8e8e93"
@@ -96,6 +103,7 @@ Item {
             Layout.fillWidth: true
             Layout.fillHeight: true
             sourceComponent: root.section === "overview" ? overview
+                           : root.section === "uninstall" ? uninstallScreen
                            : root.section === "trash" ? trashScreen
                            : root.section === "history" ? historyScreen
                            : root.section === "settings" ? settingsScreen
@@ -106,6 +114,7 @@ Item {
         id: overview
         OverviewView { onSelect: (raw) => root.section = raw }
     }
+    Component { id: uninstallScreen; UninstallView {} }
     Component { id: trashScreen; TrashView {} }
     Component { id: historyScreen; HistoryView {} }
     Component { id: settingsScreen; SettingsView {} }
@@ -113,6 +122,11 @@ Item {
     Component {
         id: categoryScreen
         CategoryView { category: root.section }
+    }
+
+    Connections {
+        target: AppState
+        function onSectionRequested(section) { root.section = section }
     }
 
     // A drop anywhere on the main view: an application goes to the uninstaller, any other

@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "AppsCommand.h"
 #include "CleanCommand.h"
 #include "CommandSupport.h"
 #include "HistoryCommands.h"
@@ -24,7 +25,8 @@ QString usage()
                             "[--json]\n"
                             "  pelmo history [--json]\n"
                             "  pelmo restore ID\n"
-                            "  pelmo trash [list | empty | open] [--yes] [--json]");
+                            "  pelmo trash [list | empty | open] [--yes] [--json]\n"
+                            "  pelmo apps [--related ID] [--json]");
 }
 
 QString programHelp()
@@ -39,6 +41,7 @@ QString programHelp()
                             "  history   vypíše, co bylo přesunuto do koše\n"
                             "  restore   vrátí položku z historie na původní místo\n"
                             "  trash     vypíše, vysype nebo otevře koš\n"
+                            "  apps      vypíše aplikace k odinstalaci nebo zbytky jedné z nich\n"
                             "\n"
                             "Volby:\n"
                             "  -h, --help   vypíše tuto nápovědu\n"
@@ -108,6 +111,18 @@ QString trashHelp()
                             "  -h, --help           vypíše tuto nápovědu");
 }
 
+QString appsHelp()
+{
+    return Localization::tr("Použití: pelmo apps [--related ID] [--json]\n"
+                            "Vypíše aplikace, které jde odinstalovat, největší první, s velikostí.\n"
+                            "Nic nepřesouvá: odinstalace je v okně Pelmo.\n"
+                            "\n"
+                            "  --related ID         vypíše po skupinách zbytky aplikace s tímto ID (nebo cestou),\n"
+                            "                       které by odinstalace nabídla k přesunu do koše\n"
+                            "  --json               vypíše jeden objekt JSON\n"
+                            "  -h, --help           vypíše tuto nápovědu");
+}
+
 struct Command
 {
     QLatin1StringView name;
@@ -120,12 +135,13 @@ int runScan(const QStringList &arguments)
     return runScanCommand(arguments, stdout, stderr);
 }
 
-const std::array<Command, 5> commands = {{
+const std::array<Command, 6> commands = {{
     {QLatin1StringView("scan"), &runScan, &scanHelp},
     {QLatin1StringView("clean"), &runCleanCommand, &cleanHelp},
     {QLatin1StringView("history"), &runHistoryCommand, &historyHelp},
     {QLatin1StringView("restore"), &runRestoreCommand, &restoreHelp},
     {QLatin1StringView("trash"), &runTrashCommand, &trashHelp},
+    {QLatin1StringView("apps"), &runAppsCommand, &appsHelp},
 }};
 
 const Command *findCommand(const QString &name)

@@ -37,6 +37,17 @@ QString themeName(const QString &symbol)
         {QStringLiteral("envelope"), QStringLiteral("mail-send")},
         {QStringLiteral("heart"), QStringLiteral("emblem-favorite")},
         {QStringLiteral("safari"), QStringLiteral("web-browser")},
+        {QStringLiteral("externaldrive.fill"), QStringLiteral("drive-harddisk")},
+        {QStringLiteral("gearshape.fill"), QStringLiteral("preferences-system")},
+        {QStringLiteral("doc.text.fill"), QStringLiteral("text-x-generic")},
+        {QStringLiteral("bolt.fill"), QStringLiteral("system-run")},
+        {QStringLiteral("app.fill"), QStringLiteral("application-x-executable")},
+        {QStringLiteral("folder.fill"), QStringLiteral("folder")},
+        {QStringLiteral("arrow.up.trash.fill"), QStringLiteral("user-trash-full")},
+        {QStringLiteral("arrow.up.arrow.down"), QStringLiteral("view-sort-ascending")},
+        {QStringLiteral("magnifyingglass.circle"), QStringLiteral("system-search")},
+        {QStringLiteral("exclamationmark.triangle.fill"), QStringLiteral("dialog-warning")},
+        {QStringLiteral("checkmark.seal.fill"), QStringLiteral("emblem-default")},
     };
     return table.value(symbol, QStringLiteral("image-missing"));
 }

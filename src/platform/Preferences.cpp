@@ -100,6 +100,17 @@ bool Preferences::setGrantedHomeFolder(const QString &path)
     return write(QStringLiteral("homeFolderBookmark"), QByteArray::fromStdString(PathBytes::toBytes(path)));
 }
 
+QString Preferences::uninstallSort() const
+{
+    const QVariant value = m_settings->value(QStringLiteral("uninstallSort"));
+    return value.typeId() == QMetaType::QString ? value.toString() : QString();
+}
+
+bool Preferences::setUninstallSort(const QString &raw)
+{
+    return write(QStringLiteral("uninstallSort"), raw);
+}
+
 bool Preferences::reminderEnabled() const
 {
     return m_settings->value(QStringLiteral("reminderEnabled"), false).toBool();

@@ -38,6 +38,10 @@ public:
     [[nodiscard]] QString grantedHomeFolder() const;
     bool setGrantedHomeFolder(const QString &path); // empty removes the grant
 
+    // "uninstallSort" as stored; empty when missing.
+    [[nodiscard]] QString uninstallSort() const;
+    bool setUninstallSort(const QString &raw);
+
     [[nodiscard]] bool reminderEnabled() const;
     bool setReminderEnabled(bool enabled);
     // Seconds since 1970; 0 when never set.

@@ -390,6 +390,11 @@ bool CleanerStore::setLargeThresholdMB(qint64 megabytes)
     return stored(m_preferences.setLargeThresholdMB(megabytes));
 }
 
+bool CleanerStore::setUninstallSort(const QString &raw)
+{
+    return stored(m_preferences.setUninstallSort(raw));
+}
+
 bool CleanerStore::setAppLanguage(const QString &raw)
 {
     return stored(m_preferences.setAppLanguage(raw));

@@ -75,6 +75,11 @@ public:
     [[nodiscard]] QString appLanguage() const { return m_preferences.appLanguage(); }
     bool setAppLanguage(const QString &raw);
     [[nodiscard]] FolderPicker *folderPicker() const { return m_services.picker; }
+    [[nodiscard]] FlatpakTool *flatpak() const { return m_services.flatpak; }
+    // "uninstallSort": an AppSort raw value, empty when none is stored; false (with a toast)
+    // when not stored.
+    [[nodiscard]] QString uninstallSort() const { return m_preferences.uninstallSort(); }
+    bool setUninstallSort(const QString &raw);
 
     [[nodiscard]] QList<CleanItem> itemsIn(CleanCategory category) const;
     [[nodiscard]] QList<CleanItem> selectedItemsIn(CleanCategory category) const;

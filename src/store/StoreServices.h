@@ -12,6 +12,7 @@ namespace pelmo {
 class ApplicationCatalogue;
 class Clock;
 class FileManagerBridge;
+class FlatpakTool;
 class FolderPicker;
 class Notifier;
 class TrashCan;
@@ -31,6 +32,8 @@ struct StoreServices
     std::function<DiskInfo()> volume;
     // Shows a file selected in the desktop's file manager; false when nothing could.
     std::function<bool(const QString &path)> reveal;
+    // The `flatpak` program for the uninstaller; none: Flatpak applications are not listed.
+    FlatpakTool *flatpak = nullptr;
 };
 
 } // namespace pelmo

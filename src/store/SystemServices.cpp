@@ -28,6 +28,7 @@ StoreServices SystemServices::storeServices(Clock *clock, FolderPicker *picker)
     services.realHome = &UserAccount::homeFolder;
     services.volume = &VolumeInfo::rootVolume;
     services.reveal = &FileManager::reveal;
+    services.flatpak = &m_flatpak;
     return services;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/linux/DBusNotifier.h"
+#include "platform/linux/FlatpakCommand.h"
 #include "platform/linux/FreedesktopTrash.h"
 #include "platform/linux/GioFileManagerBridge.h"
 #include "platform/linux/SystemClock.h"
@@ -24,6 +25,7 @@ private:
     GioFileManagerBridge m_bridge;
     DBusNotifier m_notifier;
     SystemClock m_clock;
+    FlatpakCommand m_flatpak;
 };
 
 } // namespace pelmo

@@ -19,7 +19,7 @@ namespace {
 
 const QString appId = QStringLiteral(PELMO_APP_ID);
 const QStringList commandNames = {QStringLiteral("scan"), QStringLiteral("clean"), QStringLiteral("history"),
-    QStringLiteral("restore"), QStringLiteral("trash")};
+    QStringLiteral("restore"), QStringLiteral("trash"), QStringLiteral("apps")};
 
 QStringList iconSizes()
 {

@@ -1,3 +1,4 @@
+#include "AppFixtures.h"
 #include "FakeCatalogue.h"
 #include "FakeHome.h"
 #include "FakeServices.h"
@@ -11,6 +12,7 @@
 #include "drop/ui/DropAnalysisViewModel.h"
 #include "screens/ui/PreviewViewModel.h"
 #include "updates/UpdateChecker.h"
+#include "uninstall/ui/UninstallViewModel.h"
 
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -67,6 +69,10 @@ private Q_SLOTS:
                 ".config/Pelmo/Pelmo.conf", "[General]\nhomeFolderBookmark=@ByteArray(" + fake.home().toUtf8() + ")\n");
         fake.writeFile("Library/Caches/com.example.app/data", 300'000);
         fake.writeFile("Library/Logs/tool/run.log", 200'000);
+        makeBundle(fake, "Applications/Editor.app", {"com.example.editor", "Editor", {}, "1.0"});
+        for (const char *leftover : {"Library/Caches/com.example.editor/c", "Library/Application Support/Editor/d",
+                 ".config/editor/s", "Library/Logs/Editor/l", ".config/autostart/com.example.editor.desktop"})
+            fake.writeFile(leftover, 5000);
         FakeStoreServices fakes;
         fakes.disk = {1'000'000'000, 200'000'000};
         CleanerStore store(fakes.services(fake));
@@ -101,6 +107,16 @@ private Q_SLOTS:
             QTRY_COMPARE_WITH_TIMEOUT(
                 status->property("text").toString(), Localization::tr("Kontrola se nepovedla"), 20'000);
             QVERIFY(status->property("visible").toBool());
+            // An application dropped on the window opens the uninstaller with it, leftovers in
+            // every group.
+            QVERIFY(state.drop({QUrl::fromLocalFile(fake.path("Applications/Editor.app"))}));
+            QTRY_COMPARE(content->property("section").toString(), QStringLiteral("uninstall"));
+            auto *uninstaller = window->findChild<UninstallViewModel *>();
+            QVERIFY(uninstaller);
+            QTRY_COMPARE(uninstaller->selectedPath(), fake.path("Applications/Editor.app"));
+            QTRY_COMPARE(uninstaller->groups().size(), 5);
+            QTRY_VERIFY(window->findChild<QObject *>(QStringLiteral("uninstallApp")));
+            QVERIFY(window->findChild<QObject *>(QStringLiteral("uninstallApp"))->property("enabled").toBool());
             store.showToast(QStringLiteral("Koš je vysypaný."));
             QTest::qWait(50);
             QVERIFY(state.drop({QUrl::fromLocalFile(fake.path("Library/Logs/tool/run.log"))}));

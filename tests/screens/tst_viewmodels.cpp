@@ -278,6 +278,8 @@ private Q_SLOTS:
         QCOMPARE(DropRules::decide(true, {file("/Apps/Big.app/")}).path, QStringLiteral("/Apps/Big.app"));
         QCOMPARE(DropRules::decide(true, {file("/h/notes.app.txt")}).kind, Kind::File);
         QCOMPARE(DropRules::decide(true, {file("/h/x.app/inside")}).kind, Kind::File);
+        QCOMPARE(DropRules::decide(true, {file("/h/Applications/Tool-1.2.appimage")}).kind, Kind::Application);
+        QCOMPARE(DropRules::decide(true, {file("/h/.local/share/applications/tool.desktop")}).kind, Kind::Application);
     }
 
     void droppingOnTheWindow()
@@ -291,11 +293,14 @@ private Q_SLOTS:
         state.closeDropAnalysis();
         QVERIFY(state.droppedPath().isEmpty());
 
-        // No uninstaller yet: an application is answered by the toast, and nothing opens.
+        // An application waits for the uninstaller, which the window is asked to show.
+        QSignalSpy section(&state, &AppState::sectionRequested);
         QVERIFY(state.drop({QUrl::fromLocalFile(QStringLiteral("/Applications/Tool.APP"))}));
         QVERIFY(state.droppedPath().isEmpty());
-        QVERIFY(f.store->toast().startsWith(QStringLiteral("Tuhle aplikaci nelze odinstalovat")));
-        QVERIFY(f.store->pendingApp().isEmpty());
+        QCOMPARE(f.store->pendingApp(), QStringLiteral("/Applications/Tool.APP"));
+        QCOMPARE(section.size(), 1);
+        QCOMPARE(section.first().first().toString(), QStringLiteral("uninstall"));
+        QVERIFY(!f.store->requestedSection());
 
         f.store->access()->revoke();
         QVERIFY(!state.drop({QUrl::fromLocalFile(f.fake.path("Downloads/a.bin"))}));

@@ -18,6 +18,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QProcess>
 #include <QQmlProperty>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -67,6 +68,44 @@ void writeLetter(const QString &path)
         QColor(0x0d, 0x9e, 0x8f));
 }
 
+// An application bundle with an Info.plist.
+void writeBundle(
+    const QString &path, const QByteArray &id, const QByteArray &name, const QByteArray &version, qint64 size)
+{
+    QDir().mkpath(path + QStringLiteral("/Contents/MacOS"));
+    QFile plist(path + QStringLiteral("/Contents/Info.plist"));
+    if (plist.open(QIODevice::WriteOnly))
+        plist.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\"><dict>"
+                    "<key>CFBundleIdentifier</key><string>"
+            + id + "</string><key>CFBundleName</key><string>" + name
+            + "</string><key>CFBundleShortVersionString</key><string>" + version
+            + "</string><key>CFBundleExecutable</key><string>main</string></dict></plist>\n");
+    writeFile(path + QStringLiteral("/Contents/MacOS/main"), size);
+}
+
+// Applications to uninstall: bundles and AppImages, one with leftovers of every kind.
+void makeDemoApps(const QString &home)
+{
+    writeBundle(
+        home + QStringLiteral("/Applications/Spotify.app"), "com.spotify.client", "Spotify", "1.2.26", 310'000'000);
+    writeBundle(home + QStringLiteral("/Applications/Figma.app"), "com.figma.Desktop", "Figma", "116.15", 180'000'000);
+    writeFile(home + QStringLiteral("/Applications/Obsidian-1.4.16.AppImage"), 120'000'000);
+    writeFile(home + QStringLiteral("/.local/share/applications/md.obsidian.desktop"), 0);
+    QFile entry(home + QStringLiteral("/.local/share/applications/md.obsidian.desktop"));
+    if (entry.open(QIODevice::WriteOnly))
+        entry.write("[Desktop Entry]\nType=Application\nName=Obsidian\nIcon=accessories-text-editor\nExec="
+            + home.toUtf8() + "/Applications/Obsidian-1.4.16.AppImage %U\n");
+    writeFile(home + QStringLiteral("/Applications/Kdenlive-23.08.4-x86_64.AppImage"), 95'000'000);
+    writeFile(home + QStringLiteral("/Library/Application Support/com.figma.Desktop/fonts.db"), 42'000'000);
+    writeFile(home + QStringLiteral("/Library/Caches/com.figma.Desktop/cache.bin"), 18'000'000);
+    writeFile(home + QStringLiteral("/Library/Preferences/com.figma.Desktop.plist"), 4'000);
+    writeFile(home + QStringLiteral("/Library/Logs/Figma/main.log"), 2'100'000);
+    writeFile(home + QStringLiteral("/Library/LaunchAgents/com.figma.Desktop.plist"), 1'000);
+    writeFile(home + QStringLiteral("/.config/figma/settings.json"), 12'000);
+    writeFile(home + QStringLiteral("/.config/obsidian/obsidian.json"), 9'000);
+    writeFile(home + QStringLiteral("/.cache/obsidian/Cache/data_0"), 26'000'000);
+}
+
 // A home with something in every category.
 void makeDemoHome(const QString &home)
 {
@@ -90,6 +129,7 @@ void makeDemoHome(const QString &home)
     writeFile(home + QStringLiteral("/Desktop/Report 2024 (copy).pdf"), 4'200'000, 'r');
     writeFile(home + QStringLiteral("/Movies/Holiday.mov"), 260'000'000, 'm');
     writeFile(home + QStringLiteral("/Downloads/dataset.zip"), 240'000'000);
+    makeDemoApps(home);
 }
 
 // What a desktop in dark mode hands an application, role by role; set on the window, it
@@ -221,6 +261,39 @@ bool shootLanguage(const QString &language, const QString &output, bool granted,
         ok = grab(window, prefix + section + QStringLiteral(".png")) && ok;
         if (scrollToEnd(window->contentItem()))
             ok = grab(window, prefix + section + QStringLiteral("-end.png")) && ok;
+    }
+    // The uninstaller: the largest applications, the detail with every group, a running one.
+    content->setProperty("section", QStringLiteral("uninstall"));
+    if (QObject *uninstaller = window->findChild<QObject *>(QStringLiteral("uninstallViewModel"))) {
+        while (uninstaller->property("loading").toBool() || uninstaller->property("measuring").toBool())
+            wait(100);
+        ok = grab(window, prefix + QStringLiteral("uninstall.png")) && ok;
+        const auto show = [&](const QString &path, const QString &name) {
+            uninstaller->setProperty("selectedPath", path);
+            while (uninstaller->property("relatedLoading").toBool())
+                wait(100);
+            ok = grab(window, prefix + name + QStringLiteral(".png")) && ok;
+            if (scrollToEnd(window->contentItem()))
+                ok = grab(window, prefix + name + QStringLiteral("-end.png")) && ok;
+        };
+        show(home + QStringLiteral("/Applications/Figma.app"), QStringLiteral("uninstall-detail"));
+        const QString appImage = home + QStringLiteral("/Applications/Obsidian-1.4.16.AppImage");
+        QProcess running;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("APPIMAGE"), appImage);
+        running.setProcessEnvironment(environment);
+        running.start(QStringLiteral("/bin/sleep"), {QStringLiteral("30")});
+        running.waitForStarted();
+        wait(2500); // one pass of the running watch
+        show(appImage, QStringLiteral("uninstall-running"));
+        running.kill();
+        running.waitForFinished();
+        if (QObject *search = window->findChild<QObject *>(QStringLiteral("uninstallSearch"))) {
+            search->setProperty("text", QStringLiteral("zzz"));
+            uninstaller->setProperty("selectedPath", QString());
+            ok = grab(window, prefix + QStringLiteral("uninstall-no-match.png")) && ok;
+            search->setProperty("text", QString());
+        }
     }
     // A search in one category, and the next category, which starts without it.
     content->setProperty("section", QStringLiteral("caches"));

@@ -22,6 +22,14 @@ AppState::AppState(CleanerStore &store, bool scanAtOnce, QObject *parent)
     connect(m_store.access(), &AccessManager::homeUrlChanged, this, &AppState::scanEnabledChanged);
     connect(m_store.access(), &AccessManager::homeUrlChanged, this, &AppState::scanOnceAccessExists);
     connect(&m_store, &CleanerStore::reminderEnabledChanged, this, &AppState::startAtLoginAsReminded);
+    connect(&m_store, &CleanerStore::requestedSectionChanged, this, [this] {
+        const std::optional<SidebarItem> section = m_store.requestedSection();
+        if (!section)
+            return;
+        m_store.setRequestedSection(std::nullopt);
+        if (section->section == SidebarItem::Section::uninstall)
+            Q_EMIT sectionRequested(QStringLiteral("uninstall"));
+    });
     scanOnceAccessExists();
 }
 
@@ -114,9 +122,9 @@ bool AppState::drop(const QList<QUrl> &urls)
     case DropRules::Kind::Refused:
         return false;
     case DropRules::Kind::Application:
-        // Until Pelmo has an uninstaller, an application is one it cannot uninstall.
-        m_store.showToast(
-            Localization::tr("Tuhle aplikaci nelze odinstalovat (je od Applu nebo nemá platný balíček)."));
+        // The uninstaller tells whether it can remove it.
+        m_store.setPendingApp(decision.path);
+        m_store.setRequestedSection(SidebarItem {SidebarItem::Section::uninstall});
         return true;
     case DropRules::Kind::File:
         // A drop onto an open analysis starts a new one: the sheet analyses one item.

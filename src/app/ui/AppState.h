@@ -68,6 +68,8 @@ Q_SIGNALS:
     void foundChanged();
     void scanEnabledChanged();
     void droppedPathChanged();
+    // Another part asks the window to show a section ("uninstall").
+    void sectionRequested(const QString &section);
 
 private:
     void scanOnceAccessExists();

@@ -14,8 +14,9 @@ Decision decide(bool hasAccess, const QList<QUrl> &urls)
     if (path.isEmpty())
         return {};
     const qsizetype dot = path.lastIndexOf(u'.');
-    const bool application
-        = dot > path.lastIndexOf(u'/') && path.sliced(dot + 1).compare(u"app", Qt::CaseInsensitive) == 0;
+    const QString extension = dot > path.lastIndexOf(u'/') ? path.sliced(dot + 1) : QString();
+    const bool application = extension.compare(u"app", Qt::CaseInsensitive) == 0
+        || extension.compare(u"appimage", Qt::CaseInsensitive) == 0 || extension == u"desktop";
     return {application ? Kind::Application : Kind::File, path};
 }
 

@@ -9,7 +9,8 @@ namespace pelmo::DropRules {
 
 enum class Kind {
     Refused,     // no home-folder grant, nothing dropped, or the first item is not a local file
-    Application, // an application bundle (extension "app" in any case): the uninstaller's
+    Application, // an application bundle (extension "app" in any case), an AppImage or a desktop
+                 // entry: the uninstaller's, which tells whether it is one it can remove
     File         // anything else: the drop analysis
 };
 

@@ -99,7 +99,7 @@ void forEachKey(std::string_view text, const KeyVisitor &visit)
     }
 }
 
-std::string execProgram(std::string_view exec)
+std::string execPath(std::string_view exec)
 {
     const std::vector<std::string> words = arguments(exec);
     size_t at = 0;
@@ -108,7 +108,12 @@ std::string execProgram(std::string_view exec)
         for (++at; at < words.size() && (words[at].find('=') != std::string::npos || words[at].starts_with('-'));)
             ++at;
     }
-    return at < words.size() ? std::string(baseName(words[at])) : std::string();
+    return at < words.size() ? words[at] : std::string();
+}
+
+std::string execProgram(std::string_view exec)
+{
+    return std::string(baseName(execPath(exec)));
 }
 
 } // namespace pelmo::DesktopEntryFile

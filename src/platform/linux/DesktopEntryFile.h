@@ -18,5 +18,7 @@ void forEachKey(std::string_view text, const KeyVisitor &visit);
 // The name of the program that an Exec value starts: its first argument (quoted or not),
 // past an "env" with its settings, without the folder. Empty when there is none.
 [[nodiscard]] std::string execProgram(std::string_view exec);
+// The same with its folder, as written.
+[[nodiscard]] std::string execPath(std::string_view exec);
 
 } // namespace pelmo::DesktopEntryFile

@@ -4,40 +4,20 @@
 #include "core/FileWalker.h"
 #include "core/PathBytes.h"
 #include "core/PosixFile.h"
+#include "platform/BundleInfo.h"
 
-#include <plist/plist.h>
-
-#include <cstdlib>
-#include <memory>
 #include <string>
 
 namespace pelmo {
 namespace {
 
-// Info.plist files arrive from untrusted bundles; a real one is a few kilobytes.
-constexpr size_t kMaxPlistSize = size_t {1024} * 1024;
 // Desktop entries are a few kilobytes, with every translation of the name.
 constexpr size_t kMaxDesktopEntrySize = size_t {1024} * 1024;
 
 QString bundleIdentifierOf(const std::string &bundle)
 {
-    const std::string data
-        = PosixFile::readSmallFile(bundle + "/Contents/Info.plist", kMaxPlistSize, false).value_or(std::string());
-    if (data.empty())
-        return {};
-    plist_t root = nullptr;
-    plist_from_memory(data.data(), static_cast<uint32_t>(data.size()), &root);
-    const std::unique_ptr<void, void (*)(plist_t)> owner(root, plist_free);
-    if (!root || plist_get_node_type(root) != PLIST_DICT)
-        return {};
-    plist_t node = plist_dict_get_item(root, "CFBundleIdentifier");
-    if (!node || plist_get_node_type(node) != PLIST_STRING)
-        return {};
-    char *value = nullptr;
-    plist_get_string_val(node, &value);
-    QString id = value ? QString::fromUtf8(value) : QString();
-    std::free(value); // libplist 2.2 allocates with malloc and has no free function of its own
-    return id;
+    const std::optional<BundleInfo> info = readBundleInfo(PathBytes::fromBytes(bundle));
+    return info ? info->identifier : QString();
 }
 
 bool endsWith(std::string_view text, std::string_view suffix)

@@ -1,0 +1,40 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+
+// One application of the uninstaller's list: icon, name, version and last use, a green dot
+// while it runs, and its size ("…" until measured).
+ItemDelegate {
+    id: row
+    required property string path
+    required property string name
+    required property string subtitle
+    required property string sizeText
+    required property bool running
+    required property string iconSource
+    property bool current: false
+    highlighted: current
+
+    contentItem: RowLayout {
+        spacing: 10
+        Image {
+            Layout.preferredWidth: 32; Layout.preferredHeight: 32
+            sourceSize.width: 32; sourceSize.height: 32
+            source: row.iconSource
+            Accessible.ignored: true
+        }
+        ColumnLayout {
+            spacing: 1
+            Layout.fillWidth: true
+            Label { text: row.name; elide: Text.ElideRight; Layout.fillWidth: true; font.weight: Font.DemiBold }
+            Label { text: row.subtitle; elide: Text.ElideRight; Layout.fillWidth: true; font.pixelSize: 11; opacity: 0.7 }
+        }
+        Rectangle {
+            objectName: "runningDot"
+            visible: row.running
+            width: 7; height: 7; radius: 3.5
+            color: "#34c759"
+        }
+        Label { text: row.sizeText; horizontalAlignment: Text.AlignRight; Layout.minimumWidth: 56 }
+    }
+}

@@ -1,0 +1,239 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Pelmo
+import Pelmo.ViewModels
+
+// The chosen application: its figures, the application itself and its leftovers in five
+// groups with a check box each, and the footer that quits or removes it.
+Item {
+    id: root
+    required property UninstallViewModel vm
+    readonly property var app: vm.app
+    signal quitRequested()
+    signal uninstallRequested()
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        ScrollView {
+            id: scroll
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            contentWidth: availableWidth
+            clip: true
+
+            ColumnLayout {
+                width: scroll.availableWidth
+                spacing: 16
+
+                RowLayout {
+                    Layout.fillWidth: true
+                    Layout.margins: 20
+                    Layout.bottomMargin: 0
+                    spacing: 16
+                    Image {
+                        Layout.preferredWidth: 72; Layout.preferredHeight: 72
+                        sourceSize.width: 72; sourceSize.height: 72
+                        source: root.app.iconSource || ""
+                        Accessible.ignored: true
+                    }
+                    ColumnLayout {
+                        Layout.fillWidth: true
+                        spacing: 4
+                        RowLayout {
+                            spacing: 10
+                            Label { text: root.app.name || ""; font.pixelSize: 24; font.bold: true }
+                            Label {
+                                objectName: "runningBadge"
+                                visible: root.vm.isRunning
+                                text: "● " + qsTranslate("Pelmo", "Právě běží")
+                                font.pixelSize: 11; font.weight: Font.DemiBold
+                                color: "#248a3d"
+                                leftPadding: 8; rightPadding: 8; topPadding: 3; bottomPadding: 3
+                                background: Rectangle { radius: height / 2; color: Qt.alpha("#34c759", 0.14) }
+                            }
+                        }
+                        Label { text: root.app.metaLine || ""; visible: text.length > 0; opacity: 0.8 }
+                        TextEdit {
+                            text: root.app.bundleID || ""
+                            readOnly: true; selectByMouse: true
+                            font.pixelSize: 11; color: palette.windowText; opacity: 0.6
+                        }
+                    }
+                }
+
+                RowLayout {
+                    Layout.fillWidth: true
+                    Layout.leftMargin: 20; Layout.rightMargin: 20
+                    spacing: 12
+                    AppStatTile { title: qsTranslate("Pelmo", "Aplikace"); value: root.app.sizeText || ""; symbol: "app.fill"; tint: "#3b82f6" }
+                    AppStatTile { title: qsTranslate("Pelmo", "Zbytky v Knihovně"); value: root.vm.relatedTotalText; symbol: "folder.fill"; tint: "#14b8a6" }
+                    AppStatTile { title: qsTranslate("Pelmo", "K uvolnění"); value: root.vm.freedText; symbol: "arrow.up.trash.fill"; tint: "#f97316"; emphasized: true }
+                }
+
+                Card {
+                    Layout.fillWidth: true
+                    Layout.leftMargin: 20; Layout.rightMargin: 20
+                    padding: 12
+                    radius: 14
+                    implicitHeight: appCard.implicitHeight + 24
+                    RowLayout {
+                        id: appCard
+                        width: parent.width
+                        spacing: 10
+                        CheckBox {
+                            objectName: "includeApp"
+                            text: qsTranslate("Pelmo", "Aplikace")
+                            checked: root.vm.includeApp
+                            onToggled: root.vm.includeApp = checked
+                        }
+                        Image { sourceSize.width: 28; sourceSize.height: 28; source: root.app.iconSource || "" }
+                        ColumnLayout {
+                            Layout.fillWidth: true
+                            spacing: 1
+                            Label { text: root.app.name || ""; font.weight: Font.DemiBold }
+                            Label { text: root.app.path || ""; font.pixelSize: 11; opacity: 0.6; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                            Label {
+                                visible: root.app.isFlatpak === true
+                                text: qsTranslate("Pelmo", "Aplikaci odinstaluje Flatpak (flatpak uninstall --user); její data najdeš níže mezi zbytky.")
+                                font.pixelSize: 11; opacity: 0.8; wrapMode: Text.WordWrap; Layout.fillWidth: true
+                            }
+                        }
+                        Label { text: root.app.sizeText || ""; opacity: 0.7 }
+                    }
+                }
+
+                RowLayout {
+                    Layout.fillWidth: true
+                    Layout.leftMargin: 20; Layout.rightMargin: 20
+                    Label { text: qsTranslate("Pelmo", "Zbytky po aplikaci"); font.pixelSize: 15; font.bold: true; Layout.fillWidth: true }
+                    Button {
+                        flat: true
+                        visible: root.vm.hasRelated
+                        text: root.vm.toggleAllText
+                        onClicked: root.vm.toggleAll()
+                    }
+                }
+
+                RowLayout {
+                    Layout.alignment: Qt.AlignHCenter
+                    visible: root.vm.relatedLoading
+                    BusyIndicator { running: root.vm.relatedLoading; implicitWidth: 28; implicitHeight: 28 }
+                    Label { text: qsTranslate("Pelmo", "Hledám zbytky…") }
+                }
+                RowLayout {
+                    Layout.alignment: Qt.AlignHCenter
+                    visible: !root.vm.relatedLoading && !root.vm.hasRelated
+                    Image { sourceSize.width: 22; sourceSize.height: 22; source: "image://theme/" + AppState.icon("checkmark.seal.fill") }
+                    Label { text: qsTranslate("Pelmo", "Po téhle aplikaci jsem v Knihovně nic nenašel.") ; opacity: 0.8 }
+                }
+
+                Repeater {
+                    model: root.vm.relatedLoading ? [] : root.vm.groups
+                    delegate: Card {
+                        id: group
+                        required property var modelData
+                        Layout.fillWidth: true
+                        Layout.leftMargin: 20; Layout.rightMargin: 20
+                        padding: 12
+                        radius: 14
+                        implicitHeight: groupColumn.implicitHeight + 24
+                        ColumnLayout {
+                            id: groupColumn
+                            width: parent.width
+                            spacing: 4
+                            RowLayout {
+                                spacing: 8
+                                Rectangle {
+                                    width: 26; height: 26; radius: 7; color: Qt.alpha(group.modelData.color, 0.18)
+                                    Image { anchors.centerIn: parent; sourceSize.width: 16; sourceSize.height: 16; source: "image://theme/" + group.modelData.iconName }
+                                }
+                                ColumnLayout {
+                                    Layout.fillWidth: true
+                                    spacing: 0
+                                    Label { text: group.modelData.title; font.weight: Font.DemiBold; color: group.modelData.color }
+                                    Label {
+                                        visible: group.modelData.note.length > 0
+                                        text: group.modelData.note
+                                        font.pixelSize: 11; opacity: 0.7; wrapMode: Text.WordWrap; Layout.fillWidth: true
+                                    }
+                                }
+                                Label { text: group.modelData.sizeText; font.weight: Font.DemiBold }
+                            }
+                            Repeater {
+                                model: group.modelData.items
+                                delegate: RowLayout {
+                                    required property var modelData
+                                    Layout.fillWidth: true
+                                    spacing: 8
+                                    CheckBox {
+                                        checked: modelData.checked
+                                        onToggled: root.vm.setChecked(modelData.path, checked)
+                                        Accessible.name: modelData.name
+                                    }
+                                    ColumnLayout {
+                                        Layout.fillWidth: true
+                                        spacing: 0
+                                        Label { text: modelData.name; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                                        Label { text: modelData.detail; font.pixelSize: 11; opacity: 0.6; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                                    }
+                                    Label { text: modelData.sizeText; opacity: 0.8 }
+                                    ToolButton {
+                                        icon.name: AppState.icon("magnifyingglass.circle")
+                                        ToolTip.visible: hovered
+                                        ToolTip.text: qsTranslate("Pelmo", "Ukázat ve Finderu")
+                                        Accessible.name: qsTranslate("Pelmo", "Ukázat ve Finderu")
+                                        onClicked: root.vm.reveal(modelData.path)
+                                    }
+                                }
+                            }
+                        }
+                    }
+                }
+                Item { Layout.preferredHeight: 8 }
+            }
+        }
+
+        Rectangle { Layout.fillWidth: true; height: 1; color: palette.mid; opacity: 0.4 }
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.margins: 14
+            spacing: 12
+            ColumnLayout {
+                Layout.fillWidth: true
+                spacing: 2
+                Label {
+                    visible: !root.vm.isRunning
+                    text: qsTranslate("Pelmo", "K přesunu do koše: ") + root.vm.freedText
+                    font.pixelSize: 15; font.bold: true
+                }
+                RowLayout {
+                    visible: root.vm.isRunning
+                    Image { sourceSize.width: 16; sourceSize.height: 16; source: "image://theme/" + AppState.icon("exclamationmark.triangle.fill") }
+                    Label { text: qsTranslate("Pelmo", "Aplikace právě běží. Nejdřív ji ukonči."); color: "#ef6c00"; font.weight: Font.DemiBold }
+                }
+                Label {
+                    Layout.fillWidth: true
+                    text: qsTranslate("Pelmo", "Když se aplikaci nepodaří přesunout, přetáhni ji do koše ve Finderu. Zbytky pak odstraní Pelmo.")
+                    font.pixelSize: 11; opacity: 0.6; wrapMode: Text.WordWrap
+                }
+            }
+            Button {
+                objectName: "quitApp"
+                visible: root.vm.isRunning
+                text: qsTranslate("Pelmo", "Ukončit aplikaci")
+                onClicked: root.quitRequested()
+            }
+            Button {
+                objectName: "uninstallApp"
+                highlighted: true
+                icon.name: AppState.icon("trash")
+                text: qsTranslate("Pelmo", "Odinstalovat")
+                enabled: root.vm.uninstallEnabled
+                onClicked: root.uninstallRequested()
+            }
+        }
+    }
+}

@@ -1,0 +1,95 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Pelmo
+import Pelmo.ViewModels
+
+// The right pane while no application is chosen: what to do, and the largest applications.
+Item {
+    id: root
+    property var apps: []
+    property bool measuring: false
+    signal select(string path)
+
+    ColumnLayout {
+        anchors.centerIn: parent
+        width: Math.min(parent.width - 40, 420)
+        spacing: 14
+
+        Rectangle {
+            Layout.alignment: Qt.AlignHCenter
+            width: 120; height: 120; radius: 30
+            gradient: Gradient {
+                GradientStop { position: 0; color: Qt.alpha(AppState.brand, 0.25) }
+                GradientStop { position: 1; color: Qt.alpha(AppState.brand, 0.06) }
+            }
+            Image {
+                anchors.centerIn: parent
+                sourceSize.width: 96; sourceSize.height: 96
+                source: "image://theme/" + AppState.icon("app.dashed")
+                Accessible.ignored: true
+            }
+        }
+        Label {
+            Layout.alignment: Qt.AlignHCenter
+            text: qsTranslate("Pelmo", "Vyber aplikaci")
+            font.pixelSize: 22; font.bold: true
+        }
+        Label {
+            Layout.alignment: Qt.AlignHCenter
+            Layout.maximumWidth: 380
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            opacity: 0.7
+            text: qsTranslate("Pelmo", "Vlevo klikni na aplikaci nebo ji přetáhni na okno Pelmo. Najdu i její zbytky v Knihovně.")
+        }
+        RowLayout {
+            Layout.alignment: Qt.AlignHCenter
+            visible: root.measuring
+            BusyIndicator { running: root.measuring; implicitWidth: 28; implicitHeight: 28 }
+            Label { text: qsTranslate("Pelmo", "Měřím velikosti…") }
+        }
+        Label {
+            Layout.alignment: Qt.AlignHCenter
+            Layout.topMargin: 10
+            visible: !root.measuring && root.apps.length > 0
+            text: qsTranslate("Pelmo", "Největší aplikace")
+            font.weight: Font.DemiBold
+        }
+        RowLayout {
+            objectName: "largestApps"
+            Layout.alignment: Qt.AlignHCenter
+            visible: !root.measuring && root.apps.length > 0
+            spacing: 10
+            Repeater {
+                model: root.measuring ? [] : root.apps
+                delegate: Button {
+                    required property var modelData
+                    flat: true
+                    implicitWidth: 110
+                    onClicked: root.select(modelData.path)
+                    Accessible.name: modelData.name
+                    contentItem: ColumnLayout {
+                        spacing: 4
+                        Image {
+                            Layout.alignment: Qt.AlignHCenter
+                            sourceSize.width: 44; sourceSize.height: 44
+                            source: modelData.iconSource
+                        }
+                        Label {
+                            Layout.alignment: Qt.AlignHCenter
+                            Layout.maximumWidth: 100
+                            text: modelData.name
+                            elide: Text.ElideRight
+                        }
+                        Label {
+                            Layout.alignment: Qt.AlignHCenter
+                            text: modelData.sizeText
+                            font.pixelSize: 11; opacity: 0.7
+                        }
+                    }
+                }
+            }
+        }
+    }
+}

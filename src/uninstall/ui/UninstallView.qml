@@ -1,0 +1,169 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Pelmo
+import Pelmo.ViewModels
+
+// The uninstall section: the applications on the left, the chosen one (or the largest
+// ones) on the right.
+Item {
+    id: root
+    objectName: "uninstallView"
+    readonly property UninstallViewModel model: vm
+
+    UninstallViewModel {
+        id: vm
+        objectName: "uninstallViewModel"
+        store: AppState.store
+        // The running watch polls only while the section shows.
+        active: root.visible && Window.window !== null && Window.window.visible
+    }
+
+    RowLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        ColumnLayout {
+            Layout.preferredWidth: 320
+            Layout.maximumWidth: 320
+            Layout.fillHeight: true
+            spacing: 0
+
+            TextField {
+                id: search
+                objectName: "uninstallSearch"
+                Layout.fillWidth: true
+                Layout.margins: 10
+                placeholderText: qsTranslate("Pelmo", "Hledat aplikaci")
+                onTextChanged: vm.query = text
+                Keys.onEscapePressed: text = ""
+            }
+            Shortcut { sequence: "Ctrl+F"; onActivated: search.forceActiveFocus() }
+            // Delete asks to remove the chosen application (a text field keeps its own Delete).
+            Shortcut { sequence: StandardKey.Delete; enabled: vm.uninstallEnabled; onActivated: confirm.open() }
+            RowLayout {
+                Layout.fillWidth: true
+                Layout.leftMargin: 12; Layout.rightMargin: 8; Layout.bottomMargin: 6
+                ColumnLayout {
+                    Layout.fillWidth: true
+                    spacing: 1
+                    Label { text: vm.countText; font.weight: Font.DemiBold }
+                    Label { text: vm.totalText; font.pixelSize: 11; opacity: 0.7 }
+                }
+                ToolButton {
+                    objectName: "uninstallSort"
+                    icon.name: AppState.icon("arrow.up.arrow.down")
+                    ToolTip.visible: hovered
+                    ToolTip.text: qsTranslate("Pelmo", "Řazení")
+                    Accessible.name: qsTranslate("Pelmo", "Řazení")
+                    onClicked: sortMenu.popup()
+                    Menu {
+                        id: sortMenu
+                        title: qsTranslate("Pelmo", "Řazení")
+                        Repeater {
+                            model: vm.sortOptions
+                            delegate: MenuItem {
+                                required property int index
+                                required property string modelData
+                                text: modelData
+                                checkable: true
+                                checked: vm.sortIndex === index
+                                onTriggered: vm.sortIndex = index
+                            }
+                        }
+                    }
+                }
+            }
+            Rectangle { Layout.fillWidth: true; height: 1; color: palette.mid; opacity: 0.4 }
+
+            Item {
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                ColumnLayout {
+                    anchors.centerIn: parent
+                    visible: vm.loading
+                    BusyIndicator { Layout.alignment: Qt.AlignHCenter; running: vm.loading }
+                    Label { text: qsTranslate("Pelmo", "Načítám aplikace…") }
+                }
+                ColumnLayout {
+                    anchors.centerIn: parent
+                    width: parent.width - 40
+                    visible: vm.listEmpty
+                    Image {
+                        Layout.alignment: Qt.AlignHCenter
+                        sourceSize.width: 40; sourceSize.height: 40
+                        source: "image://theme/" + AppState.icon("app.dashed")
+                    }
+                    Label { Layout.alignment: Qt.AlignHCenter; text: qsTranslate("Pelmo", "Žádné aplikace"); font.bold: true }
+                    Label {
+                        Layout.fillWidth: true
+                        horizontalAlignment: Text.AlignHCenter
+                        wrapMode: Text.WordWrap
+                        opacity: 0.7
+                        text: qsTranslate("Pelmo", "Nenašel jsem žádné aplikace, které by šly odinstalovat.")
+                    }
+                }
+                ListView {
+                    id: list
+                    objectName: "appList"
+                    anchors.fill: parent
+                    visible: !vm.loading && !vm.listEmpty
+                    clip: true
+                    model: vm.apps
+                    keyNavigationEnabled: true
+                    delegate: AppRow {
+                        width: ListView.view.width
+                        current: vm.selectedPath === path
+                        onClicked: vm.select(path)
+                    }
+                    ScrollBar.vertical: ScrollBar {}
+                }
+            }
+            RowLayout {
+                Layout.fillWidth: true
+                Layout.margins: 10
+                Image {
+                    sourceSize.width: 16; sourceSize.height: 16
+                    source: "image://theme/" + AppState.icon("arrow.down.app")
+                }
+                Label {
+                    Layout.fillWidth: true
+                    text: qsTranslate("Pelmo", "Aplikaci můžeš také přetáhnout na okno Pelmo.")
+                    font.pixelSize: 11; opacity: 0.7; wrapMode: Text.WordWrap
+                }
+            }
+        }
+        Rectangle { Layout.fillHeight: true; width: 1; color: palette.mid; opacity: 0.4 }
+
+        Loader {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            sourceComponent: vm.hasSelection ? detail : empty
+        }
+    }
+    Component {
+        id: detail
+        UninstallDetail {
+            vm: root.model
+            onQuitRequested: vm.quit()
+            onUninstallRequested: confirm.open()
+        }
+    }
+    Component {
+        id: empty
+        UninstallEmptyState {
+            apps: vm.largest
+            measuring: vm.measuring
+            onSelect: (path) => vm.select(path)
+        }
+    }
+
+    ConfirmDialog {
+        id: confirm
+        objectName: "confirmUninstall"
+        title: qsTranslate("Pelmo", "Přesunout vybrané položky do koše?")
+        message: qsTranslate("Pelmo", "Soubory půjdou do koše, odkud je můžeš vrátit.")
+        acceptText: vm.confirmText
+        onAccepted: vm.uninstall()
+    }
+}
