@@ -303,20 +303,6 @@
         <translation>Nothing was moved.</translation>
     </message>
     <message>
-        <source>Použití:
-  pelmo scan [--home SLOŽKA] [--threshold-mb N] [--exclude PŘEDPONA]... [--lang cs|en] [--json]
-  pelmo clean [--home SLOŽKA] (--safe | --category DRUH... | --item CESTA...) [--yes] [--json]
-  pelmo history [--json]
-  pelmo restore ID
-  pelmo trash [list | empty | open] [--yes] [--json]</source>
-        <translation>Usage:
-  pelmo scan [--home FOLDER] [--threshold-mb N] [--exclude PREFIX]... [--lang cs|en] [--json]
-  pelmo clean [--home FOLDER] (--safe | --category KIND... | --item PATH...) [--yes] [--json]
-  pelmo history [--json]
-  pelmo restore ID
-  pelmo trash [list | empty | open] [--yes] [--json]</translation>
-    </message>
-    <message>
         <source>už není v koši</source>
         <translation>no longer in the Trash</translation>
     </message>
@@ -881,40 +867,6 @@
         <translation>Moved to the Trash: %@ (items: %lld of %lld)</translation>
     </message>
     <message>
-        <source>Použití: pelmo [PŘÍKAZ] [VOLBY]
-Bez příkazu otevře okno; bez displeje prohledá domovskou složku jako pelmo scan.
-Nic nemaže: co uklidí, přesune do koše, odkud to jde vrátit.
-
-Příkazy:
-  scan      prohledá domovskou složku a vypíše, co lze uvolnit
-  clean     přesune vybrané nalezené položky do koše
-  history   vypíše, co bylo přesunuto do koše
-  restore   vrátí položku z historie na původní místo
-  trash     vypíše, vysype nebo otevře koš
-
-Volby:
-  -h, --help   vypíše tuto nápovědu
-  --version    vypíše verzi
-
-Nápověda k příkazu: pelmo PŘÍKAZ --help</source>
-        <translation>Usage: pelmo [COMMAND] [OPTIONS]
-Without a command, opens the window; without a display, scans the home folder as pelmo scan does.
-Deletes nothing: what it cleans up goes to the Trash, from where it can be put back.
-
-Commands:
-  scan      scans the home folder and prints what can be freed
-  clean     moves chosen items of the scan to the Trash
-  history   lists what was moved to the Trash
-  restore   puts an entry of the history back where it was
-  trash     lists, empties or opens the Trash
-
-Options:
-  -h, --help   prints this help
-  --version    prints the version
-
-Help on a command: pelmo COMMAND --help</translation>
-    </message>
-    <message>
         <source>Použití: pelmo scan [--home SLOŽKA] [--threshold-mb N] [--exclude PŘEDPONA]... [--lang cs|en] [--json]
 Prohledá domovskou složku a vypíše, co lze uvolnit.
 
@@ -1005,6 +957,198 @@ Lists, empties or opens your Trash.
     <message>
         <source>Uloženou historii nelze přečíst; Pelmo ji nepřepíše.</source>
         <translation>The stored history cannot be read; Pelmo will not overwrite it.</translation>
+    </message>
+    <message>
+        <source>Mapa disku</source>
+        <translation>Disk Map</translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Změřit znovu</source>
+        <translation>Measure again</translation>
+    </message>
+    <message>
+        <source>Otevřít složku</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Ve Finderu</source>
+        <translation>In the File Manager</translation>
+    </message>
+    <message>
+        <source>Do koše</source>
+        <translation>Move to Trash</translation>
+    </message>
+    <message>
+        <source>Tuhle složku nechávám být, patří k systému.</source>
+        <translation>I leave this folder alone; the system relies on it.</translation>
+    </message>
+    <message>
+        <source>Vyber dlaždici</source>
+        <translation>Pick a tile</translation>
+    </message>
+    <message>
+        <source>Najeď na ni myší nebo klikni. Dvojklik otevře složku.</source>
+        <translation>Point at it or click it. A double click opens a folder.</translation>
+    </message>
+    <message>
+        <source>Největší položky</source>
+        <translation>Largest items</translation>
+    </message>
+    <message>
+        <source>Vše půjde do koše, odkud to můžeš vrátit.</source>
+        <translation>Everything goes to the Trash, from where you can put it back.</translation>
+    </message>
+    <message>
+        <source>Zvýraznit jen tento druh</source>
+        <translation>Highlight only this kind</translation>
+    </message>
+    <message>
+        <source>Měřím velikosti…</source>
+        <translation>Measuring sizes…</translation>
+    </message>
+    <message>
+        <source>Tady nic není</source>
+        <translation>Nothing here</translation>
+    </message>
+    <message>
+        <source>Složka je prázdná nebo se do ní nedostanu.</source>
+        <translation>The folder is empty or I cannot get into it.</translation>
+    </message>
+    <message>
+        <source>Použití:
+  pelmo scan [--home SLOŽKA] [--threshold-mb N] [--exclude PŘEDPONA]... [--lang cs|en] [--json]
+  pelmo clean [--home SLOŽKA] (--safe | --category DRUH... | --item CESTA...) [--yes] [--json]
+  pelmo map [--home SLOŽKA] [SLOŽKA] [--json]
+  pelmo history [--json]
+  pelmo restore ID
+  pelmo trash [list | empty | open] [--yes] [--json]</source>
+        <translation>Usage:
+  pelmo scan [--home FOLDER] [--threshold-mb N] [--exclude PREFIX]... [--lang cs|en] [--json]
+  pelmo clean [--home FOLDER] (--safe | --category KIND... | --item PATH...) [--yes] [--json]
+  pelmo map [--home FOLDER] [FOLDER] [--json]
+  pelmo history [--json]
+  pelmo restore ID
+  pelmo trash [list | empty | open] [--yes] [--json]</translation>
+    </message>
+    <message>
+        <source>Použití: pelmo [PŘÍKAZ] [VOLBY]
+Bez příkazu otevře okno; bez displeje prohledá domovskou složku jako pelmo scan.
+Nic nemaže: co uklidí, přesune do koše, odkud to jde vrátit.
+
+Příkazy:
+  scan      prohledá domovskou složku a vypíše, co lze uvolnit
+  clean     přesune vybrané nalezené položky do koše
+  map       změří, co zabírá místo ve složce, podle položek a druhů
+  history   vypíše, co bylo přesunuto do koše
+  restore   vrátí položku z historie na původní místo
+  trash     vypíše, vysype nebo otevře koš
+
+Volby:
+  -h, --help   vypíše tuto nápovědu
+  --version    vypíše verzi
+
+Nápověda k příkazu: pelmo PŘÍKAZ --help</source>
+        <translation>Usage: pelmo [COMMAND] [OPTIONS]
+Without a command, opens the window; without a display, scans the home folder as pelmo scan does.
+Deletes nothing: what it cleans up goes to the Trash, from where it can be put back.
+
+Commands:
+  scan      scans the home folder and prints what can be freed
+  clean     moves chosen items of the scan to the Trash
+  map       measures what takes up space in a folder, by item and kind
+  history   lists what was moved to the Trash
+  restore   puts an entry of the history back where it was
+  trash     lists, empties or opens the Trash
+
+Options:
+  -h, --help   prints this help
+  --version    prints the version
+
+Help on a command: pelmo COMMAND --help</translation>
+    </message>
+    <message>
+        <source>Použití: pelmo map [--home SLOŽKA] [SLOŽKA] [--json]
+Změří položky SLOŽKY (bez ní domovské složky), největší první, s druhem, velikostí
+na disku a podílem, a součty podle druhu. SLOŽKA musí ležet v domovské složce.
+
+  --home SLOŽKA        domovská složka místo té z nastavení
+  --json               vypíše jeden objekt JSON místo souhrnu
+  -h, --help           vypíše tuto nápovědu</source>
+        <translation>Usage: pelmo map [--home FOLDER] [FOLDER] [--json]
+Measures the items of FOLDER (without it, of the home folder), largest first, with their kind,
+size on disk and share, and the totals per kind. FOLDER must lie inside the home folder.
+
+  --home FOLDER        the home folder instead of the one in the settings
+  --json               prints one JSON object instead of the summary
+  -h, --help           prints this help</translation>
+    </message>
+    <message>
+        <source>Složka %@ neleží v domovské složce</source>
+        <translation>The folder %@ is not inside the home folder</translation>
+    </message>
+    <message>
+        <source>Složka: %@</source>
+        <translation>Folder: %@</translation>
+    </message>
+    <message>
+        <source>Podle druhu:</source>
+        <translation>By kind:</translation>
+    </message>
+    <message>
+        <source>Celkem %@ (položek: %lld)</source>
+        <translation>Total %@ (items: %lld)</translation>
+    </message>
+    <message>
+        <source>Složky</source>
+        <translation>Folders</translation>
+    </message>
+    <message>
+        <source>Programy</source>
+        <translation>Applications</translation>
+    </message>
+    <message>
+        <source>Obrázky</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Videa</source>
+        <translation>Videos</translation>
+    </message>
+    <message>
+        <source>Hudba a zvuk</source>
+        <translation>Music and Audio</translation>
+    </message>
+    <message>
+        <source>Dokumenty</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>Archivy a obrazy</source>
+        <translation>Archives and Disk Images</translation>
+    </message>
+    <message>
+        <source>Kód a data</source>
+        <translation>Code and Data</translation>
+    </message>
+    <message>
+        <source>Ostatní</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Domů</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source> obsahu této složky</source>
+        <translation> of this folder</translation>
+    </message>
+    <message>
+        <source>Přesunout „%@“ do koše?</source>
+        <translation>Move “%@” to the Trash?</translation>
     </message>
 </context>
 </TS>

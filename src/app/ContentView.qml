@@ -59,6 +59,12 @@ Item {
                     Layout.topMargin: 10; Layout.leftMargin: 8
                 }
                 SidebarRow {
+                    title: qsTranslate("Pelmo", "Mapa disku")
+                    iconName: AppState.icon("square.grid.3x3.fill")
+                    selected: root.section === "diskMap"
+                    onClicked: root.section = "diskMap"
+                }
+                SidebarRow {
                     title: qsTranslate("Pelmo", "Koš")
                     iconName: AppState.icon("trash")
                     accent: "#8e8e93"
@@ -89,6 +95,7 @@ Item {
             Layout.fillWidth: true
             Layout.fillHeight: true
             sourceComponent: root.section === "overview" ? overview
+                           : root.section === "diskMap" ? diskMapScreen
                            : root.section === "trash" ? trashScreen
                            : root.section === "history" ? historyScreen
                            : root.section === "settings" ? settingsScreen : categoryScreen
@@ -98,6 +105,7 @@ Item {
         id: overview
         OverviewView { onSelect: (raw) => root.section = raw }
     }
+    Component { id: diskMapScreen; DiskMapView {} }
     Component { id: trashScreen; TrashView {} }
     Component { id: historyScreen; HistoryView {} }
     Component { id: settingsScreen; SettingsView {} }

@@ -31,6 +31,22 @@ QString themeName(const QString &symbol)
         {QStringLiteral("wifi.slash"), QStringLiteral("network-offline")},
         {QStringLiteral("lock.shield"), QStringLiteral("security-medium")},
         {QStringLiteral("arrow.down.doc"), QStringLiteral("go-down")},
+        {QStringLiteral("folder"), QStringLiteral("folder-open")},
+        {QStringLiteral("folder.fill"), QStringLiteral("folder")},
+        {QStringLiteral("app.fill"), QStringLiteral("application-x-executable")},
+        {QStringLiteral("photo.fill"), QStringLiteral("image-x-generic")},
+        {QStringLiteral("film.fill"), QStringLiteral("video-x-generic")},
+        {QStringLiteral("music.note"), QStringLiteral("audio-x-generic")},
+        {QStringLiteral("doc.text.fill"), QStringLiteral("x-office-document")},
+        {QStringLiteral("archivebox.fill"), QStringLiteral("package-x-generic")},
+        {QStringLiteral("chevron.left.forwardslash.chevron.right"), QStringLiteral("text-x-script")},
+        {QStringLiteral("doc.fill"), QStringLiteral("text-x-generic")},
+        {QStringLiteral("square.dashed"), QStringLiteral("action-unavailable")},
+        {QStringLiteral("chevron.left"), QStringLiteral("go-previous")},
+        {QStringLiteral("chevron.right"), QStringLiteral("go-next")},
+        {QStringLiteral("arrow.down.right.circle"), QStringLiteral("go-jump")},
+        {QStringLiteral("arrow.down.right.circle.fill"), QStringLiteral("go-jump")},
+        {QStringLiteral("cursorarrow.click.2"), QStringLiteral("input-mouse")},
     };
     return table.value(symbol, QStringLiteral("image-missing"));
 }

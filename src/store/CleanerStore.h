@@ -1,5 +1,6 @@
 #pragma once
 
+#include "diskmap/DiskMapCache.h"
 #include "model/CategoryTotal.h"
 #include "model/CleanItem.h"
 #include "model/SidebarItem.h"
@@ -75,6 +76,8 @@ public:
     [[nodiscard]] QString appLanguage() const { return m_preferences.appLanguage(); }
     bool setAppLanguage(const QString &raw);
     [[nodiscard]] FolderPicker *folderPicker() const { return m_services.picker; }
+    // What the disk map has measured; emptied after every clean-up and every put-back.
+    [[nodiscard]] DiskMapCache &diskMapCache() { return m_diskMapCache; }
 
     [[nodiscard]] QList<CleanItem> itemsIn(CleanCategory category) const;
     [[nodiscard]] QList<CleanItem> selectedItemsIn(CleanCategory category) const;
@@ -176,6 +179,7 @@ private:
     std::optional<CleanCategory> m_currentCategory;
     QString m_pendingApp;
     std::optional<SidebarItem> m_requestedSection;
+    DiskMapCache m_diskMapCache;
 };
 
 } // namespace pelmo

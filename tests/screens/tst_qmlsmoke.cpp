@@ -88,6 +88,14 @@ private Q_SLOTS:
                 content->setProperty("section", section);
                 QTest::qWait(50);
             }
+            // The disk map shows the home's children as tiles, and its inspector a focus.
+            content->setProperty("section", QStringLiteral("diskMap"));
+            QTRY_VERIFY_WITH_TIMEOUT(!window->findChildren<QQuickItem *>(QStringLiteral("mapTile")).isEmpty(), 20'000);
+            state.diskMap()->setSelectedID(fake.path("Library"));
+            state.diskMap()->setHighlightKind(static_cast<int>(NodeKind::folder));
+            QTest::qWait(50);
+            state.diskMap()->setHighlightKind(-1);
+            content->setProperty("section", QStringLiteral("overview"));
             store.showToast(QStringLiteral("Koš je vysypaný."));
             QTest::qWait(50);
             QVERIFY(state.drop({QUrl::fromLocalFile(fake.path("Library/Logs/tool/run.log"))}));
