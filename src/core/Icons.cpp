@@ -41,7 +41,7 @@ QString themeName(const QString &symbol)
         {QStringLiteral("archivebox.fill"), QStringLiteral("package-x-generic")},
         {QStringLiteral("chevron.left.forwardslash.chevron.right"), QStringLiteral("text-x-script")},
         {QStringLiteral("doc.fill"), QStringLiteral("text-x-generic")},
-        {QStringLiteral("square.dashed"), QStringLiteral("action-unavailable")},
+        {QStringLiteral("square.dashed"), QStringLiteral("action-unavailable-symbolic")},
         {QStringLiteral("chevron.left"), QStringLiteral("go-previous")},
         {QStringLiteral("chevron.right"), QStringLiteral("go-next")},
         {QStringLiteral("arrow.down.right.circle"), QStringLiteral("go-jump")},

@@ -116,7 +116,7 @@ Item {
                     Layout.fillWidth: true
                     text: qsTranslate("Pelmo", "Do koše")
                     icon.source: "image://theme/" + AppState.icon("trash")
-                    palette.buttonText: "#c62828"
+                    palette.buttonText: enabled ? "#c62828" : "#9e9e9e"
                     enabled: inspector.hasFocus && !inspector.focusNode.protected && inspector.model.trashEnabled
                     onClicked: inspector.askTrash(inspector.focusNode.id)
                 }

@@ -232,13 +232,16 @@ void DiskMapModel::cancel()
     if (m_stop)
         m_stop->store(true);
     m_stop.reset();
+    m_measuring.clear();
     ++m_generation;
 }
 
 void DiskMapModel::load()
 {
-    cancel();
     const QString folder = current();
+    if (m_stop && m_measuring == folder)
+        return; // already on its way
+    cancel();
     if (folder.isEmpty())
         return;
     DiskMapCache &cache = m_store.diskMapCache();
@@ -274,6 +277,7 @@ void DiskMapModel::measure(bool fresh)
     m_stop = std::make_shared<std::atomic<bool>>(false);
     const quint64 generation = m_generation;
     const QString folder = current();
+    m_measuring = folder;
     DiskMapCache &cache = m_store.diskMapCache();
     const quint64 epoch = cache.epoch();
     const QFuture<QList<DiskNode>> future = QtConcurrent::run([folder, totals = cache.totals(), stop = m_stop, fresh] {
@@ -297,6 +301,7 @@ void DiskMapModel::measure(bool fresh)
         }
         const QList<DiskNode> nodes = watcher->result();
         m_stop.reset();
+        m_measuring.clear();
         cache.setFolder(folder, nodes);
         apply(nodes);
         setLoading(false);

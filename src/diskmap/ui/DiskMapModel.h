@@ -151,6 +151,7 @@ private:
     QSizeF m_canvas;
     // The running measurement's stop flag; every new load stops the one before.
     std::shared_ptr<std::atomic<bool>> m_stop;
+    QString m_measuring; // the folder it measures
     quint64 m_generation = 0;
     bool m_awaitingBatch = false;
 };

@@ -35,7 +35,7 @@ Item {
         onActivated: view.model.enter(view.model.selectedID)
     }
     Shortcut {
-        sequence: StandardKey.Delete
+        sequences: [StandardKey.Delete]
         enabled: !inspector.confirming && view.model.selectedID.length > 0
         onActivated: inspector.askTrash(view.model.selectedID)
     }
