@@ -70,6 +70,10 @@
         <translation>Ukázat ve správci souborů</translation>
     </message>
     <message>
+        <source>Ve Finderu</source>
+        <translation>Ve správci souborů</translation>
+    </message>
+    <message>
         <source>Otevřít koš ve Finderu</source>
         <translation>Otevřít koš ve správci souborů</translation>
     </message>

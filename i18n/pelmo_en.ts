@@ -959,6 +959,7 @@ Lists, empties or opens your Trash.
         <translation>The stored history cannot be read; Pelmo will not overwrite it.</translation>
     </message>
     <message>
+<<<<<<< HEAD
         <source>Odinstalace aplikací</source>
         <translation>Uninstall Apps</translation>
     </message>
@@ -1021,12 +1022,61 @@ Lists, empties or opens your Trash.
     <message>
         <source>Vlevo klikni na aplikaci nebo ji přetáhni na okno Pelmo. Najdu i její zbytky v Knihovně.</source>
         <translation>Click an application on the left or drop it on the Pelmo window. I will find its leftovers too.</translation>
+=======
+        <source>Mapa disku</source>
+        <translation>Disk Map</translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Změřit znovu</source>
+        <translation>Measure again</translation>
+    </message>
+    <message>
+        <source>Otevřít složku</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Ve Finderu</source>
+        <translation>In the File Manager</translation>
+    </message>
+    <message>
+        <source>Do koše</source>
+        <translation>Move to Trash</translation>
+    </message>
+    <message>
+        <source>Tuhle složku nechávám být, patří k systému.</source>
+        <translation>I leave this folder alone; the system relies on it.</translation>
+    </message>
+    <message>
+        <source>Vyber dlaždici</source>
+        <translation>Pick a tile</translation>
+    </message>
+    <message>
+        <source>Najeď na ni myší nebo klikni. Dvojklik otevře složku.</source>
+        <translation>Point at it or click it. A double click opens a folder.</translation>
+    </message>
+    <message>
+        <source>Největší položky</source>
+        <translation>Largest items</translation>
+    </message>
+    <message>
+        <source>Vše půjde do koše, odkud to můžeš vrátit.</source>
+        <translation>Everything goes to the Trash, from where you can put it back.</translation>
+    </message>
+    <message>
+        <source>Zvýraznit jen tento druh</source>
+        <translation>Highlight only this kind</translation>
+>>>>>>> issue12
     </message>
     <message>
         <source>Měřím velikosti…</source>
         <translation>Measuring sizes…</translation>
     </message>
     <message>
+<<<<<<< HEAD
         <source>Největší aplikace</source>
         <translation>Largest applications</translation>
     </message>
@@ -1065,11 +1115,20 @@ Lists, empties or opens your Trash.
     <message>
         <source>Žádná aplikace k odinstalaci nemá ID %@</source>
         <translation>No application to uninstall has the ID %@</translation>
+=======
+        <source>Tady nic není</source>
+        <translation>Nothing here</translation>
+    </message>
+    <message>
+        <source>Složka je prázdná nebo se do ní nedostanu.</source>
+        <translation>The folder is empty or I cannot get into it.</translation>
+>>>>>>> issue12
     </message>
     <message>
         <source>Použití:
   pelmo scan [--home SLOŽKA] [--threshold-mb N] [--exclude PŘEDPONA]... [--lang cs|en] [--json]
   pelmo clean [--home SLOŽKA] (--safe | --category DRUH... | --item CESTA...) [--yes] [--json]
+<<<<<<< HEAD
   pelmo history [--json]
   pelmo restore ID
   pelmo trash [list | empty | open] [--yes] [--json]
@@ -1081,6 +1140,19 @@ Lists, empties or opens your Trash.
   pelmo restore ID
   pelmo trash [list | empty | open] [--yes] [--json]
   pelmo apps [--related ID] [--json]</translation>
+=======
+  pelmo map [--home SLOŽKA] [SLOŽKA] [--json]
+  pelmo history [--json]
+  pelmo restore ID
+  pelmo trash [list | empty | open] [--yes] [--json]</source>
+        <translation>Usage:
+  pelmo scan [--home FOLDER] [--threshold-mb N] [--exclude PREFIX]... [--lang cs|en] [--json]
+  pelmo clean [--home FOLDER] (--safe | --category KIND... | --item PATH...) [--yes] [--json]
+  pelmo map [--home FOLDER] [FOLDER] [--json]
+  pelmo history [--json]
+  pelmo restore ID
+  pelmo trash [list | empty | open] [--yes] [--json]</translation>
+>>>>>>> issue12
     </message>
     <message>
         <source>Použití: pelmo [PŘÍKAZ] [VOLBY]
@@ -1090,10 +1162,17 @@ Nic nemaže: co uklidí, přesune do koše, odkud to jde vrátit.
 Příkazy:
   scan      prohledá domovskou složku a vypíše, co lze uvolnit
   clean     přesune vybrané nalezené položky do koše
+<<<<<<< HEAD
   history   vypíše, co bylo přesunuto do koše
   restore   vrátí položku z historie na původní místo
   trash     vypíše, vysype nebo otevře koš
   apps      vypíše aplikace k odinstalaci nebo zbytky jedné z nich
+=======
+  map       změří, co zabírá místo ve složce, podle položek a druhů
+  history   vypíše, co bylo přesunuto do koše
+  restore   vrátí položku z historie na původní místo
+  trash     vypíše, vysype nebo otevře koš
+>>>>>>> issue12
 
 Volby:
   -h, --help   vypíše tuto nápovědu
@@ -1107,10 +1186,17 @@ Deletes nothing: what it cleans up goes to the Trash, from where it can be put b
 Commands:
   scan      scans the home folder and prints what can be freed
   clean     moves chosen items of the scan to the Trash
+<<<<<<< HEAD
   history   lists what was moved to the Trash
   restore   puts an entry of the history back where it was
   trash     lists, empties or opens the Trash
   apps      lists the applications to uninstall or what one of them left
+=======
+  map       measures what takes up space in a folder, by item and kind
+  history   lists what was moved to the Trash
+  restore   puts an entry of the history back where it was
+  trash     lists, empties or opens the Trash
+>>>>>>> issue12
 
 Options:
   -h, --help   prints this help
@@ -1119,6 +1205,7 @@ Options:
 Help on a command: pelmo COMMAND --help</translation>
     </message>
     <message>
+<<<<<<< HEAD
         <source>Použití: pelmo apps [--related ID] [--json]
 Vypíše aplikace, které jde odinstalovat, největší první, s velikostí.
 Nic nepřesouvá: odinstalace je v okně Pelmo.
@@ -1335,6 +1422,86 @@ Moves nothing: uninstalling is done in the Pelmo window.
     <message>
         <source>Novou verzi si stáhneš zdarma z </source>
         <translation>Download the new version for free from </translation>
+=======
+        <source>Použití: pelmo map [--home SLOŽKA] [SLOŽKA] [--json]
+Změří položky SLOŽKY (bez ní domovské složky), největší první, s druhem, velikostí
+na disku a podílem, a součty podle druhu. SLOŽKA musí ležet v domovské složce.
+
+  --home SLOŽKA        domovská složka místo té z nastavení
+  --json               vypíše jeden objekt JSON místo souhrnu
+  -h, --help           vypíše tuto nápovědu</source>
+        <translation>Usage: pelmo map [--home FOLDER] [FOLDER] [--json]
+Measures the items of FOLDER (without it, of the home folder), largest first, with their kind,
+size on disk and share, and the totals per kind. FOLDER must lie inside the home folder.
+
+  --home FOLDER        the home folder instead of the one in the settings
+  --json               prints one JSON object instead of the summary
+  -h, --help           prints this help</translation>
+    </message>
+    <message>
+        <source>Složka %@ neleží v domovské složce</source>
+        <translation>The folder %@ is not inside the home folder</translation>
+    </message>
+    <message>
+        <source>Složka: %@</source>
+        <translation>Folder: %@</translation>
+    </message>
+    <message>
+        <source>Podle druhu:</source>
+        <translation>By kind:</translation>
+    </message>
+    <message>
+        <source>Celkem %@ (položek: %lld)</source>
+        <translation>Total %@ (items: %lld)</translation>
+    </message>
+    <message>
+        <source>Složky</source>
+        <translation>Folders</translation>
+    </message>
+    <message>
+        <source>Programy</source>
+        <translation>Applications</translation>
+    </message>
+    <message>
+        <source>Obrázky</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Videa</source>
+        <translation>Videos</translation>
+    </message>
+    <message>
+        <source>Hudba a zvuk</source>
+        <translation>Music and Audio</translation>
+    </message>
+    <message>
+        <source>Dokumenty</source>
+        <translation>Documents</translation>
+    </message>
+    <message>
+        <source>Archivy a obrazy</source>
+        <translation>Archives and Disk Images</translation>
+    </message>
+    <message>
+        <source>Kód a data</source>
+        <translation>Code and Data</translation>
+    </message>
+    <message>
+        <source>Ostatní</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>Domů</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source> obsahu této složky</source>
+        <translation> of this folder</translation>
+    </message>
+    <message>
+        <source>Přesunout „%@“ do koše?</source>
+        <translation>Move “%@” to the Trash?</translation>
+>>>>>>> issue12
     </message>
 </context>
 </TS>

@@ -66,6 +66,12 @@ Item {
                     onClicked: root.section = "uninstall"
                 }
                 SidebarRow {
+                    title: qsTranslate("Pelmo", "Mapa disku")
+                    iconName: AppState.icon("square.grid.3x3.fill")
+                    selected: root.section === "diskMap"
+                    onClicked: root.section = "diskMap"
+                }
+                SidebarRow {
                     title: qsTranslate("Pelmo", "Koš")
                     iconName: AppState.icon("trash")
                     accent: "#8e8e93"
@@ -104,6 +110,7 @@ Item {
             Layout.fillHeight: true
             sourceComponent: root.section === "overview" ? overview
                            : root.section === "uninstall" ? uninstallScreen
+                           : root.section === "diskMap" ? diskMapScreen
                            : root.section === "trash" ? trashScreen
                            : root.section === "history" ? historyScreen
                            : root.section === "settings" ? settingsScreen
@@ -115,6 +122,7 @@ Item {
         OverviewView { onSelect: (raw) => root.section = raw }
     }
     Component { id: uninstallScreen; UninstallView {} }
+    Component { id: diskMapScreen; DiskMapView {} }
     Component { id: trashScreen; TrashView {} }
     Component { id: historyScreen; HistoryView {} }
     Component { id: settingsScreen; SettingsView {} }

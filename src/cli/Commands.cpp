@@ -4,6 +4,7 @@
 #include "CleanCommand.h"
 #include "CommandSupport.h"
 #include "HistoryCommands.h"
+#include "MapCommand.h"
 #include "ScanCommand.h"
 #include "TrashCommand.h"
 #include "core/BuildInfo.h"
@@ -23,6 +24,7 @@ QString usage()
                             "[--json]\n"
                             "  pelmo clean [--home SLOŽKA] (--safe | --category DRUH... | --item CESTA...) [--yes] "
                             "[--json]\n"
+                            "  pelmo map [--home SLOŽKA] [SLOŽKA] [--json]\n"
                             "  pelmo history [--json]\n"
                             "  pelmo restore ID\n"
                             "  pelmo trash [list | empty | open] [--yes] [--json]\n"
@@ -38,6 +40,7 @@ QString programHelp()
                             "Příkazy:\n"
                             "  scan      prohledá domovskou složku a vypíše, co lze uvolnit\n"
                             "  clean     přesune vybrané nalezené položky do koše\n"
+                            "  map       změří, co zabírá místo ve složce, podle položek a druhů\n"
                             "  history   vypíše, co bylo přesunuto do koše\n"
                             "  restore   vrátí položku z historie na původní místo\n"
                             "  trash     vypíše, vysype nebo otevře koš\n"
@@ -79,6 +82,22 @@ QString cleanHelp()
                             "  --yes                neptá se (bez terminálu je povinná)\n"
                             "  --json               vypíše výsledek jako objekt JSON\n"
                             "  -h, --help           vypíše tuto nápovědu");
+}
+
+QString mapHelp()
+{
+    return Localization::tr("Použití: pelmo map [--home SLOŽKA] [SLOŽKA] [--json]\n"
+                            "Změří položky SLOŽKY (bez ní domovské složky), největší první, s druhem, velikostí\n"
+                            "na disku a podílem, a součty podle druhu. SLOŽKA musí ležet v domovské složce.\n"
+                            "\n"
+                            "  --home SLOŽKA        domovská složka místo té z nastavení\n"
+                            "  --json               vypíše jeden objekt JSON místo souhrnu\n"
+                            "  -h, --help           vypíše tuto nápovědu");
+}
+
+int runMap(const QStringList &arguments)
+{
+    return runMapCommand(arguments, stdout, stderr);
 }
 
 QString historyHelp()
@@ -138,6 +157,7 @@ int runScan(const QStringList &arguments)
 const std::array<Command, 6> commands = {{
     {QLatin1StringView("scan"), &runScan, &scanHelp},
     {QLatin1StringView("clean"), &runCleanCommand, &cleanHelp},
+    {QLatin1StringView("map"), &runMap, &mapHelp},
     {QLatin1StringView("history"), &runHistoryCommand, &historyHelp},
     {QLatin1StringView("restore"), &runRestoreCommand, &restoreHelp},
     {QLatin1StringView("trash"), &runTrashCommand, &trashHelp},

@@ -81,6 +81,13 @@ public:
         UniqueFd fd = PosixFile::openPath(root, O_RDONLY | O_DIRECTORY);
         if (!fd)
             return false;
+        if (const struct stat *expected = m_options.expectedRoot) {
+            struct stat st
+            {
+            };
+            if (::fstat(fd.get(), &st) != 0 || st.st_dev != expected->st_dev || st.st_ino != expected->st_ino)
+                return false;
+        }
         m_path.assign(root);
         while (!m_path.empty() && m_path.back() == '/')
             m_path.pop_back(); // "/" becomes "", so its children read "/name"

@@ -29,6 +29,9 @@ struct Options
     bool skipHidden = false;   // names beginning with "." are neither visited nor entered
     bool skipPackages = false; // package folders are visited but never entered
     bool statFolders = false;  // folders come with their lstat too (one more call per folder)
+    // When set, the root must be this folder (device and inode), whatever its path now
+    // leads to: a walk handed a folder that another walk saw never strays if it was swapped.
+    const struct stat *expectedRoot = nullptr;
 };
 
 using Visitor = std::function<Action(const Entry &)>;
@@ -38,7 +41,7 @@ using Visitor = std::function<Action(const Entry &)>;
 // nothing but folders is opened, so links, loops, FIFOs and devices cannot stall it.
 // Unreadable or vanishing entries are passed over; the walk never recurses on the C++
 // stack and keeps a bounded number of folders open however deep the tree is.
-// Returns false when the root itself cannot be opened as a folder.
+// Returns false when the root itself cannot be opened as a folder (or is not the expected one).
 bool walk(std::string_view root, const Options &options, const Visitor &visit);
 
 // The names of a folder's direct children, hidden names left out, in listing order;

@@ -39,7 +39,6 @@ QString themeName(const QString &symbol)
         {QStringLiteral("safari"), QStringLiteral("web-browser")},
         {QStringLiteral("externaldrive.fill"), QStringLiteral("drive-harddisk")},
         {QStringLiteral("gearshape.fill"), QStringLiteral("preferences-system")},
-        {QStringLiteral("doc.text.fill"), QStringLiteral("text-x-generic")},
         {QStringLiteral("bolt.fill"), QStringLiteral("system-run")},
         {QStringLiteral("app.fill"), QStringLiteral("application-x-executable")},
         {QStringLiteral("folder.fill"), QStringLiteral("folder")},
@@ -48,6 +47,20 @@ QString themeName(const QString &symbol)
         {QStringLiteral("magnifyingglass.circle"), QStringLiteral("system-search")},
         {QStringLiteral("exclamationmark.triangle.fill"), QStringLiteral("dialog-warning")},
         {QStringLiteral("checkmark.seal.fill"), QStringLiteral("emblem-default")},
+        {QStringLiteral("folder"), QStringLiteral("folder-open")},
+        {QStringLiteral("photo.fill"), QStringLiteral("image-x-generic")},
+        {QStringLiteral("film.fill"), QStringLiteral("video-x-generic")},
+        {QStringLiteral("music.note"), QStringLiteral("audio-x-generic")},
+        {QStringLiteral("doc.text.fill"), QStringLiteral("x-office-document")},
+        {QStringLiteral("archivebox.fill"), QStringLiteral("package-x-generic")},
+        {QStringLiteral("chevron.left.forwardslash.chevron.right"), QStringLiteral("text-x-script")},
+        {QStringLiteral("doc.fill"), QStringLiteral("text-x-generic")},
+        {QStringLiteral("square.dashed"), QStringLiteral("action-unavailable-symbolic")},
+        {QStringLiteral("chevron.left"), QStringLiteral("go-previous")},
+        {QStringLiteral("chevron.right"), QStringLiteral("go-next")},
+        {QStringLiteral("arrow.down.right.circle"), QStringLiteral("go-jump")},
+        {QStringLiteral("arrow.down.right.circle.fill"), QStringLiteral("go-jump")},
+        {QStringLiteral("cursorarrow.click.2"), QStringLiteral("input-mouse")},
     };
     return table.value(symbol, QStringLiteral("image-missing"));
 }

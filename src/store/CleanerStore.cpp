@@ -229,6 +229,7 @@ void CleanerStore::applyBatch(TrashResult result)
     setItems(items);
     setSelection(m_selection - result.cleaned);
     assign(this, m_isCleaning, false, &CleanerStore::isCleaningChanged);
+    m_diskMapCache.clear();
     refreshDisk();
     result.historyUnsaved = !m_history.completeBatch(result.entries, result.historyUnsaved);
     showToast(TrashService::batchMessage(result));
@@ -370,6 +371,7 @@ bool CleanerStore::restore(HistoryEntry entry)
     bool saved = true;
     if (outcome == PutBackOutcome::restored) {
         saved = m_history.forget(entry);
+        m_diskMapCache.clear();
         refreshDisk();
     } else if (outcome == PutBackOutcome::notInTrash || outcome == PutBackOutcome::replaced) {
         // What the entry pointed at is gone from the Trash: it can never be put back.

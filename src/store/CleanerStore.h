@@ -1,5 +1,6 @@
 #pragma once
 
+#include "diskmap/DiskMapCache.h"
 #include "model/CategoryTotal.h"
 #include "model/CleanItem.h"
 #include "model/SidebarItem.h"
@@ -80,6 +81,8 @@ public:
     // when not stored.
     [[nodiscard]] QString uninstallSort() const { return m_preferences.uninstallSort(); }
     bool setUninstallSort(const QString &raw);
+    // What the disk map has measured; emptied after every clean-up and every put-back.
+    [[nodiscard]] DiskMapCache &diskMapCache() { return m_diskMapCache; }
 
     [[nodiscard]] QList<CleanItem> itemsIn(CleanCategory category) const;
     [[nodiscard]] QList<CleanItem> selectedItemsIn(CleanCategory category) const;
@@ -181,6 +184,7 @@ private:
     std::optional<CleanCategory> m_currentCategory;
     QString m_pendingApp;
     std::optional<SidebarItem> m_requestedSection;
+    DiskMapCache m_diskMapCache;
 };
 
 } // namespace pelmo

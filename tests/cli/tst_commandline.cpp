@@ -22,8 +22,8 @@ using pelmo::test::runPelmo;
 
 namespace {
 
-const QStringList commandNames = {QStringLiteral("scan"), QStringLiteral("clean"), QStringLiteral("history"),
-    QStringLiteral("restore"), QStringLiteral("trash"), QStringLiteral("apps")};
+const QStringList commandNames = {QStringLiteral("scan"), QStringLiteral("clean"), QStringLiteral("map"),
+    QStringLiteral("history"), QStringLiteral("restore"), QStringLiteral("trash"), QStringLiteral("apps")};
 
 // Something to move and something in the Trash, so that a command that acted instead of
 // helping would show.

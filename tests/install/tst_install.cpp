@@ -18,8 +18,8 @@ using pelmo::test::runProgram;
 namespace {
 
 const QString appId = QStringLiteral(PELMO_APP_ID);
-const QStringList commandNames = {QStringLiteral("scan"), QStringLiteral("clean"), QStringLiteral("history"),
-    QStringLiteral("restore"), QStringLiteral("trash"), QStringLiteral("apps")};
+const QStringList commandNames = {QStringLiteral("scan"), QStringLiteral("clean"), QStringLiteral("map"),
+    QStringLiteral("history"), QStringLiteral("restore"), QStringLiteral("trash"), QStringLiteral("apps")};
 
 QStringList iconSizes()
 {

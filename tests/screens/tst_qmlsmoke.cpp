@@ -22,6 +22,20 @@
 using namespace pelmo;
 using namespace pelmo::test;
 
+namespace {
+
+// Items below `item` with this object name, found through the visual tree (a Repeater's
+// items are not QObject children of the window).
+int countItems(QQuickItem *item, const QString &name)
+{
+    int count = item->objectName() == name ? 1 : 0;
+    for (QQuickItem *child : item->childItems())
+        count += countItems(child, name);
+    return count;
+}
+
+} // namespace
+
 // Loads every screen with a store on a fake home, in Czech and in English; any QML warning
 // or error fails.
 class TestQmlSmoke : public QObject
@@ -117,6 +131,14 @@ private Q_SLOTS:
             QTRY_COMPARE(uninstaller->groups().size(), 5);
             QTRY_VERIFY(window->findChild<QObject *>(QStringLiteral("uninstallApp")));
             QVERIFY(window->findChild<QObject *>(QStringLiteral("uninstallApp"))->property("enabled").toBool());
+            // The disk map shows the home's children as tiles, and its inspector a focus.
+            content->setProperty("section", QStringLiteral("diskMap"));
+            QTRY_VERIFY_WITH_TIMEOUT(countItems(window->contentItem(), QStringLiteral("mapTile")) == 1, 20'000);
+            state.diskMap()->setSelectedID(fake.path("Library"));
+            state.diskMap()->setHighlightKind(static_cast<int>(NodeKind::folder));
+            QTest::qWait(50);
+            state.diskMap()->setHighlightKind(-1);
+            content->setProperty("section", QStringLiteral("overview"));
             store.showToast(QStringLiteral("Koš je vysypaný."));
             QTest::qWait(50);
             QVERIFY(state.drop({QUrl::fromLocalFile(fake.path("Library/Logs/tool/run.log"))}));

@@ -6,6 +6,7 @@
 #include "app/Window.h"
 #include "app/ui/AppState.h"
 #include "core/Localization.h"
+#include "diskmap/ui/DiskMapModel.h"
 #include "model/CleanCategory.h"
 #include "store/SystemServices.h"
 #include "trash/TrashService.h"
@@ -130,6 +131,11 @@ void makeDemoHome(const QString &home)
     writeFile(home + QStringLiteral("/Movies/Holiday.mov"), 260'000'000, 'm');
     writeFile(home + QStringLiteral("/Downloads/dataset.zip"), 240'000'000);
     makeDemoApps(home);
+    // For the disk map: a project tree, and a folder that shows nothing (only hidden files).
+    writeFile(home + QStringLiteral("/Projects/pelmo/build/pelmo"), 36'000'000);
+    writeFile(home + QStringLiteral("/Projects/pelmo/src/main.cpp"), 60'000);
+    writeFile(home + QStringLiteral("/Projects/notes.md"), 20'000);
+    writeFile(home + QStringLiteral("/Shared/.hidden-settings"), 8'000);
 }
 
 // What a desktop in dark mode hands an application, role by role; set on the window, it
@@ -295,6 +301,33 @@ bool shootLanguage(const QString &language, const QString &output, bool granted,
             search->setProperty("text", QString());
         }
     }
+    // The disk map: tiles, a focus in the inspector, one kind highlighted, the question
+    // before the Trash, and a folder with nothing to show.
+    content->setProperty("section", QStringLiteral("diskMap"));
+    DiskMapModel *map = desktop.state.diskMap();
+    for (int i = 0; i < 100 && (map->loading() || map->count() == 0); ++i)
+        wait(100);
+    ok = grab(window, prefix + QStringLiteral("diskmap.png")) && ok;
+    map->setSelectedID(home + QStringLiteral("/Downloads"));
+    ok = grab(window, prefix + QStringLiteral("diskmap-focus.png")) && ok;
+    map->setHighlightKind(static_cast<int>(NodeKind::folder));
+    ok = grab(window, prefix + QStringLiteral("diskmap-highlight.png")) && ok;
+    map->setHighlightKind(-1);
+    if (QObject *inspector = window->findChild<QObject *>(QStringLiteral("mapInspector"))) {
+        QMetaObject::invokeMethod(inspector, "askTrash", Q_ARG(QVariant, home + QStringLiteral("/Projects")));
+        ok = grab(window, prefix + QStringLiteral("diskmap-confirm.png")) && ok;
+        if (QObject *dialog = window->findChild<QObject *>(QStringLiteral("confirmMapTrash")))
+            QMetaObject::invokeMethod(dialog, "reject");
+    }
+    map->enter(home + QStringLiteral("/Projects"));
+    ok = grab(window, prefix + QStringLiteral("diskmap-projects.png")) && ok;
+    map->goTo(0);
+    wait(100);
+    map->enter(home + QStringLiteral("/Shared"));
+    ok = grab(window, prefix + QStringLiteral("diskmap-empty.png")) && ok;
+    map->goTo(0);
+    map->setSelectedID({});
+
     // A search in one category, and the next category, which starts without it.
     content->setProperty("section", QStringLiteral("caches"));
     if (QObject *search = window->findChild<QObject *>(QStringLiteral("categorySearch"))) {

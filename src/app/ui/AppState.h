@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/CategoryListModel.h"
+#include "diskmap/ui/DiskMapModel.h"
 #include "store/CleanerStore.h"
 
 #include <QObject>
@@ -19,6 +20,7 @@ class AppState : public QObject
     QML_SINGLETON
     Q_PROPERTY(pelmo::CleanerStore *store READ store CONSTANT)
     Q_PROPERTY(pelmo::CategoryListModel *categories READ categories CONSTANT)
+    Q_PROPERTY(pelmo::DiskMapModel *diskMap READ diskMap CONSTANT)
     Q_PROPERTY(QString brand READ brand CONSTANT)
     Q_PROPERTY(double diskFraction READ diskFraction NOTIFY diskChanged)
     Q_PROPERTY(QString diskText READ diskText NOTIFY diskChanged)
@@ -40,6 +42,8 @@ public:
 
     [[nodiscard]] CleanerStore *store() const { return &m_store; }
     [[nodiscard]] CategoryListModel *categories() { return &m_categories; }
+    // The disk map's state, kept for the whole run so its position survives switching screens.
+    [[nodiscard]] DiskMapModel *diskMap() { return &m_diskMap; }
     [[nodiscard]] QString brand() const;
     [[nodiscard]] double diskFraction() const;
     [[nodiscard]] QString diskText() const;
@@ -77,6 +81,7 @@ private:
 
     CleanerStore &m_store;
     CategoryListModel m_categories;
+    DiskMapModel m_diskMap {m_store};
     QString m_droppedPath;
     bool m_firstScanAllowed = true;
 };

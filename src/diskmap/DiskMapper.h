@@ -1,0 +1,49 @@
+#pragma once
+
+#include "DiskNode.h"
+
+#include <QList>
+#include <QString>
+
+#include <atomic>
+#include <optional>
+
+namespace pelmo {
+
+class FolderTotals;
+
+// Measures one folder's direct children for the disk map, and tells which folders of the
+// home must not go to the Trash. No state of its own; safe on any thread.
+namespace DiskMapper {
+
+struct Measure
+{
+    // Folder totals learnt by earlier walks, and the place to keep what this one learns;
+    // none: every child folder is walked.
+    FolderTotals *totals = nullptr;
+    // False measures afresh (every child folder walked) but still keeps what it learns.
+    bool useTotals = true;
+    // When it becomes true the measurement gives up soon and answers nothing.
+    const std::atomic<bool> *stop = nullptr;
+    // Threads that walk at once, the calling one included; 0: the machine's cores.
+    int threads = 0;
+};
+
+// The visible children of `folder` (hidden names and symbolic links left out) that occupy
+// at least one byte, largest first (equal sizes by name). A file's size is its allocated
+// size; a folder's (packages included) is that of every regular file below it at any depth,
+// hidden ones too, links not followed, unreadable places skipped: DiskScanner's size rule.
+// The child folders are walked in parallel; an unreadable folder gives an empty list.
+[[nodiscard]] QList<DiskNode> children(const QString &folder, const Measure &measure = {});
+
+// The same without any walk, when `totals` knows every child folder and the folder has at
+// most `maxEntries` visible entries; nothing otherwise. Quick enough for the UI thread.
+[[nodiscard]] std::optional<QList<DiskNode>> knownChildren(
+    const QString &folder, const FolderTotals &totals, size_t maxEntries = 2000);
+
+// The home folder itself, and its direct children that the desktop relies on: the Mac
+// folders and the home's document folders under their real (possibly localised) names.
+[[nodiscard]] bool isProtected(const QString &path, const QString &home);
+
+} // namespace DiskMapper
+} // namespace pelmo

@@ -1,0 +1,91 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Pelmo.ViewModels
+
+// Back, the breadcrumb from the home folder, the folder's total and item count, measuring
+// again and showing the folder in the file manager.
+RowLayout {
+    id: bar
+    required property DiskMapModel model
+    spacing: 8
+
+    ToolButton {
+        objectName: "mapBack"
+        icon.source: "image://theme/" + AppState.icon("chevron.left")
+        enabled: bar.model.path.length > 0
+        ToolTip.visible: hovered
+        ToolTip.text: qsTranslate("Pelmo", "Zpět")
+        Accessible.name: qsTranslate("Pelmo", "Zpět")
+        onClicked: bar.model.back()
+    }
+    ListView {
+        id: crumbs
+        objectName: "breadcrumb"
+        Layout.fillWidth: true
+        Layout.preferredHeight: 32
+        orientation: ListView.Horizontal
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        model: bar.model.crumbs
+        // The deepest folder stays in sight.
+        onCountChanged: Qt.callLater(positionViewAtEnd)
+        onWidthChanged: Qt.callLater(positionViewAtEnd)
+        delegate: Row {
+            id: crumb
+            required property string modelData
+            required property int index
+            height: crumbs.height
+            spacing: 2
+            Image {
+                visible: crumb.index > 0
+                anchors.verticalCenter: parent.verticalCenter
+                width: 12; height: 12
+                sourceSize.width: 12; sourceSize.height: 12
+                opacity: 0.4
+                source: visible ? "image://theme/" + AppState.icon("chevron.right") : ""
+                Accessible.ignored: true
+            }
+            ToolButton {
+                anchors.verticalCenter: parent.verticalCenter
+                flat: true
+                leftPadding: 6; rightPadding: 6; topPadding: 3; bottomPadding: 3
+                text: crumb.modelData
+                font.pixelSize: crumb.index === crumbs.count - 1 ? 15 : 12
+                font.bold: crumb.index === crumbs.count - 1
+                opacity: crumb.index === crumbs.count - 1 ? 1 : 0.65
+                onClicked: bar.model.goTo(crumb.index)
+            }
+        }
+    }
+    ColumnLayout {
+        spacing: 0
+        Label {
+            Layout.alignment: Qt.AlignRight
+            text: bar.model.totalText
+            font.pixelSize: 20; font.bold: true
+        }
+        Label {
+            Layout.alignment: Qt.AlignRight
+            text: bar.model.countText
+            font.pixelSize: 11; opacity: 0.6
+        }
+    }
+    ToolButton {
+        objectName: "mapReload"
+        icon.source: "image://theme/" + AppState.icon("arrow.clockwise")
+        enabled: !bar.model.loading
+        ToolTip.visible: hovered
+        ToolTip.text: qsTranslate("Pelmo", "Změřit znovu")
+        Accessible.name: qsTranslate("Pelmo", "Změřit znovu")
+        onClicked: bar.model.reload()
+    }
+    ToolButton {
+        visible: bar.model.current.length > 0
+        icon.source: "image://theme/" + AppState.icon("folder")
+        ToolTip.visible: hovered
+        ToolTip.text: qsTranslate("Pelmo", "Ukázat ve Finderu")
+        Accessible.name: qsTranslate("Pelmo", "Ukázat ve Finderu")
+        onClicked: bar.model.reveal("")
+    }
+}
