@@ -959,7 +959,6 @@ Lists, empties or opens your Trash.
         <translation>The stored history cannot be read; Pelmo will not overwrite it.</translation>
     </message>
     <message>
-<<<<<<< HEAD
         <source>Odinstalace aplikací</source>
         <translation>Uninstall Apps</translation>
     </message>
@@ -1022,61 +1021,12 @@ Lists, empties or opens your Trash.
     <message>
         <source>Vlevo klikni na aplikaci nebo ji přetáhni na okno Pelmo. Najdu i její zbytky v Knihovně.</source>
         <translation>Click an application on the left or drop it on the Pelmo window. I will find its leftovers too.</translation>
-=======
-        <source>Mapa disku</source>
-        <translation>Disk Map</translation>
-    </message>
-    <message>
-        <source>Zpět</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>Změřit znovu</source>
-        <translation>Measure again</translation>
-    </message>
-    <message>
-        <source>Otevřít složku</source>
-        <translation>Open Folder</translation>
-    </message>
-    <message>
-        <source>Ve Finderu</source>
-        <translation>In the File Manager</translation>
-    </message>
-    <message>
-        <source>Do koše</source>
-        <translation>Move to Trash</translation>
-    </message>
-    <message>
-        <source>Tuhle složku nechávám být, patří k systému.</source>
-        <translation>I leave this folder alone; the system relies on it.</translation>
-    </message>
-    <message>
-        <source>Vyber dlaždici</source>
-        <translation>Pick a tile</translation>
-    </message>
-    <message>
-        <source>Najeď na ni myší nebo klikni. Dvojklik otevře složku.</source>
-        <translation>Point at it or click it. A double click opens a folder.</translation>
-    </message>
-    <message>
-        <source>Největší položky</source>
-        <translation>Largest items</translation>
-    </message>
-    <message>
-        <source>Vše půjde do koše, odkud to můžeš vrátit.</source>
-        <translation>Everything goes to the Trash, from where you can put it back.</translation>
-    </message>
-    <message>
-        <source>Zvýraznit jen tento druh</source>
-        <translation>Highlight only this kind</translation>
->>>>>>> issue12
     </message>
     <message>
         <source>Měřím velikosti…</source>
         <translation>Measuring sizes…</translation>
     </message>
     <message>
-<<<<<<< HEAD
         <source>Největší aplikace</source>
         <translation>Largest applications</translation>
     </message>
@@ -1115,97 +1065,8 @@ Lists, empties or opens your Trash.
     <message>
         <source>Žádná aplikace k odinstalaci nemá ID %@</source>
         <translation>No application to uninstall has the ID %@</translation>
-=======
-        <source>Tady nic není</source>
-        <translation>Nothing here</translation>
     </message>
     <message>
-        <source>Složka je prázdná nebo se do ní nedostanu.</source>
-        <translation>The folder is empty or I cannot get into it.</translation>
->>>>>>> issue12
-    </message>
-    <message>
-        <source>Použití:
-  pelmo scan [--home SLOŽKA] [--threshold-mb N] [--exclude PŘEDPONA]... [--lang cs|en] [--json]
-  pelmo clean [--home SLOŽKA] (--safe | --category DRUH... | --item CESTA...) [--yes] [--json]
-<<<<<<< HEAD
-  pelmo history [--json]
-  pelmo restore ID
-  pelmo trash [list | empty | open] [--yes] [--json]
-  pelmo apps [--related ID] [--json]</source>
-        <translation>Usage:
-  pelmo scan [--home FOLDER] [--threshold-mb N] [--exclude PREFIX]... [--lang cs|en] [--json]
-  pelmo clean [--home FOLDER] (--safe | --category KIND... | --item PATH...) [--yes] [--json]
-  pelmo history [--json]
-  pelmo restore ID
-  pelmo trash [list | empty | open] [--yes] [--json]
-  pelmo apps [--related ID] [--json]</translation>
-=======
-  pelmo map [--home SLOŽKA] [SLOŽKA] [--json]
-  pelmo history [--json]
-  pelmo restore ID
-  pelmo trash [list | empty | open] [--yes] [--json]</source>
-        <translation>Usage:
-  pelmo scan [--home FOLDER] [--threshold-mb N] [--exclude PREFIX]... [--lang cs|en] [--json]
-  pelmo clean [--home FOLDER] (--safe | --category KIND... | --item PATH...) [--yes] [--json]
-  pelmo map [--home FOLDER] [FOLDER] [--json]
-  pelmo history [--json]
-  pelmo restore ID
-  pelmo trash [list | empty | open] [--yes] [--json]</translation>
->>>>>>> issue12
-    </message>
-    <message>
-        <source>Použití: pelmo [PŘÍKAZ] [VOLBY]
-Bez příkazu otevře okno; bez displeje prohledá domovskou složku jako pelmo scan.
-Nic nemaže: co uklidí, přesune do koše, odkud to jde vrátit.
-
-Příkazy:
-  scan      prohledá domovskou složku a vypíše, co lze uvolnit
-  clean     přesune vybrané nalezené položky do koše
-<<<<<<< HEAD
-  history   vypíše, co bylo přesunuto do koše
-  restore   vrátí položku z historie na původní místo
-  trash     vypíše, vysype nebo otevře koš
-  apps      vypíše aplikace k odinstalaci nebo zbytky jedné z nich
-=======
-  map       změří, co zabírá místo ve složce, podle položek a druhů
-  history   vypíše, co bylo přesunuto do koše
-  restore   vrátí položku z historie na původní místo
-  trash     vypíše, vysype nebo otevře koš
->>>>>>> issue12
-
-Volby:
-  -h, --help   vypíše tuto nápovědu
-  --version    vypíše verzi
-
-Nápověda k příkazu: pelmo PŘÍKAZ --help</source>
-        <translation>Usage: pelmo [COMMAND] [OPTIONS]
-Without a command, opens the window; without a display, scans the home folder as pelmo scan does.
-Deletes nothing: what it cleans up goes to the Trash, from where it can be put back.
-
-Commands:
-  scan      scans the home folder and prints what can be freed
-  clean     moves chosen items of the scan to the Trash
-<<<<<<< HEAD
-  history   lists what was moved to the Trash
-  restore   puts an entry of the history back where it was
-  trash     lists, empties or opens the Trash
-  apps      lists the applications to uninstall or what one of them left
-=======
-  map       measures what takes up space in a folder, by item and kind
-  history   lists what was moved to the Trash
-  restore   puts an entry of the history back where it was
-  trash     lists, empties or opens the Trash
->>>>>>> issue12
-
-Options:
-  -h, --help   prints this help
-  --version    prints the version
-
-Help on a command: pelmo COMMAND --help</translation>
-    </message>
-    <message>
-<<<<<<< HEAD
         <source>Použití: pelmo apps [--related ID] [--json]
 Vypíše aplikace, které jde odinstalovat, největší první, s velikostí.
 Nic nepřesouvá: odinstalace je v okně Pelmo.
@@ -1422,7 +1283,96 @@ Moves nothing: uninstalling is done in the Pelmo window.
     <message>
         <source>Novou verzi si stáhneš zdarma z </source>
         <translation>Download the new version for free from </translation>
-=======
+    </message>
+    <message>
+        <source>Mapa disku</source>
+        <translation>Disk Map</translation>
+    </message>
+    <message>
+        <source>Zpět</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Změřit znovu</source>
+        <translation>Measure again</translation>
+    </message>
+    <message>
+        <source>Otevřít složku</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Ve Finderu</source>
+        <translation>In the File Manager</translation>
+    </message>
+    <message>
+        <source>Do koše</source>
+        <translation>Move to Trash</translation>
+    </message>
+    <message>
+        <source>Tuhle složku nechávám být, patří k systému.</source>
+        <translation>I leave this folder alone; the system relies on it.</translation>
+    </message>
+    <message>
+        <source>Vyber dlaždici</source>
+        <translation>Pick a tile</translation>
+    </message>
+    <message>
+        <source>Najeď na ni myší nebo klikni. Dvojklik otevře složku.</source>
+        <translation>Point at it or click it. A double click opens a folder.</translation>
+    </message>
+    <message>
+        <source>Největší položky</source>
+        <translation>Largest items</translation>
+    </message>
+    <message>
+        <source>Vše půjde do koše, odkud to můžeš vrátit.</source>
+        <translation>Everything goes to the Trash, from where you can put it back.</translation>
+    </message>
+    <message>
+        <source>Zvýraznit jen tento druh</source>
+        <translation>Highlight only this kind</translation>
+    </message>
+    <message>
+        <source>Tady nic není</source>
+        <translation>Nothing here</translation>
+    </message>
+    <message>
+        <source>Složka je prázdná nebo se do ní nedostanu.</source>
+        <translation>The folder is empty or I cannot get into it.</translation>
+    </message>
+    <message>
+        <source>Použití:
+  pelmo scan [--home SLOŽKA] [--threshold-mb N] [--exclude PŘEDPONA]... [--lang cs|en] [--json]
+  pelmo clean [--home SLOŽKA] (--safe | --category DRUH... | --item CESTA...) [--yes] [--json]
+  pelmo map [--home SLOŽKA] [SLOŽKA] [--json]
+  pelmo history [--json]
+  pelmo restore ID
+  pelmo trash [list | empty | open] [--yes] [--json]
+  pelmo apps [--related ID] [--json]</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Použití: pelmo [PŘÍKAZ] [VOLBY]
+Bez příkazu otevře okno; bez displeje prohledá domovskou složku jako pelmo scan.
+Nic nemaže: co uklidí, přesune do koše, odkud to jde vrátit.
+
+Příkazy:
+  scan      prohledá domovskou složku a vypíše, co lze uvolnit
+  clean     přesune vybrané nalezené položky do koše
+  map       změří, co zabírá místo ve složce, podle položek a druhů
+  history   vypíše, co bylo přesunuto do koše
+  restore   vrátí položku z historie na původní místo
+  trash     vypíše, vysype nebo otevře koš
+  apps      vypíše aplikace k odinstalaci nebo zbytky jedné z nich
+
+Volby:
+  -h, --help   vypíše tuto nápovědu
+  --version    vypíše verzi
+
+Nápověda k příkazu: pelmo PŘÍKAZ --help</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
         <source>Použití: pelmo map [--home SLOŽKA] [SLOŽKA] [--json]
 Změří položky SLOŽKY (bez ní domovské složky), největší první, s druhem, velikostí
 na disku a podílem, a součty podle druhu. SLOŽKA musí ležet v domovské složce.
@@ -1501,7 +1451,6 @@ size on disk and share, and the totals per kind. FOLDER must lie inside the home
     <message>
         <source>Přesunout „%@“ do koše?</source>
         <translation>Move “%@” to the Trash?</translation>
->>>>>>> issue12
     </message>
 </context>
 </TS>
