@@ -1349,7 +1349,14 @@ Moves nothing: uninstalling is done in the Pelmo window.
   pelmo restore ID
   pelmo trash [list | empty | open] [--yes] [--json]
   pelmo apps [--related ID] [--json]</source>
-        <translation type="unfinished" />
+        <translation>Usage:
+  pelmo scan [--home FOLDER] [--threshold-mb N] [--exclude PREFIX]... [--lang cs|en] [--json]
+  pelmo clean [--home FOLDER] (--safe | --category KIND... | --item PATH...) [--yes] [--json]
+  pelmo map [--home FOLDER] [FOLDER] [--json]
+  pelmo history [--json]
+  pelmo restore ID
+  pelmo trash [list | empty | open] [--yes] [--json]
+  pelmo apps [--related ID] [--json]</translation>
     </message>
     <message>
         <source>Použití: pelmo [PŘÍKAZ] [VOLBY]
@@ -1370,7 +1377,24 @@ Volby:
   --version    vypíše verzi
 
 Nápověda k příkazu: pelmo PŘÍKAZ --help</source>
-        <translation type="unfinished" />
+        <translation>Usage: pelmo [COMMAND] [OPTIONS]
+Without a command, opens the window; without a display, scans the home folder as pelmo scan does.
+Deletes nothing: what it cleans up goes to the Trash, from where it can be put back.
+
+Commands:
+  scan      scans the home folder and prints what can be freed
+  clean     moves chosen items of the scan to the Trash
+  map       measures what takes up space in a folder, by item and kind
+  history   lists what was moved to the Trash
+  restore   puts an entry of the history back where it was
+  trash     lists, empties or opens the Trash
+  apps      lists the applications to uninstall or what one of them left
+
+Options:
+  -h, --help   prints this help
+  --version    prints the version
+
+Help on a command: pelmo COMMAND --help</translation>
     </message>
     <message>
         <source>Použití: pelmo map [--home SLOŽKA] [SLOŽKA] [--json]
