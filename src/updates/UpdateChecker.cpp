@@ -155,7 +155,9 @@ void UpdateChecker::finished(QNetworkReply *reply, bool manual)
     const bool ok = reply->error() == QNetworkReply::NoError
         && reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200;
     const std::optional<Release> release = ok ? Release::fromJson(reply->readAll()) : std::nullopt;
-    if (!release) {
+    // A release without a web page to download it from cannot be offered: its "Stáhnout"
+    // would open nothing.
+    if (!release || AppInfo::webAddress(release->url).isEmpty()) {
         setStatus(Status::failed);
         return;
     }
