@@ -109,9 +109,10 @@ void UpdateChecker::start()
 
 void UpdateChecker::arm(std::chrono::milliseconds delay)
 {
+    // Re-arming replaces the timer that is firing: the last thing done.
     m_timer = m_clock.after(delay, [this] {
-        arm(kInterval);
         automaticCheck();
+        arm(kInterval);
     });
 }
 
