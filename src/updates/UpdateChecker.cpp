@@ -68,8 +68,11 @@ void UpdateChecker::setShared(UpdateChecker *checker)
 
 std::optional<QDateTime> UpdateChecker::lastCheck() const
 {
-    const QDateTime when = QDateTime::fromString(setting(kLastCheck).toString(), Qt::ISODateWithMs);
-    return when.isValid() ? std::optional(when) : std::nullopt;
+    // The one this run made counts also when the settings could not keep it.
+    const QDateTime stored = QDateTime::fromString(setting(kLastCheck).toString(), Qt::ISODateWithMs);
+    if (stored.isValid() && (!m_lastCheck || stored > *m_lastCheck))
+        return stored;
+    return m_lastCheck;
 }
 
 bool UpdateChecker::autoCheck() const
@@ -162,7 +165,8 @@ void UpdateChecker::finished(QNetworkReply *reply, bool manual)
         setStatus(Status::failed);
         return;
     }
-    store(kLastCheck, m_clock.now().toString(Qt::ISODateWithMs));
+    m_lastCheck = m_clock.now();
+    store(kLastCheck, m_lastCheck->toString(Qt::ISODateWithMs));
     if (isNewer(release->version, m_currentVersion)) {
         const bool changed = m_available != release;
         m_available = release;
@@ -182,12 +186,13 @@ void UpdateChecker::finished(QNetworkReply *reply, bool manual)
 
 void UpdateChecker::announceOnce(const Release &release)
 {
-    if (setting(kAnnounced).toString() == release.version)
+    if (setting(kAnnounced).toString() == release.version || m_announced == release.version)
         return;
     if (!m_isActive()) {
         m_announcementWaits = true;
         return;
     }
+    m_announced = release.version;
     store(kAnnounced, release.version);
     Q_EMIT announcementDue();
 }
