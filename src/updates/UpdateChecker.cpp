@@ -68,8 +68,11 @@ void UpdateChecker::setShared(UpdateChecker *checker)
 
 std::optional<QDateTime> UpdateChecker::lastCheck() const
 {
-    const QDateTime when = QDateTime::fromString(setting(kLastCheck).toString(), Qt::ISODateWithMs);
-    return when.isValid() ? std::optional(when) : std::nullopt;
+    // The one this run made counts also when the settings could not keep it.
+    const QDateTime stored = QDateTime::fromString(setting(kLastCheck).toString(), Qt::ISODateWithMs);
+    if (stored.isValid() && (!m_lastCheck || stored > *m_lastCheck))
+        return stored;
+    return m_lastCheck;
 }
 
 bool UpdateChecker::autoCheck() const
@@ -109,9 +112,10 @@ void UpdateChecker::start()
 
 void UpdateChecker::arm(std::chrono::milliseconds delay)
 {
+    // Re-arming replaces the timer that is firing: the last thing done.
     m_timer = m_clock.after(delay, [this] {
-        arm(kInterval);
         automaticCheck();
+        arm(kInterval);
     });
 }
 
@@ -155,11 +159,14 @@ void UpdateChecker::finished(QNetworkReply *reply, bool manual)
     const bool ok = reply->error() == QNetworkReply::NoError
         && reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200;
     const std::optional<Release> release = ok ? Release::fromJson(reply->readAll()) : std::nullopt;
-    if (!release) {
+    // A release without a web page to download it from cannot be offered: its "Stáhnout"
+    // would open nothing.
+    if (!release || AppInfo::webAddress(release->url).isEmpty()) {
         setStatus(Status::failed);
         return;
     }
-    store(kLastCheck, m_clock.now().toString(Qt::ISODateWithMs));
+    m_lastCheck = m_clock.now();
+    store(kLastCheck, m_lastCheck->toString(Qt::ISODateWithMs));
     if (isNewer(release->version, m_currentVersion)) {
         const bool changed = m_available != release;
         m_available = release;
@@ -179,12 +186,13 @@ void UpdateChecker::finished(QNetworkReply *reply, bool manual)
 
 void UpdateChecker::announceOnce(const Release &release)
 {
-    if (setting(kAnnounced).toString() == release.version)
+    if (setting(kAnnounced).toString() == release.version || m_announced == release.version)
         return;
     if (!m_isActive()) {
         m_announcementWaits = true;
         return;
     }
+    m_announced = release.version;
     store(kAnnounced, release.version);
     Q_EMIT announcementDue();
 }

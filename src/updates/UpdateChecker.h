@@ -88,6 +88,9 @@ private:
     std::optional<Release> m_available;
     Status m_status = Status::idle;
     bool m_announcementWaits = false;
+    // What this run did, for when the settings cannot be written.
+    std::optional<QDateTime> m_lastCheck;
+    QString m_announced;
 };
 
 } // namespace pelmo

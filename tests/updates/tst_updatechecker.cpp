@@ -127,6 +127,8 @@ private Q_SLOTS:
         QTest::newRow("number for text") << QByteArray("200 OK") << QByteArray(R"({"version":3,"url":"x"})");
         QTest::newRow("notes not text") << QByteArray("200 OK") << release("3.0", R"(,"notes_cs":[])");
         QTest::newRow("a list") << QByteArray("200 OK") << QByteArray("[]");
+        QTest::newRow("no web page") << QByteArray("200 OK")
+                                     << QByteArray("{\"version\":\"3.0\",\"url\":\"file:///etc\"}");
         QTest::newRow("oversized") << QByteArray("200 OK")
                                    << release("3.0", ",\"x\":\"" + QByteArray(2 << 20, 'x') + '"');
     }

@@ -10,6 +10,8 @@
 #include "model/CleanCategory.h"
 #include "store/SystemServices.h"
 #include "trash/TrashService.h"
+#include "updates/UpdateChecker.h"
+#include "updates/ui/AboutViewModel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,6 +25,8 @@
 #include <QQmlProperty>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -33,6 +37,35 @@
 using namespace pelmo;
 
 namespace {
+
+// An update endpoint on the loopback that offers version 1.1 with notes in both languages.
+class DemoEndpoint
+{
+public:
+    DemoEndpoint()
+    {
+        m_server.listen(QHostAddress::LocalHost);
+        QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] {
+            QTcpSocket *socket = m_server.nextPendingConnection();
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                const QByteArray body = QStringLiteral(
+                    "{\"version\":\"1.1\",\"url\":\"https://example.org/pelmo\","
+                    "\"notes_cs\":\"Rychlejší hledání duplicit a mapa disku pro celou domovskou složku.\","
+                    "\"notes_en\":\"Faster duplicate search and a disk map of the whole home folder.\"}")
+                                            .toUtf8();
+                socket->write("HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(body.size())
+                    + "\r\nConnection: close\r\n\r\n" + body);
+                socket->disconnectFromHost();
+            });
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        });
+    }
+
+    [[nodiscard]] QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(m_server.serverPort())); }
+
+private:
+    QTcpServer m_server;
+};
 
 void writeFile(const QString &path, qint64 size, char fill = 'x')
 {
@@ -365,7 +398,22 @@ bool shootLanguage(const QString &language, const QString &output, bool granted,
     if (QObject *dialog = window->findChild<QObject *>(QStringLiteral("confirmMove"))) {
         QMetaObject::invokeMethod(dialog, "open");
         ok = grab(window, prefix + QStringLiteral("confirm.png")) && ok;
+        QMetaObject::invokeMethod(dialog, "close");
     }
+    // A newer version found by the automatic check: the alert, then the about screen.
+    const DemoEndpoint endpoint;
+    UpdateChecker updates(endpoint.url(), QStringLiteral("1.0"), desktop.clock, [] { return true; });
+    content->setProperty("section", QStringLiteral("about"));
+    wait(100);
+    for (AboutViewModel *about : window->findChildren<AboutViewModel *>())
+        about->setChecker(&updates);
+    updates.check(false);
+    while (updates.status() == UpdateChecker::Status::checking)
+        wait(100);
+    ok = grab(window, prefix + QStringLiteral("update-alert.png")) && ok;
+    if (QObject *alert = window->findChild<QObject *>(QStringLiteral("updateAlert")))
+        QMetaObject::invokeMethod(alert, "close");
+    ok = grab(window, prefix + QStringLiteral("about-available.png")) && ok;
     return ok;
 }
 

@@ -12,14 +12,24 @@ Dialog {
     padding: 20
     Overlay.modal: Rectangle { color: Qt.rgba(0, 0, 0, 0.3) }
     onOpened: acceptButton.forceActiveFocus()
-    header: Label {
-        text: dialog.title
-        font.bold: true
-        wrapMode: Text.WordWrap
-        padding: 20
-        bottomPadding: 0
+    // Title and message are measured apart from their labels, whose own implicit widths follow
+    // their wrapping and would loop through the dialog's width when a text changes.
+    header: Item {
+        implicitWidth: Math.min(Math.ceil(titleMetrics.advanceWidth), 460) + titleLabel.leftPadding + titleLabel.rightPadding
+        implicitHeight: titleLabel.implicitHeight
+        Label {
+            id: titleLabel
+            width: parent.width
+            text: dialog.title
+            font.bold: true
+            wrapMode: Text.WordWrap
+            padding: 20
+            bottomPadding: 0
+        }
+        TextMetrics { id: titleMetrics; font: titleLabel.font; text: dialog.title }
     }
-    Label { text: dialog.message; wrapMode: Text.WordWrap; width: Math.min(implicitWidth, 460) }
+    Label { id: messageLabel; text: dialog.message; wrapMode: Text.WordWrap; width: Math.min(Math.ceil(metrics.advanceWidth), 460) }
+    TextMetrics { id: metrics; font: messageLabel.font; text: dialog.message }
     footer: DialogButtonBox {
         Button {
             id: acceptButton

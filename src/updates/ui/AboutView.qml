@@ -113,7 +113,8 @@ ScrollView {
                 CheckBox {
                     text: qsTranslate("Pelmo", "Automaticky hledat nové verze")
                     checked: vm.autoCheck
-                    onToggled: vm.autoCheck = checked
+                    // Shows what is stored, also when the write failed.
+                    onToggled: { vm.autoCheck = checked; checked = Qt.binding(() => vm.autoCheck) }
                 }
                 ColumnLayout {
                     objectName: "availableRelease"
