@@ -154,7 +154,7 @@ int runScan(const QStringList &arguments)
     return runScanCommand(arguments, stdout, stderr);
 }
 
-const std::array<Command, 6> commands = {{
+const std::array<Command, 7> commands = {{
     {QLatin1StringView("scan"), &runScan, &scanHelp},
     {QLatin1StringView("clean"), &runCleanCommand, &cleanHelp},
     {QLatin1StringView("map"), &runMap, &mapHelp},
