@@ -509,19 +509,24 @@ void UninstallViewModel::uninstall()
 void UninstallViewModel::finishUninstall(const InstalledApp &app)
 {
     m_removing = false;
+    // The person may have chosen another application while this one was removed: only the
+    // removed one's detail changes.
+    const bool shown = m_selectedID == app.path;
     if (!stillInstalled(app)) {
         m_apps.removeIf([&](const InstalledApp &known) { return known.path == app.path; });
-        ++m_relatedGeneration;
-        m_related.clear();
-        m_checked.clear();
-        m_relatedLoading = false;
-        if (!m_selectedID.isEmpty()) {
+        if (shown) {
+            ++m_relatedGeneration;
+            m_related.clear();
+            m_checked.clear();
+            m_relatedLoading = false;
             m_selectedID.clear();
             Q_EMIT selectionChanged();
         }
         refresh();
-    } else {
+    } else if (shown) {
         loadRelated();
+    } else {
+        refresh();
     }
     Q_EMIT uninstallFinished();
 }
