@@ -111,6 +111,11 @@ private Q_SLOTS:
         QCOMPARE(f.store->uninstallSort(), QStringLiteral("size"));
         QCOMPARE(vm.apps()->data(vm.apps()->index(0), AppListModel::NameRole).toString(), QStringLiteral("App 29"));
 
+        // The arrows walk the shown order and stop at its ends.
+        QCOMPARE(vm.step(-1), 0);
+        QCOMPARE(vm.step(1), 1);
+        QCOMPARE(vm.selectedApp()->name, QStringLiteral("App 28"));
+
         // A search that matches nothing empties the list, not the count.
         vm.setQuery(QStringLiteral("nothing like it"));
         QVERIFY(vm.listEmpty());

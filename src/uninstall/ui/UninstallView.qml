@@ -112,11 +112,14 @@ Item {
                     visible: !vm.loading && !vm.listEmpty
                     clip: true
                     model: vm.apps
-                    keyNavigationEnabled: true
+                    // The arrows choose the next or previous application.
+                    keyNavigationEnabled: false
+                    Keys.onUpPressed: positionViewAtIndex(vm.step(-1), ListView.Contain)
+                    Keys.onDownPressed: positionViewAtIndex(vm.step(1), ListView.Contain)
                     delegate: AppRow {
                         width: ListView.view.width
                         current: vm.selectedPath === path
-                        onClicked: vm.select(path)
+                        onClicked: { vm.select(path); list.forceActiveFocus() }
                     }
                     ScrollBar.vertical: ScrollBar {}
                 }

@@ -253,6 +253,18 @@ void UninstallViewModel::select(const QString &path)
     loadRelated();
 }
 
+int UninstallViewModel::step(int delta)
+{
+    const QList<InstalledApp> &shown = m_list.apps();
+    if (shown.isEmpty())
+        return -1;
+    const auto current = std::ranges::find(shown, m_selectedID, &InstalledApp::path);
+    const qsizetype row
+        = current == shown.end() ? 0 : std::clamp<qsizetype>(current - shown.begin() + delta, 0, shown.size() - 1);
+    select(shown[row].path);
+    return static_cast<int>(row);
+}
+
 void UninstallViewModel::loadRelated()
 {
     const quint64 generation = ++m_relatedGeneration;
