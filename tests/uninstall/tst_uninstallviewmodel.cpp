@@ -183,6 +183,13 @@ private Q_SLOTS:
             QCOMPARE(details(vm->related()), expected.value(app.name));
         }
 
+        // A search that a new choice overtook is dropped, whichever ends first.
+        for (const InstalledApp &app : vm->catalogue())
+            vm->select(app.path);
+        QTRY_VERIFY(!vm->relatedLoading());
+        QTest::qWait(100);
+        QCOMPARE(details(vm->related()), expected.value(vm->selectedApp()->name));
+
         // Reader, all but its cache; the application goes too.
         const InstalledApp reader = *std::ranges::find(vm->catalogue(), QStringLiteral("Reader"), &InstalledApp::name);
         vm->select(reader.path);
