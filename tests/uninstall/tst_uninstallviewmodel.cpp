@@ -111,6 +111,11 @@ private Q_SLOTS:
         QCOMPARE(f.store->uninstallSort(), QStringLiteral("size"));
         QCOMPARE(vm.apps()->data(vm.apps()->index(0), AppListModel::NameRole).toString(), QStringLiteral("App 29"));
 
+        // The arrows walk the shown order and stop at its ends.
+        QCOMPARE(vm.step(-1), 0);
+        QCOMPARE(vm.step(1), 1);
+        QCOMPARE(vm.selectedApp()->name, QStringLiteral("App 28"));
+
         // A search that matches nothing empties the list, not the count.
         vm.setQuery(QStringLiteral("nothing like it"));
         QVERIFY(vm.listEmpty());
@@ -177,6 +182,13 @@ private Q_SLOTS:
             QTRY_VERIFY(!vm->relatedLoading());
             QCOMPARE(details(vm->related()), expected.value(app.name));
         }
+
+        // A search that a new choice overtook is dropped, whichever ends first.
+        for (const InstalledApp &app : vm->catalogue())
+            vm->select(app.path);
+        QTRY_VERIFY(!vm->relatedLoading());
+        QTest::qWait(100);
+        QCOMPARE(details(vm->related()), expected.value(vm->selectedApp()->name));
 
         // Reader, all but its cache; the application goes too.
         const InstalledApp reader = *std::ranges::find(vm->catalogue(), QStringLiteral("Reader"), &InstalledApp::name);

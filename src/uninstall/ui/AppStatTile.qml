@@ -5,6 +5,7 @@ import Pelmo
 import Pelmo.ViewModels
 
 // One figure of the uninstall detail: its symbol in its colour, the value and the title.
+// In a narrow pane the symbol stands above the texts.
 Card {
     id: tile
     property string title
@@ -12,11 +13,20 @@ Card {
     property string symbol
     property string tint
     property bool emphasized: false
+    readonly property bool compact: width < 170
+    // Equal shares of the row, whatever the texts are.
     Layout.fillWidth: true
-    padding: 14
+    Layout.preferredWidth: 100
+    Layout.minimumWidth: 0
+    implicitHeight: grid.implicitHeight + 2 * padding
+    padding: compact ? 10 : 14
     radius: 14
-    RowLayout {
-        spacing: 12
+    GridLayout {
+        id: grid
+        width: parent.width
+        columns: tile.compact ? 1 : 2
+        columnSpacing: 12
+        rowSpacing: 6
         Rectangle {
             width: 36; height: 36; radius: 10; color: Qt.alpha(tile.tint, 0.15)
             Image {
@@ -27,13 +37,16 @@ Card {
             }
         }
         ColumnLayout {
+            Layout.fillWidth: true
             spacing: 2
             Label {
+                Layout.fillWidth: true
+                elide: Text.ElideRight
                 text: tile.value
-                font.pixelSize: 18; font.bold: true
+                font.pixelSize: tile.compact ? 15 : 18; font.bold: true
                 color: tile.emphasized ? tile.tint : palette.windowText
             }
-            Label { text: tile.title; font.pixelSize: 11; opacity: 0.7 }
+            Label { text: tile.title; font.pixelSize: 11; opacity: 0.7; Layout.fillWidth: true; elide: Text.ElideRight }
         }
     }
 }

@@ -13,6 +13,12 @@ Item {
     signal quitRequested()
     signal uninstallRequested()
 
+    // Another application starts at its top.
+    Connections {
+        target: root.vm
+        function onSelectionChanged() { scroll.contentItem.contentY = 0 }
+    }
+
     ColumnLayout {
         anchors.fill: parent
         spacing: 0
@@ -145,6 +151,7 @@ Item {
                             width: parent.width
                             spacing: 4
                             RowLayout {
+                                Layout.fillWidth: true
                                 spacing: 8
                                 Rectangle {
                                     width: 26; height: 26; radius: 7; color: Qt.alpha(group.modelData.color, 0.18)
@@ -153,7 +160,7 @@ Item {
                                 ColumnLayout {
                                     Layout.fillWidth: true
                                     spacing: 0
-                                    Label { text: group.modelData.title; font.weight: Font.DemiBold; color: group.modelData.color }
+                                    Label { text: group.modelData.title; font.weight: Font.DemiBold; color: group.modelData.color; Layout.fillWidth: true }
                                     Label {
                                         visible: group.modelData.note.length > 0
                                         text: group.modelData.note
@@ -197,22 +204,31 @@ Item {
         }
 
         Rectangle { Layout.fillWidth: true; height: 1; color: palette.mid; opacity: 0.4 }
-        RowLayout {
+        // The buttons go under the texts when the pane is narrow.
+        GridLayout {
             Layout.fillWidth: true
             Layout.margins: 14
-            spacing: 12
+            columns: root.width >= 520 ? 2 : 1
+            columnSpacing: 12
             ColumnLayout {
                 Layout.fillWidth: true
+                Layout.preferredWidth: 100
                 spacing: 2
                 Label {
+                    Layout.fillWidth: true
                     visible: !root.vm.isRunning
                     text: qsTranslate("Pelmo", "K přesunu do koše: ") + root.vm.freedText
-                    font.pixelSize: 15; font.bold: true
+                    font.pixelSize: 15; font.bold: true; wrapMode: Text.WordWrap
                 }
                 RowLayout {
+                    Layout.fillWidth: true
                     visible: root.vm.isRunning
                     Image { sourceSize.width: 16; sourceSize.height: 16; source: "image://theme/" + AppState.icon("exclamationmark.triangle.fill") }
-                    Label { text: qsTranslate("Pelmo", "Aplikace právě běží. Nejdřív ji ukonči."); color: "#ef6c00"; font.weight: Font.DemiBold }
+                    Label {
+                        Layout.fillWidth: true
+                        text: qsTranslate("Pelmo", "Aplikace právě běží. Nejdřív ji ukonči.")
+                        color: "#ef6c00"; font.weight: Font.DemiBold; wrapMode: Text.WordWrap
+                    }
                 }
                 Label {
                     Layout.fillWidth: true
@@ -220,19 +236,22 @@ Item {
                     font.pixelSize: 11; opacity: 0.6; wrapMode: Text.WordWrap
                 }
             }
-            Button {
-                objectName: "quitApp"
-                visible: root.vm.isRunning
-                text: qsTranslate("Pelmo", "Ukončit aplikaci")
-                onClicked: root.quitRequested()
-            }
-            Button {
-                objectName: "uninstallApp"
-                highlighted: true
-                icon.name: AppState.icon("trash")
-                text: qsTranslate("Pelmo", "Odinstalovat")
-                enabled: root.vm.uninstallEnabled
-                onClicked: root.uninstallRequested()
+            RowLayout {
+                Layout.alignment: Qt.AlignRight
+                Button {
+                    objectName: "quitApp"
+                    visible: root.vm.isRunning
+                    text: qsTranslate("Pelmo", "Ukončit aplikaci")
+                    onClicked: root.quitRequested()
+                }
+                Button {
+                    objectName: "uninstallApp"
+                    highlighted: true
+                    icon.name: AppState.icon("trash")
+                    text: qsTranslate("Pelmo", "Odinstalovat")
+                    enabled: root.vm.uninstallEnabled
+                    onClicked: root.uninstallRequested()
+                }
             }
         }
     }

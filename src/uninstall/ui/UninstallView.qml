@@ -16,7 +16,7 @@ Item {
         objectName: "uninstallViewModel"
         store: AppState.store
         // The running watch polls only while the section shows.
-        active: root.visible && Window.window !== null && Window.window.visible
+        active: root.visible && root.Window.visibility !== Window.Hidden
     }
 
     RowLayout {
@@ -24,8 +24,10 @@ Item {
         spacing: 0
 
         ColumnLayout {
-            Layout.preferredWidth: 320
+            // 320 wide, narrower in a small window so that the detail keeps room.
+            Layout.preferredWidth: Math.min(320, Math.max(240, root.width * 0.42))
             Layout.maximumWidth: 320
+            Layout.fillWidth: false
             Layout.fillHeight: true
             spacing: 0
 
@@ -40,7 +42,7 @@ Item {
             }
             Shortcut { sequence: "Ctrl+F"; onActivated: search.forceActiveFocus() }
             // Delete asks to remove the chosen application (a text field keeps its own Delete).
-            Shortcut { sequence: StandardKey.Delete; enabled: vm.uninstallEnabled; onActivated: confirm.open() }
+            Shortcut { sequences: [StandardKey.Delete]; enabled: vm.uninstallEnabled; onActivated: confirm.open() }
             RowLayout {
                 Layout.fillWidth: true
                 Layout.leftMargin: 12; Layout.rightMargin: 8; Layout.bottomMargin: 6
@@ -110,11 +112,14 @@ Item {
                     visible: !vm.loading && !vm.listEmpty
                     clip: true
                     model: vm.apps
-                    keyNavigationEnabled: true
+                    // The arrows choose the next or previous application.
+                    keyNavigationEnabled: false
+                    Keys.onUpPressed: positionViewAtIndex(vm.step(-1), ListView.Contain)
+                    Keys.onDownPressed: positionViewAtIndex(vm.step(1), ListView.Contain)
                     delegate: AppRow {
                         width: ListView.view.width
                         current: vm.selectedPath === path
-                        onClicked: vm.select(path)
+                        onClicked: { vm.select(path); list.forceActiveFocus() }
                     }
                     ScrollBar.vertical: ScrollBar {}
                 }

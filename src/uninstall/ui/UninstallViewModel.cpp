@@ -253,6 +253,18 @@ void UninstallViewModel::select(const QString &path)
     loadRelated();
 }
 
+int UninstallViewModel::step(int delta)
+{
+    const QList<InstalledApp> &shown = m_list.apps();
+    if (shown.isEmpty())
+        return -1;
+    const auto current = std::ranges::find(shown, m_selectedID, &InstalledApp::path);
+    const qsizetype row
+        = current == shown.end() ? 0 : std::clamp<qsizetype>(current - shown.begin() + delta, 0, shown.size() - 1);
+    select(shown[row].path);
+    return static_cast<int>(row);
+}
+
 void UninstallViewModel::loadRelated()
 {
     const quint64 generation = ++m_relatedGeneration;
@@ -509,19 +521,24 @@ void UninstallViewModel::uninstall()
 void UninstallViewModel::finishUninstall(const InstalledApp &app)
 {
     m_removing = false;
+    // The person may have chosen another application while this one was removed: only the
+    // removed one's detail changes.
+    const bool shown = m_selectedID == app.path;
     if (!stillInstalled(app)) {
         m_apps.removeIf([&](const InstalledApp &known) { return known.path == app.path; });
-        ++m_relatedGeneration;
-        m_related.clear();
-        m_checked.clear();
-        m_relatedLoading = false;
-        if (!m_selectedID.isEmpty()) {
+        if (shown) {
+            ++m_relatedGeneration;
+            m_related.clear();
+            m_checked.clear();
+            m_relatedLoading = false;
             m_selectedID.clear();
             Q_EMIT selectionChanged();
         }
         refresh();
-    } else {
+    } else if (shown) {
         loadRelated();
+    } else {
+        refresh();
     }
     Q_EMIT uninstallFinished();
 }

@@ -102,6 +102,9 @@ public:
     [[nodiscard]] QVariantList largest() const;
 
     Q_INVOKABLE void select(const QString &path);
+    // Chooses the shown application `delta` rows from the chosen one (the first without one);
+    // answers its row, -1 when the list is empty.
+    Q_INVOKABLE int step(int delta);
     Q_INVOKABLE void setChecked(const QString &path, bool checked);
     Q_INVOKABLE void toggleAll();
     Q_INVOKABLE void reload();
