@@ -11,8 +11,8 @@
 #include "core/Localization.h"
 #include "drop/ui/DropAnalysisViewModel.h"
 #include "screens/ui/PreviewViewModel.h"
-#include "updates/UpdateChecker.h"
 #include "uninstall/ui/UninstallViewModel.h"
+#include "updates/UpdateChecker.h"
 
 #include <QQuickItem>
 #include <QQuickWindow>
