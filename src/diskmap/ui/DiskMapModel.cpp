@@ -280,13 +280,15 @@ void DiskMapModel::measure(bool fresh)
     m_measuring = folder;
     DiskMapCache &cache = m_store.diskMapCache();
     const quint64 epoch = cache.epoch();
-    const QFuture<QList<DiskNode>> future = QtConcurrent::run([folder, totals = cache.totals(), stop = m_stop, fresh] {
-        DiskMapper::Measure measure;
-        measure.totals = totals.get();
-        measure.useTotals = !fresh;
-        measure.stop = stop.get();
-        return DiskMapper::children(folder, measure);
-    });
+    const QFuture<QList<DiskNode>> future
+        = QtConcurrent::run(&DiskMapper::pool(), [folder, totals = cache.totals(), stop = m_stop, fresh] {
+              DiskMapper::Measure measure;
+              measure.totals = totals.get();
+              measure.useTotals = !fresh;
+              measure.stop = stop.get();
+              measure.background = true;
+              return DiskMapper::children(folder, measure);
+          });
     // A watcher, not a continuation: the result always arrives through the event loop, never
     // inside the call that asked for it.
     auto *watcher = new QFutureWatcher<QList<DiskNode>>(this);
