@@ -30,7 +30,9 @@ DiskMapModel::DiskMapModel(CleanerStore &store, QObject *parent)
 
 DiskMapModel::~DiskMapModel()
 {
+    // A stopped walk ends within a few hundred entries; the application may be quitting.
     cancel();
+    DiskMapper::pool().waitForDone(2000);
 }
 
 QString DiskMapModel::current() const
