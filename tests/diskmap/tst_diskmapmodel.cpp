@@ -69,6 +69,7 @@ private Q_SLOTS:
         f.model->enter(f.fake.path("A/Tool.app"));
         f.model->enter(f.fake.path("A/picture.png"));
         f.model->enter(DiskNode {QStringLiteral("/elsewhere/X"), 5, true, NodeKind::folder});
+        f.model->enter(DiskNode {f.fake.home() + QStringLiteral("-beside/X"), 5, true, NodeKind::folder});
         QCOMPARE(f.model->path().size(), 1);
         f.model->enter(f.fake.path("A/B"));
         QVERIFY(f.load());

@@ -190,7 +190,9 @@ void DiskMapModel::setRoot(const QString &root)
 
 void DiskMapModel::enter(const DiskNode &node)
 {
-    if (!node.isEnterable() || m_root.isEmpty() || !node.path.startsWith(m_root))
+    // Below the root as a folder, not as text: "/home/ann" is no root of "/home/anna/x".
+    const QString inside = m_root.endsWith(u'/') ? m_root : m_root + u'/';
+    if (!node.isEnterable() || m_root.isEmpty() || !node.path.startsWith(inside))
         return;
     setSelectedID({});
     setHoveredID({});
