@@ -19,6 +19,8 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace pelmo::DiskMapper {
 namespace {
@@ -29,20 +31,25 @@ int threadBound()
     return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 2, 8);
 }
 
-QThreadPool &walkers()
+} // namespace
+
+QThreadPool &pool()
 {
-    static QThreadPool *pool = [] {
+    static QThreadPool *threads = [] {
         auto *p = new QThreadPool; // outlives every measurement: never destroyed
-        p->setMaxThreadCount(threadBound());
+        // The walkers of one measurement and the thread that waits for them.
+        p->setMaxThreadCount(threadBound() + 1);
         p->setExpiryTimeout(10'000);
         return p;
     }();
-    return *pool;
+    return *threads;
 }
 
+namespace {
+
 // The walk of many folders by a few threads. Each thread walks a folder with FileWalker;
-// while the others may run short of work it hands the sub-folders it meets to them instead
-// of entering them, so that one large child keeps every thread busy. Every folder met
+// while another thread waits for work it hands it the next sub-folder it meets instead of
+// entering it, so that one large child keeps every thread busy. Every folder met
 // becomes a node whose own bytes are added to its ancestors at the end: the totals of all
 // folders below the measured one come out of the same walk.
 class ParallelWalk
@@ -56,9 +63,10 @@ public:
         ino_t inode;
     };
 
-    ParallelWalk(const std::atomic<bool> *stop, int threads)
+    ParallelWalk(const std::atomic<bool> *stop, int threads, bool background)
         : m_stop(stop)
         , m_threads(threads)
+        , m_background(background)
     { }
 
     int addRoot(const std::string &path, const struct stat &st)
@@ -74,7 +82,7 @@ public:
     {
         const int helpers = std::min<int>(m_threads - 1, static_cast<int>(m_queue.size()) + 1);
         for (int i = 0; i < helpers; ++i)
-            walkers().start([self] { self->work(); });
+            pool().start([self] { self->work(); });
         work();
         std::unique_lock lock(m_mutex);
         m_finished.wait(lock, [this] { return m_working == 0 && m_queue.empty(); });
@@ -133,11 +141,15 @@ private:
 
     void work()
     {
+        if (m_background)
+            yieldToOthers();
         for (;;) {
             Job job;
             {
                 std::unique_lock lock(m_mutex);
+                m_idle.fetch_add(1, std::memory_order_relaxed);
                 m_available.wait(lock, [this] { return m_closed || !m_queue.empty() || m_working == 0; });
+                m_idle.fetch_sub(1, std::memory_order_relaxed);
                 if (m_closed || m_queue.empty())
                     return;
                 job = std::move(m_queue.front());
@@ -191,7 +203,9 @@ private:
                 return FileWalker::Action::Continue;
             const int node = m_nextNode++;
             local.nodes.push_back({node, open.back().node, FolderTotals::folderOf(*entry.stat, 0)});
-            if (m_queued.load(std::memory_order_relaxed) < m_threads * 2) {
+            // Handing a folder over costs a wake-up and a path lookup: only for a thread that
+            // has nothing to do.
+            if (m_idle.load(std::memory_order_relaxed) > m_queued.load(std::memory_order_relaxed)) {
                 const std::lock_guard lock(m_mutex);
                 m_queue.push_back({entry.path, node, entry.stat->st_dev, entry.stat->st_ino});
                 m_queued.store(static_cast<int>(m_queue.size()), std::memory_order_relaxed);
@@ -205,10 +219,20 @@ private:
             local.own.emplace_back(frame.node, frame.own);
     }
 
+    // Five steps of niceness: the window's thread gets the processor first when it needs it.
+    static void yieldToOthers()
+    {
+        thread_local bool done = false;
+        if (!std::exchange(done, true))
+            ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), ::getpriority(PRIO_PROCESS, 0) + 5);
+    }
+
     const std::atomic<bool> *m_stop;
     const int m_threads;
+    const bool m_background;
     std::atomic<int> m_nextNode {0};
     std::atomic<int> m_queued {0};
+    std::atomic<int> m_idle {0}; // threads waiting for a folder
     std::vector<Node> m_roots;
     std::mutex m_mutex;
     std::condition_variable m_available;
@@ -286,7 +310,7 @@ QList<DiskNode> children(const QString &folder, const Measure &measure)
 
     const quint64 epoch = measure.totals ? measure.totals->epoch() : 0;
     const int threads = measure.threads > 0 ? measure.threads : threadBound();
-    auto walk = std::make_shared<ParallelWalk>(measure.stop, threads);
+    auto walk = std::make_shared<ParallelWalk>(measure.stop, threads, measure.background);
     std::vector<qint64> sizes(entries.size(), 0);
     std::vector<int> walked(entries.size(), -1);
     for (size_t i = 0; i < entries.size(); ++i) {

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QThreadPool>
 
 #include <atomic>
 #include <optional>
@@ -27,7 +28,15 @@ struct Measure
     const std::atomic<bool> *stop = nullptr;
     // Threads that walk at once, the calling one included; 0: the machine's cores.
     int threads = 0;
+    // The walking threads yield to the others of the machine (the window's above all): for
+    // a measurement that a window waits for. A thread stays so for the rest of its life.
+    bool background = false;
 };
+
+// The threads the map measures on: a pool of its own, so that a long measurement never
+// holds up work queued on the application's shared pool (Qt's software rendering included).
+// Callers run children() on it too.
+[[nodiscard]] QThreadPool &pool();
 
 // The visible children of `folder` (hidden names and symbolic links left out) that occupy
 // at least one byte, largest first (equal sizes by name). A file's size is its allocated

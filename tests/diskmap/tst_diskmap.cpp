@@ -1,6 +1,9 @@
 #include "FakeHome.h"
 #include "ProcessRun.h"
 #include "Unprivileged.h"
+#include "core/FileWalker.h"
+#include "core/PathBytes.h"
+#include "core/PosixFile.h"
 #include "diskmap/DiskMapper.h"
 #include "diskmap/FolderTotals.h"
 #include "diskmap/TreemapLayout.h"
@@ -304,6 +307,45 @@ private Q_SLOTS:
         small.clear();
         small.add({FolderTotals::Folder {1, 2, 3, 4, 5}}, before);
         QCOMPARE(small.size(), size_t {0});
+    }
+
+    // Names that are not UTF-8 keep their bytes through the node's path.
+    void oddNames()
+    {
+        FakeHome fake;
+        fake.writeFile("odd\xff name/inner\xfe.bin", 30'000);
+        fake.writeFile("line\nbreak.txt", 10'000);
+        const QList<DiskNode> nodes = DiskMapper::children(fake.home());
+        QCOMPARE(nodes.size(), 2);
+        QCOMPARE(PathBytes::toBytes(nodes[0].path), fake.bytes("odd\xff name"));
+        QCOMPARE(nodes[0].size, fake.allocated("odd\xff name"));
+        QCOMPARE(nodes[1].kind, NodeKind::document);
+    }
+
+    // A folder handed to a walk by path is walked only while it is the folder that was seen:
+    // swapped for a link meanwhile, the walk refuses it rather than measure the link's target.
+    void swappedFolderIsNotFollowed()
+    {
+        FakeHome fake;
+        fake.writeFile("A/a.bin", 10'000);
+        fake.writeFile("Elsewhere/big.bin", 90'000);
+        struct stat seen
+        {
+        };
+        QVERIFY(PosixFile::statNoFollow(fake.bytes("A"), seen));
+        QCOMPARE(::rename(fake.bytes("A").c_str(), fake.bytes("A-old").c_str()), 0);
+        fake.symlink(fake.bytes("Elsewhere"), "A");
+        int visited = 0;
+        FileWalker::Options options;
+        options.expectedRoot = &seen;
+        QVERIFY(!FileWalker::walk(fake.bytes("A"), options, [&](const FileWalker::Entry &) {
+            ++visited;
+            return FileWalker::Action::Continue;
+        }));
+        QCOMPARE(visited, 0);
+        options.expectedRoot = nullptr;
+        QVERIFY(FileWalker::walk(
+            fake.bytes("A-old"), options, [](const FileWalker::Entry &) { return FileWalker::Action::Continue; }));
     }
 
     void stoppedMeasurementAnswersNothing()

@@ -8,6 +8,9 @@
 #include <QJsonObject>
 #include <QtTest>
 
+#include <filesystem>
+#include <thread>
+
 using namespace pelmo;
 using namespace pelmo::test;
 
@@ -66,6 +69,7 @@ private Q_SLOTS:
         f.model->enter(f.fake.path("A/Tool.app"));
         f.model->enter(f.fake.path("A/picture.png"));
         f.model->enter(DiskNode {QStringLiteral("/elsewhere/X"), 5, true, NodeKind::folder});
+        f.model->enter(DiskNode {f.fake.home() + QStringLiteral("-beside/X"), 5, true, NodeKind::folder});
         QCOMPARE(f.model->path().size(), 1);
         f.model->enter(f.fake.path("A/B"));
         QVERIFY(f.load());
@@ -210,6 +214,27 @@ private Q_SLOTS:
         QVERIFY(!f.store->toast().isEmpty());
     }
 
+    // A clean-up while a folder is measured: what the walk saw may have moved, so the
+    // folder is measured again before anything is shown or kept.
+    void cleanUpDuringMeasurement()
+    {
+        Fixture f;
+        for (int i = 0; i < 300; ++i)
+            f.fake.writeFile("Big/d" + std::to_string(i) + "/f", 4'000);
+        f.model->setRoot(f.fake.path("Big"));
+        QSignalSpy measured(f.model.get(), &DiskMapModel::measured);
+        f.model->load();
+        QVERIFY(f.model->loading());
+        // The walk ends meanwhile (its result waits for the event loop), having seen d7.
+        std::this_thread::sleep_for(std::chrono::seconds(1));
+        std::filesystem::remove_all(f.fake.bytes("Big/d7"));
+        f.store->diskMapCache().clear();
+        QVERIFY(measured.wait(20'000));
+        QCOMPARE(f.model->count(), 299);
+        QCOMPARE(f.model->total(), f.fake.allocated("Big"));
+        QVERIFY(f.store->diskMapCache().folder(f.fake.path("Big")));
+    }
+
     void command()
     {
         FakeHome fake;
@@ -236,7 +261,9 @@ private Q_SLOTS:
             = runPelmo({QStringLiteral("map"), QStringLiteral("--home"), fake.home(), fake.path("Music")});
         QCOMPARE(inside.status, 0);
         QVERIFY(inside.out.contains("song.flac"));
-        for (const QString &bad : {QStringLiteral("/"), fake.path("nowhere")}) {
+        // A link inside home is judged where it leads.
+        fake.symlink("/usr", "usr-link");
+        for (const QString &bad : {QStringLiteral("/"), fake.path("nowhere"), fake.path("usr-link")}) {
             const ProcessRun refused = runPelmo({QStringLiteral("map"), QStringLiteral("--home"), fake.home(), bad});
             QCOMPARE(refused.status, 2);
             QVERIFY(refused.out.isEmpty());

@@ -30,7 +30,9 @@ DiskMapModel::DiskMapModel(CleanerStore &store, QObject *parent)
 
 DiskMapModel::~DiskMapModel()
 {
+    // A stopped walk ends within a few hundred entries; the application may be quitting.
     cancel();
+    DiskMapper::pool().waitForDone(2000);
 }
 
 QString DiskMapModel::current() const
@@ -188,7 +190,9 @@ void DiskMapModel::setRoot(const QString &root)
 
 void DiskMapModel::enter(const DiskNode &node)
 {
-    if (!node.isEnterable() || m_root.isEmpty() || !node.path.startsWith(m_root))
+    // Below the root as a folder, not as text: "/home/ann" is no root of "/home/anna/x".
+    const QString inside = m_root.endsWith(u'/') ? m_root : m_root + u'/';
+    if (!node.isEnterable() || m_root.isEmpty() || !node.path.startsWith(inside))
         return;
     setSelectedID({});
     setHoveredID({});
@@ -280,13 +284,15 @@ void DiskMapModel::measure(bool fresh)
     m_measuring = folder;
     DiskMapCache &cache = m_store.diskMapCache();
     const quint64 epoch = cache.epoch();
-    const QFuture<QList<DiskNode>> future = QtConcurrent::run([folder, totals = cache.totals(), stop = m_stop, fresh] {
-        DiskMapper::Measure measure;
-        measure.totals = totals.get();
-        measure.useTotals = !fresh;
-        measure.stop = stop.get();
-        return DiskMapper::children(folder, measure);
-    });
+    const QFuture<QList<DiskNode>> future
+        = QtConcurrent::run(&DiskMapper::pool(), [folder, totals = cache.totals(), stop = m_stop, fresh] {
+              DiskMapper::Measure measure;
+              measure.totals = totals.get();
+              measure.useTotals = !fresh;
+              measure.stop = stop.get();
+              measure.background = true;
+              return DiskMapper::children(folder, measure);
+          });
     // A watcher, not a continuation: the result always arrives through the event loop, never
     // inside the call that asked for it.
     auto *watcher = new QFutureWatcher<QList<DiskNode>>(this);

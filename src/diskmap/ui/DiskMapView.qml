@@ -21,6 +21,11 @@ Item {
         target: view.model
         function onCurrentChanged() { view.model.load() }
     }
+    // Another folder granted (or the grant revoked) while the map shows.
+    Connections {
+        target: AppState.store.access
+        function onHomeUrlChanged() { view.model.setRoot(AppState.store.access.homeUrl) }
+    }
 
     // Keyboard: Alt+Left or Backspace goes back, Return opens the selected folder, Delete
     // asks to move the selected item to the Trash, Escape clears the selection.
