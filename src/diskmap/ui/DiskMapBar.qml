@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -29,8 +30,10 @@ RowLayout {
         boundsBehavior: Flickable.StopAtBounds
         model: bar.model.crumbs
         // The deepest folder stays in sight.
-        onCountChanged: Qt.callLater(positionViewAtEnd)
-        onWidthChanged: Qt.callLater(positionViewAtEnd)
+        onCountChanged: crumbs.keepEndInSight()
+        onWidthChanged: crumbs.keepEndInSight()
+        function keepEndInSight() { endTimer.restart() }
+        Timer { id: endTimer; interval: 0; onTriggered: crumbs.positionViewAtEnd() }
         delegate: Row {
             id: crumb
             required property string modelData

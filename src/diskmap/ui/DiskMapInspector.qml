@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -18,7 +19,7 @@ Item {
 
     // Asks before moving the node; protected nodes and a running batch are refused.
     function askTrash(id) {
-        const node = model.describe(id)
+        const node = Object.assign({}, model.describe(id)) // a plain object: no entry when unknown
         if (node.id === undefined || node.protected || !model.trashEnabled)
             return
         trashTarget = node

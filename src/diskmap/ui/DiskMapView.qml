@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -40,7 +41,7 @@ Item {
         onActivated: view.model.enter(view.model.selectedID)
     }
     Shortcut {
-        sequences: [StandardKey.Delete]
+        sequence: "Delete"
         enabled: !inspector.confirming && view.model.selectedID.length > 0
         onActivated: inspector.askTrash(view.model.selectedID)
     }

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 
 // A node's share of its folder: a capsule on a faint track, never thinner than 4 points.

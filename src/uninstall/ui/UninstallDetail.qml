@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -172,27 +173,29 @@ Item {
                             Repeater {
                                 model: group.modelData.items
                                 delegate: RowLayout {
+                                    id: leftover
                                     required property var modelData
                                     Layout.fillWidth: true
                                     spacing: 8
                                     CheckBox {
-                                        checked: modelData.checked
-                                        onToggled: root.vm.setChecked(modelData.path, checked)
-                                        Accessible.name: modelData.name
+                                        id: tick
+                                        checked: leftover.modelData.checked
+                                        onToggled: root.vm.setChecked(leftover.modelData.path, tick.checked)
+                                        Accessible.name: leftover.modelData.name
                                     }
                                     ColumnLayout {
                                         Layout.fillWidth: true
                                         spacing: 0
-                                        Label { text: modelData.name; elide: Text.ElideMiddle; Layout.fillWidth: true }
-                                        Label { text: modelData.detail; font.pixelSize: 11; opacity: 0.6; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                                        Label { text: leftover.modelData.name; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                                        Label { text: leftover.modelData.detail; font.pixelSize: 11; opacity: 0.6; elide: Text.ElideMiddle; Layout.fillWidth: true }
                                     }
-                                    Label { text: modelData.sizeText; opacity: 0.8 }
+                                    Label { text: leftover.modelData.sizeText; opacity: 0.8 }
                                     ToolButton {
                                         icon.name: AppState.icon("magnifyingglass.circle")
                                         ToolTip.visible: hovered
                                         ToolTip.text: qsTranslate("Pelmo", "Ukázat ve Finderu")
                                         Accessible.name: qsTranslate("Pelmo", "Ukázat ve Finderu")
-                                        onClicked: root.vm.reveal(modelData.path)
+                                        onClicked: root.vm.reveal(leftover.modelData.path)
                                     }
                                 }
                             }

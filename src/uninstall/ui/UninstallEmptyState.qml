@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -64,27 +65,28 @@ Item {
             Repeater {
                 model: root.measuring ? [] : root.apps
                 delegate: Button {
+                    id: largest
                     required property var modelData
                     flat: true
                     implicitWidth: 110
-                    onClicked: root.select(modelData.path)
-                    Accessible.name: modelData.name
+                    onClicked: root.select(largest.modelData.path)
+                    Accessible.name: largest.modelData.name
                     contentItem: ColumnLayout {
                         spacing: 4
                         Image {
                             Layout.alignment: Qt.AlignHCenter
                             sourceSize.width: 44; sourceSize.height: 44
-                            source: modelData.iconSource
+                            source: largest.modelData.iconSource
                         }
                         Label {
                             Layout.alignment: Qt.AlignHCenter
                             Layout.maximumWidth: 100
-                            text: modelData.name
+                            text: largest.modelData.name
                             elide: Text.ElideRight
                         }
                         Label {
                             Layout.alignment: Qt.AlignHCenter
-                            text: modelData.sizeText
+                            text: largest.modelData.sizeText
                             font.pixelSize: 11; opacity: 0.7
                         }
                     }

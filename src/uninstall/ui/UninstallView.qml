@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
@@ -42,7 +43,7 @@ Item {
             }
             Shortcut { sequence: "Ctrl+F"; onActivated: search.forceActiveFocus() }
             // Delete asks to remove the chosen application (a text field keeps its own Delete).
-            Shortcut { sequences: [StandardKey.Delete]; enabled: vm.uninstallEnabled; onActivated: confirm.open() }
+            Shortcut { sequence: "Delete"; enabled: vm.uninstallEnabled; onActivated: confirm.open() }
             RowLayout {
                 Layout.fillWidth: true
                 Layout.leftMargin: 12; Layout.rightMargin: 8; Layout.bottomMargin: 6
@@ -117,9 +118,10 @@ Item {
                     Keys.onUpPressed: positionViewAtIndex(vm.step(-1), ListView.Contain)
                     Keys.onDownPressed: positionViewAtIndex(vm.step(1), ListView.Contain)
                     delegate: AppRow {
+                        id: appRow
                         width: ListView.view.width
-                        current: vm.selectedPath === path
-                        onClicked: { vm.select(path); list.forceActiveFocus() }
+                        current: vm.selectedPath === appRow.path
+                        onClicked: { vm.select(appRow.path); list.forceActiveFocus() }
                     }
                     ScrollBar.vertical: ScrollBar {}
                 }
@@ -140,23 +142,18 @@ Item {
         }
         Rectangle { Layout.fillHeight: true; width: 1; color: palette.mid; opacity: 0.4 }
 
-        Loader {
+        UninstallDetail {
+            visible: vm.hasSelection
             Layout.fillWidth: true
             Layout.fillHeight: true
-            sourceComponent: vm.hasSelection ? detail : empty
-        }
-    }
-    Component {
-        id: detail
-        UninstallDetail {
             vm: root.model
             onQuitRequested: vm.quit()
             onUninstallRequested: confirm.open()
         }
-    }
-    Component {
-        id: empty
         UninstallEmptyState {
+            visible: !vm.hasSelection
+            Layout.fillWidth: true
+            Layout.fillHeight: true
             apps: vm.largest
             measuring: vm.measuring
             onSelect: (path) => vm.select(path)

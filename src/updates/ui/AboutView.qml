@@ -17,7 +17,7 @@ ScrollView {
     component SymbolLine: RowLayout {
         property string symbol
         property alias text: lineText.text
-        property alias font: lineText.font
+        property bool bold
         spacing: 8
         Layout.fillWidth: true
         Image {
@@ -31,7 +31,7 @@ ScrollView {
             Layout.alignment: Qt.AlignTop
             text: "✔"; color: AppState.brand
         }
-        Label { id: lineText; wrapMode: Text.WordWrap; Layout.fillWidth: true }
+        Label { id: lineText; font.bold: parent.bold; wrapMode: Text.WordWrap; Layout.fillWidth: true }
     }
     component Heading: RowLayout {
         property string symbol
@@ -120,7 +120,7 @@ ScrollView {
                     objectName: "availableRelease"
                     visible: vm.hasAvailable
                     Layout.fillWidth: true
-                    SymbolLine { symbol: "arrow.down.circle"; text: vm.availableText; font.bold: true }
+                    SymbolLine { symbol: "arrow.down.circle"; text: vm.availableText; bold: true }
                     Label {
                         visible: vm.notes.length > 0
                         text: vm.notes; wrapMode: Text.WordWrap; opacity: 0.8; Layout.fillWidth: true
