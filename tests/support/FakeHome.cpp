@@ -35,11 +35,8 @@ FakeHome::FakeHome()
         root + "/system-data:/usr/local/share:/usr/share", // the MIME database stays visible
         m_home + "/.local/state", m_home,
         root + "/mountinfo"}; // no disk of the machine: its Trash folders stay out of reach
-    for (int i = 0; i < kVariableCount; ++i) {
-        m_hadEnvironment[i] = qEnvironmentVariableIsSet(kVariables[i]);
-        m_savedEnvironment[i] = qgetenv(kVariables[i]);
-        qputenv(kVariables[i], QByteArray::fromStdString(values[i]));
-    }
+    for (int i = 0; i < kVariableCount; ++i)
+        m_environment.emplace_back(kVariables[i], QByteArray::fromStdString(values[i]));
 }
 
 FakeHome::~FakeHome()
@@ -47,12 +44,6 @@ FakeHome::~FakeHome()
     // QTemporaryDir cannot remove names that are not UTF-8; std::filesystem works on bytes.
     std::error_code ignored;
     std::filesystem::remove_all(m_dir.path().toStdString(), ignored);
-    for (int i = 0; i < kVariableCount; ++i) {
-        if (m_hadEnvironment[i])
-            qputenv(kVariables[i], m_savedEnvironment[i]);
-        else
-            qunsetenv(kVariables[i]);
-    }
 }
 
 QString FakeHome::home() const

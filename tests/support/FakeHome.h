@@ -1,10 +1,13 @@
 #pragma once
 
+#include "ScopedEnvironment.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QTemporaryDir>
 
+#include <list>
 #include <string>
 #include <string_view>
 
@@ -47,8 +50,7 @@ public:
 private:
     QTemporaryDir m_dir;
     std::string m_home;
-    QByteArray m_savedEnvironment[7];
-    bool m_hadEnvironment[7] = {};
+    std::list<ScopedEnvironment> m_environment; // restored after the folder is gone
 };
 
 // The content of a file by its byte path ("" when unreadable), and how many entries a

@@ -18,10 +18,8 @@ public:
     QHash<QString, QString> foundInTrash; // original path -> where another route put it
     QStringList moved;
     QStringList putBackCalls;
-    PutBackOutcome putBackAnswer = PutBackOutcome::restored;
     QString filesFolder = QStringLiteral("/trash/files");
     std::function<void()> beforeMove; // runs on the batch's thread, e.g. to hold a batch open
-    EmptyOutcome emptyAnswer;
 
     MoveOutcome moveToTrash(const QString &path, const FileIdentity &, const QString &) override
     {
@@ -34,18 +32,16 @@ public:
     }
     std::optional<QString> findTrashed(const QString &originalPath, const FileIdentity &) const override
     {
-        if (!foundInTrash.contains(originalPath))
-            return std::nullopt;
-        return foundInTrash.value(originalPath);
+        return foundInTrash.contains(originalPath) ? std::optional(foundInTrash.value(originalPath)) : std::nullopt;
     }
     QString homeFilesFolder() const override { return filesFolder; }
     QStringList filesFolders() const override { return {filesFolder}; }
     PutBackOutcome putBack(const QString &trashPath, const QString &, const Origin &, const QString &) override
     {
         putBackCalls.append(trashPath);
-        return putBackAnswer;
+        return PutBackOutcome::restored;
     }
-    EmptyOutcome empty(const std::function<bool()> &) override { return emptyAnswer; }
+    EmptyOutcome empty(const std::function<bool()> &) override { return {}; }
 };
 
 // Answers every script with the outcome set for its path (move) or kind, and records them.

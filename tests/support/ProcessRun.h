@@ -13,6 +13,10 @@ struct ProcessRun
     QByteArray err;
 };
 
+// The commands of the command line, as its help lists them.
+inline const QStringList commandNames = {QStringLiteral("scan"), QStringLiteral("clean"), QStringLiteral("map"),
+    QStringLiteral("history"), QStringLiteral("restore"), QStringLiteral("trash"), QStringLiteral("apps")};
+
 // Runs a program to its end with stdin on /dev/null (never a terminal), inheriting the
 // environment that FakeHome set up.
 ProcessRun runProgram(const QString &program, const QStringList &arguments);
