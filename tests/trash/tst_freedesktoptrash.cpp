@@ -68,6 +68,17 @@ FreedesktopTrash homeTrash(const FakeHome &fake)
     return FreedesktopTrash(env);
 }
 
+// A Trash that sees `top` (and what is below it) as a file system of its own, mounted there.
+FreedesktopTrash topdirTrash(const std::string &top, std::vector<std::string> mountPoints)
+{
+    FreedesktopTrash::Environment env = FreedesktopTrash::systemEnvironment();
+    env.deviceOf = [top](const std::string &path) -> std::optional<dev_t> {
+        return path == top || path.starts_with(top + "/") ? 2 : 1;
+    };
+    env.mountPoints = [mountPoints] { return mountPoints; };
+    return FreedesktopTrash(env);
+}
+
 } // namespace
 
 class TestFreedesktopTrash : public QObject
@@ -94,32 +105,28 @@ private Q_SLOTS:
         QFETCH(bool, folder);
         FakeHome fake;
         const std::string relative = "Documents/" + name.toStdString();
-        if (folder)
-            fake.writeBytes(relative + "/inner", "content");
-        else
-            fake.writeBytes(relative, "content");
+        const std::string content = folder ? relative + "/inner" : relative;
+        fake.writeBytes(content, "content");
         const QString original = fake.path(relative);
         FreedesktopTrash trash = homeTrash(fake);
 
         const std::optional<QString> moved = move(trash, original);
         QVERIFY(moved.has_value());
-        const std::string inTrash = PathBytes::toBytes(*moved);
-        QCOMPARE(QByteArray::fromStdString(inTrash),
+        QCOMPARE(QByteArray::fromStdString(PathBytes::toBytes(*moved)),
             QByteArray::fromStdString(fake.bytes(".local/share/Trash/files/" + name.toStdString())));
         QVERIFY(!std::filesystem::exists(std::filesystem::symlink_status(fake.bytes(relative))));
         const std::string info = fake.bytes(".local/share/Trash/info/" + name.toStdString() + ".trashinfo");
         QCOMPARE(QByteArray::fromStdString(originalOf(info)), QByteArray::fromStdString(fake.bytes(relative)));
-        const std::string infoText = readAll(info);
-        QCOMPARE(std::ranges::count(infoText, '\n'), 3L);
+        QCOMPARE(std::ranges::count(readAll(info), '\n'), 3L);
 
         QVERIFY(putBack(trash, *moved, original));
-        QCOMPARE(readAll(fake.bytes(folder ? relative + "/inner" : relative)), std::string("content"));
+        QCOMPARE(readAll(fake.bytes(content)), std::string("content"));
         QVERIFY(!std::filesystem::exists(info));
         QCOMPARE(countIn(fake.bytes(".local/share/Trash/files")), size_t(0));
     }
 
     // A home without ~/.local/share: the Trash is made there (0700), never in the
-    // working directory.
+    // working directory; names too long for an info file are shortened.
     void createsTheHomeTrashWhereItBelongs()
     {
         FakeHome fake;
@@ -130,25 +137,20 @@ private Q_SLOTS:
         FreedesktopTrash trash = homeTrash(fake);
         const std::optional<QString> moved = move(trash, fake.path("victim.txt"));
         QDir::setCurrent(before);
-        QVERIFY(moved.has_value());
-        QCOMPARE(*moved, fake.path(".local/share/Trash/files/victim.txt"));
+        QCOMPARE(moved, std::optional(fake.path(".local/share/Trash/files/victim.txt")));
         QCOMPARE(QDir(workingDirectory.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
         struct stat st
         {
         };
         QCOMPARE(::stat(fake.bytes(".local/share/Trash").c_str(), &st), 0);
         QCOMPARE(st.st_mode & 0777, 0700u);
-    }
 
-    void longNamesAreShortenedForTheInfoFile()
-    {
-        FakeHome fake;
+        // A name too long for its info file's name is shortened.
         const std::string name(255, 'n');
         fake.writeFile("Downloads/" + name, 10);
-        FreedesktopTrash trash = homeTrash(fake);
-        const std::optional<QString> moved = move(trash, fake.path("Downloads/" + name));
-        QVERIFY(moved.has_value());
-        const std::string inTrash = PathBytes::toBytes(*moved);
+        const std::optional<QString> longer = move(trash, fake.path("Downloads/" + name));
+        QVERIFY(longer.has_value());
+        const std::string inTrash = PathBytes::toBytes(*longer);
         const std::string stored = inTrash.substr(inTrash.rfind('/') + 1);
         QCOMPARE(stored.size(), size_t(255 - 10));
         QCOMPARE(QByteArray::fromStdString(originalOf(fake.bytes(".local/share/Trash/info/" + stored + ".trashinfo"))),
@@ -171,7 +173,6 @@ private Q_SLOTS:
         QCOMPARE(readAll(fake.bytes(".local/share/Trash/files/a.txt.2")), std::string("orphan"));
         QCOMPARE(readAll(PathBytes::toBytes(*first)), std::string("first"));
         QCOMPARE(readAll(PathBytes::toBytes(*second)), std::string("second"));
-        QVERIFY(*first != *second);
         QVERIFY(!std::filesystem::exists(fake.bytes(".local/share/Trash/info/a.txt.2.trashinfo")));
     }
 
@@ -196,20 +197,6 @@ private Q_SLOTS:
         });
         QCOMPARE(outcome, std::string("refused:0"));
         QVERIFY(std::filesystem::exists(fake.bytes("locked/item")));
-    }
-
-    void emptyingNeverFollowsLinks()
-    {
-        FakeHome fake;
-        fake.writeBytes("precious/keep.txt", "keep");
-        fake.writeFile("junk/a/b/c.bin", 100);
-        FreedesktopTrash trash = homeTrash(fake);
-        QVERIFY(move(trash, fake.path("junk")));
-        fake.symlink(fake.bytes("precious"), ".local/share/Trash/files/link-to-precious");
-        QVERIFY(trash.empty({}).complete());
-        QCOMPARE(readAll(fake.bytes("precious/keep.txt")), std::string("keep"));
-        QCOMPARE(countIn(fake.bytes(".local/share/Trash/files")), size_t(0));
-        QCOMPARE(countIn(fake.bytes(".local/share/Trash/info")), size_t(0));
     }
 
     // Between the scan and the move the item was replaced, or a folder on its way became a
@@ -406,8 +393,8 @@ private Q_SLOTS:
         QCOMPARE(countIn(env.journalFolder), size_t(1));
     }
 
-    // Emptying leaves a linked or non-sticky shared .Trash alone, and what it cannot
-    // remove keeps its info file and is named.
+    // Emptying never follows a link in the Trash, leaves a linked or non-sticky shared
+    // .Trash alone, and what it cannot remove keeps its info file and is named.
     void emptyingOnlyTouchesSafeTrashFolders()
     {
         FakeHome fake;
@@ -426,10 +413,13 @@ private Q_SLOTS:
         const std::vector<std::string> points = {fake.bytes("linked"), fake.bytes("plain"), fake.bytes("filesLinked")};
         env.mountPoints = [points] { return points; };
         FreedesktopTrash trash(env);
-        fake.writeBytes("junk", "junk");
+        fake.writeFile("junk/a/b/c.bin", 100);
         QVERIFY(trash.moveToTrash(fake.path("junk"), {}, {}).moved());
+        fake.symlink(fake.bytes("elsewhere"), ".local/share/Trash/files/link-to-elsewhere");
         QCOMPARE(trash.filesFolders(), QStringList {fake.path(".local/share/Trash/files")});
         QVERIFY(trash.empty({}).complete());
+        QCOMPARE(countIn(fake.bytes(".local/share/Trash/files")), size_t(0));
+        QCOMPARE(countIn(fake.bytes(".local/share/Trash/info")), size_t(0));
         QCOMPARE(readAll(fake.bytes("precious/" + uid + "/files/keep.txt")), std::string("keep"));
         QVERIFY(std::filesystem::exists(fake.bytes("precious/" + uid + "/info/keep.txt.trashinfo")));
         QCOMPARE(readAll(fake.bytes("plain/.Trash/" + uid + "/files/keep.txt")), std::string("keep"));
@@ -572,14 +562,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("prepare");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("sticky shared .Trash") << "sticky"
-                                              << ".Trash/UID";
-        QTest::newRow("no shared .Trash") << "none"
-                                          << ".Trash-UID";
-        QTest::newRow(".Trash without the sticky bit") << "plain"
-                                                       << ".Trash-UID";
-        QTest::newRow(".Trash is a link") << "link"
-                                          << ".Trash-UID";
+        QTest::newRow("sticky shared .Trash") << QStringLiteral("sticky") << QStringLiteral(".Trash/UID");
+        QTest::newRow("no shared .Trash") << QStringLiteral("none") << QStringLiteral(".Trash-UID");
+        QTest::newRow(".Trash without the sticky bit") << QStringLiteral("plain") << QStringLiteral(".Trash-UID");
+        QTest::newRow(".Trash is a link") << QStringLiteral("link") << QStringLiteral(".Trash-UID");
     }
 
     void topdirTrashes()
@@ -596,13 +582,7 @@ private Q_SLOTS:
         } else if (prepare == "link") {
             fake.symlink(fake.bytes("elsewhere"), "mnt/.Trash");
         }
-        FreedesktopTrash::Environment env = FreedesktopTrash::systemEnvironment();
-        env.dataHome = fake.bytes(".local/share");
-        env.deviceOf = [top](const std::string &path) -> std::optional<dev_t> {
-            return path == top || path.starts_with(top + "/") ? 2 : 1;
-        };
-        env.mountPoints = [top] { return std::vector<std::string> {"/", top}; };
-        FreedesktopTrash trash(env);
+        FreedesktopTrash trash = topdirTrash(top, {"/", top});
 
         const auto moved = move(trash, fake.path("mnt/data/file.txt"));
         QVERIFY(moved);
@@ -626,12 +606,7 @@ private Q_SLOTS:
         const std::string own = top + "/.Trash-" + std::to_string(::getuid());
         fake.writeBytes("mnt/.Trash-" + std::to_string(::getuid()) + "/files/theirs", "theirs");
         QCOMPARE(::chown(own.c_str(), 65534, 65534), 0);
-        FreedesktopTrash::Environment env = FreedesktopTrash::systemEnvironment();
-        env.deviceOf = [top](const std::string &path) -> std::optional<dev_t> {
-            return path == top || path.starts_with(top + "/") ? 2 : 1;
-        };
-        env.mountPoints = [top] { return std::vector<std::string> {top}; };
-        FreedesktopTrash trash(env);
+        FreedesktopTrash trash = topdirTrash(top, {top});
         QCOMPARE(trash.moveToTrash(fake.path("mnt/data/file.txt"), {}, {}).failure, MoveFailure::trashRefused);
         QVERIFY(trash.empty({}).complete());
         QCOMPARE(readAll(own + "/files/theirs"), std::string("theirs"));
