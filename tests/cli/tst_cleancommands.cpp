@@ -1,5 +1,6 @@
 #include "FakeHome.h"
 #include "ProcessRun.h"
+#include "ScopedEnvironment.h"
 #include "core/PathBytes.h"
 #include "trash/SharedHistory.h"
 
@@ -27,6 +28,7 @@ using pelmo::test::ProcessRun;
 using pelmo::test::readAll;
 using pelmo::test::runPelmo;
 using pelmo::test::runProgram;
+using pelmo::test::ScopedEnvironment;
 
 namespace {
 
@@ -66,7 +68,7 @@ QStringList cleanItemArguments(const FakeHome &fake, const QStringList &paths)
 
 QJsonArray storedHistory()
 {
-    return QJsonDocument::fromJson(runPelmo({QStringLiteral("history"), QStringLiteral("--json")}).out).array();
+    return QJsonDocument::fromJson(runPelmo({"history", "--json"}).out).array();
 }
 
 // What a batch cut short left: Trash items without a history entry, history entries
@@ -116,13 +118,17 @@ QProcess *startBatchAndWait(const FakeHome &fake, int atLeast)
     const std::string files = fake.bytes(".local/share/Trash/files");
     QElapsedTimer timer;
     timer.start();
-    auto count = [&] {
-        std::error_code ec;
-        return std::distance(std::filesystem::directory_iterator(files, ec), std::filesystem::directory_iterator());
-    };
-    while (count() < atLeast && timer.elapsed() < 60'000 && !process->waitForFinished(5))
+    while (countIn(files) < size_t(atLeast) && timer.elapsed() < 60'000 && !process->waitForFinished(5))
         ;
     return process;
+}
+
+// A stand-in program of that name, first on the PATH for the life of the returned object.
+[[nodiscard]] ScopedEnvironment fakeProgram(const FakeHome &fake, const std::string &name, const QByteArray &script)
+{
+    fake.writeBytes("bin/" + name, script);
+    std::filesystem::permissions(fake.bytes("bin/" + name), std::filesystem::perms::owner_all);
+    return ScopedEnvironment("PATH", QByteArray::fromStdString(fake.bytes("bin")) + ':' + qgetenv("PATH"));
 }
 
 // Whether a tmpfs of `size` could be mounted at `point` (as root, where mounting is allowed).
@@ -159,8 +165,7 @@ private Q_SLOTS:
         FakeHome fake;
         populate(fake);
         const QString home = fake.home();
-        const ProcessRun clean = runPelmo({QStringLiteral("clean"), QStringLiteral("--home"), home,
-            QStringLiteral("--safe"), QStringLiteral("--yes")});
+        const ProcessRun clean = runPelmo({"clean", "--home", home, "--safe", "--yes"});
         QCOMPARE(clean.status, 0);
         QVERIFY2(clean.out.startsWith("Do koše přesunuto"), clean.out.constData());
         // Exactly the safe items moved; the installer stayed.
@@ -171,7 +176,7 @@ private Q_SLOTS:
         const qint64 freed = totalFreed(fake);
         QVERIFY(freed > 650'000);
 
-        const ProcessRun history = runPelmo({QStringLiteral("history"), QStringLiteral("--json")});
+        const ProcessRun history = runPelmo({"history", "--json"});
         QCOMPARE(history.status, 0);
         const QJsonArray entries = QJsonDocument::fromJson(history.out).array();
         QCOMPARE(entries.size(), 3);
@@ -182,7 +187,6 @@ private Q_SLOTS:
             QVERIFY(trashPath.startsWith(fake.path(".local/share/Trash/files/")));
             QVERIFY(std::filesystem::exists(PathBytes::toBytes(trashPath)));
         }
-        QCOMPARE(originals.size(), 3);
         QVERIFY(originals.contains(fake.path("Library/Logs/we \"ird\" 100%")));
 
         const bool haveTrashList = !QStandardPaths::findExecutable(QStringLiteral("trash-list")).isEmpty();
@@ -200,18 +204,16 @@ private Q_SLOTS:
             if (e[QStringLiteral("name")].toString().startsWith(QStringLiteral("we")))
                 odd = e.toObject();
         }
-        const ProcessRun restore = runPelmo({QStringLiteral("restore"), odd[QStringLiteral("id")].toString()});
+        const ProcessRun restore = runPelmo({"restore", odd["id"].toString()});
         QCOMPARE(restore.status, 0);
         QCOMPARE(readAll(fake.bytes("Library/Logs/we \"ird\" 100%/log")), std::string(150'000, 'w'));
         QCOMPARE(totalFreed(fake), freed - odd[QStringLiteral("size")].toInteger());
-        QCOMPARE(
-            QJsonDocument::fromJson(runPelmo({QStringLiteral("history"), QStringLiteral("--json")}).out).array().size(),
-            2);
+        QCOMPARE(storedHistory().size(), 2);
         if (haveTrashList)
             QVERIFY(!runProgram(QStringLiteral("trash-list"), {}).out.contains("we \"ird\""));
 
         // A second restore of the same entry is refused.
-        QCOMPARE(runPelmo({QStringLiteral("restore"), odd[QStringLiteral("id")].toString()}).status, 2);
+        QCOMPARE(runPelmo({"restore", odd["id"].toString()}).status, 2);
     }
 
     // Bad input changes nothing: one line, status 2.
@@ -323,13 +325,8 @@ private Q_SLOTS:
         fake.writeBytes("Library/Caches/app.cache/data", QByteArray(400'000, 'c'));
         fill(caches);
         // A stand-in for the desktop's move that notes being asked.
-        fake.writeBytes("bin/gio", "#!/bin/sh\necho \"$@\" >> \"$HOME/gio-called\"\nexit 0\n");
-        std::filesystem::permissions(fake.bytes("bin/gio"), std::filesystem::perms::owner_all);
-        const QByteArray path = qgetenv("PATH");
-        qputenv("PATH", QByteArray::fromStdString(fake.bytes("bin")) + ':' + path);
-        const ProcessRun run = runPelmo({QStringLiteral("clean"), QStringLiteral("--home"), fake.home(),
-            QStringLiteral("--category"), QStringLiteral("caches"), QStringLiteral("--yes")});
-        qputenv("PATH", path);
+        const auto gio = fakeProgram(fake, "gio", "#!/bin/sh\necho \"$@\" >> \"$HOME/gio-called\"\nexit 0\n");
+        const ProcessRun run = runPelmo({"clean", "--home", fake.home(), "--category", "caches", "--yes"});
         const bool stayed = std::filesystem::exists(caches + "/app.cache/data");
         std::error_code ec;
         const bool infoLeft
@@ -357,8 +354,7 @@ private Q_SLOTS:
             earlier.append({QUuid::createUuid(), QDateTime::currentDateTimeUtc(), "old", 1, "/old", QString(), {}, {}});
         QCOMPARE(SharedHistory(fake.settingsFile()).record(earlier).status, SharedHistory::Status::written);
         fill(settings, 4096); // room for part of a new settings file, not all of it
-        const ProcessRun run = runPelmo({QStringLiteral("clean"), QStringLiteral("--home"), fake.home(),
-            QStringLiteral("--safe"), QStringLiteral("--yes")});
+        const ProcessRun run = runPelmo({"clean", "--home", fake.home(), "--safe", "--yes"});
         // What was stored before stays whole: a full disk cuts no settings file short.
         const SharedHistory::State stored = SharedHistory(fake.settingsFile()).read();
         const QString language
@@ -377,7 +373,7 @@ private Q_SLOTS:
     {
         FakeHome fake;
         fake.writeBytes(".config/Pelmo/Pelmo.conf", "[General]\nappLanguage=cs\ncleanHistory=garbage[\n");
-        const ProcessRun run = runPelmo({QStringLiteral("history")});
+        const ProcessRun run = runPelmo({"history"});
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.startsWith("Uloženou historii nelze přečíst"), run.err.constData());
         QCOMPARE(readAll(fake.bytes(".config/Pelmo/Pelmo.conf")),
@@ -386,7 +382,7 @@ private Q_SLOTS:
         // A folder where the settings file should be holds no history either.
         std::filesystem::remove(fake.bytes(".config/Pelmo/Pelmo.conf"));
         fake.makeFolder(".config/Pelmo/Pelmo.conf");
-        QCOMPARE(runPelmo({QStringLiteral("history")}).status, 1);
+        QCOMPARE(runPelmo({"history"}).status, 1);
     }
 
     // Without a file manager or an opener that works, opening the Trash is a failure.
@@ -394,18 +390,9 @@ private Q_SLOTS:
     {
         FakeHome fake;
         populate(fake);
-        fake.writeBytes("bin/xdg-open", "#!/bin/sh\nexit 3\n");
-        std::filesystem::permissions(fake.bytes("bin/xdg-open"), std::filesystem::perms::owner_all);
-        const QByteArray path = qgetenv("PATH");
-        const QByteArray bus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
-        qputenv("PATH", QByteArray::fromStdString(fake.bytes("bin")) + ':' + path);
-        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
-        const ProcessRun run = runPelmo({QStringLiteral("trash"), QStringLiteral("open")});
-        qputenv("PATH", path);
-        if (bus.isEmpty())
-            qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-        else
-            qputenv("DBUS_SESSION_BUS_ADDRESS", bus);
+        const auto opener = fakeProgram(fake, "xdg-open", "#!/bin/sh\nexit 3\n");
+        const ScopedEnvironment bus("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
+        const ProcessRun run = runPelmo({"trash", "open"});
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.startsWith("Koš se nepodařilo otevřít"), run.err.constData());
     }
@@ -418,20 +405,17 @@ private Q_SLOTS:
         fake.writeBytes(".local/share/Trash/files/big/inner", QByteArray(50'000, 'b'));
         fake.writeBytes(".local/share/Trash/files/small", "s");
         fake.symlink(fake.bytes("precious"), ".local/share/Trash/files/link");
-        const ProcessRun listed = runPelmo({QStringLiteral("trash"), QStringLiteral("list"), QStringLiteral("--json")});
+        const ProcessRun listed = runPelmo({"trash", "list", "--json"});
         QCOMPARE(listed.status, 0);
         const QJsonArray items = QJsonDocument::fromJson(listed.out).array();
         QCOMPARE(items.size(), 3);
         QCOMPARE(items.first()[QStringLiteral("name")].toString(), QStringLiteral("big"));
 
-        const ProcessRun emptied
-            = runPelmo({QStringLiteral("trash"), QStringLiteral("empty"), QStringLiteral("--yes")});
+        const ProcessRun emptied = runPelmo({"trash", "empty", "--yes"});
         QCOMPARE(emptied.status, 0);
         QCOMPARE(emptied.out, QByteArray("Koš je vysypaný.\n"));
         QCOMPARE(readAll(fake.bytes("precious/keep.txt")), std::string("keep"));
-        QVERIFY(QJsonDocument::fromJson(runPelmo({QStringLiteral("trash"), QStringLiteral("--json")}).out)
-                    .array()
-                    .isEmpty());
+        QVERIFY(QJsonDocument::fromJson(runPelmo({"trash", "--json"}).out).array().isEmpty());
     }
 };
 
