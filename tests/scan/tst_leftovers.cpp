@@ -1,14 +1,18 @@
 #include "FakeCatalogue.h"
 #include "FakeHome.h"
+#include "Fields.h"
 #include "core/PathBytes.h"
 #include "scan/DiskScanner.h"
 #include "scan/Leftovers.h"
 
 #include <QtTest>
 
+#include <array>
+
 using namespace pelmo;
 using pelmo::test::FakeCatalogue;
 using pelmo::test::FakeHome;
+using pelmo::test::names;
 
 namespace {
 
@@ -18,14 +22,6 @@ constexpr qint64 kBelowMinimum = 96 * 1024;
 QDateTime daysAgo(int days)
 {
     return QDateTime::currentDateTimeUtc().addDays(-days).addSecs(-60);
-}
-
-QStringList names(const QList<CleanItem> &items)
-{
-    QStringList out;
-    for (const CleanItem &item : items)
-        out.append(item.name);
-    return out;
 }
 
 } // namespace
@@ -39,44 +35,29 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("identifier"); // empty: none
-        QTest::newRow("plain") << "com.example.App"
-                               << "com.example.App";
-        QTest::newRow("savedState") << "com.example.App.savedState"
-                                    << "com.example.App";
-        QTest::newRow("plist") << "com.example.App.plist"
-                               << "com.example.App";
-        QTest::newRow("plist then savedState") << "com.example.App.plist.savedState"
-                                               << "com.example.App";
-        QTest::newRow("savedState then plist") << "com.example.App.savedState.plist"
-                                               << "com.example.App.savedState";
-        QTest::newRow("two parts plus plist") << "example.App.plist"
-                                              << "";
-        QTest::newRow("two parts") << "example.App"
-                                   << "";
-        QTest::newRow("apple") << "com.apple.Safari"
-                               << "";
-        QTest::newRow("group") << "group.com.example.shared"
-                               << "";
-        QTest::newRow("Apple in other case") << "Com.Apple.X"
-                                             << "Com.Apple.X";
-        QTest::newRow("leading dot") << ".com.example.App"
-                                     << "";
-        QTest::newRow("trailing dot") << "com.example.App."
-                                      << "";
-        QTest::newRow("doubled dot") << "com..example.App"
-                                     << "";
-        QTest::newRow("space") << "com.example.My App"
-                               << "";
-        QTest::newRow("tilde") << "com.example.App~"
-                               << "";
-        QTest::newRow("diacritics") << "cz.příklad.Čtečka"
-                                    << "cz.příklad.Čtečka";
-        QTest::newRow("combining mark") << "cz.example.Cafe\u0301"
-                                        << "cz.example.Cafe\u0301";
-        QTest::newRow("hyphen underscore digits") << "org.my-tool.v2_beta"
-                                                  << "org.my-tool.v2_beta";
-        QTest::newRow("product name") << "Google Chrome"
-                                      << "";
+        const std::array<std::array<const char *, 3>, 19> rows = {{
+            {"plain", "com.example.App", "com.example.App"},
+            {"savedState", "com.example.App.savedState", "com.example.App"},
+            {"plist", "com.example.App.plist", "com.example.App"},
+            {"plist then savedState", "com.example.App.plist.savedState", "com.example.App"},
+            {"savedState then plist", "com.example.App.savedState.plist", "com.example.App.savedState"},
+            {"two parts plus plist", "example.App.plist", ""},
+            {"two parts", "example.App", ""},
+            {"apple", "com.apple.Safari", ""},
+            {"group", "group.com.example.shared", ""},
+            {"Apple in other case", "Com.Apple.X", "Com.Apple.X"},
+            {"leading dot", ".com.example.App", ""},
+            {"trailing dot", "com.example.App.", ""},
+            {"doubled dot", "com..example.App", ""},
+            {"space", "com.example.My App", ""},
+            {"tilde", "com.example.App~", ""},
+            {"diacritics", "cz.příklad.Čtečka", "cz.příklad.Čtečka"},
+            {"combining mark", "cz.example.Cafe\u0301", "cz.example.Cafe\u0301"},
+            {"hyphen underscore digits", "org.my-tool.v2_beta", "org.my-tool.v2_beta"},
+            {"product name", "Google Chrome", ""},
+        }};
+        for (const auto &[row, name, identifier] : rows)
+            QTest::newRow(row) << QString::fromUtf8(name) << QString::fromUtf8(identifier);
         QTest::newRow("undecodable byte") << PathBytes::fromBytes("com.example.A\xFF") << "";
     }
 
@@ -149,9 +130,7 @@ private Q_SLOTS:
 
         const FakeCatalogue catalogue({QStringLiteral("org.example.Installed")}, {QStringLiteral("myapp")});
         const QList<CleanItem> items = DiskScanner::leftovers(fake.home(), catalogue);
-        QStringList found = names(items);
-        found.sort();
-        QCOMPARE(found, (QStringList {"org.example.Day91", "org.example.Gone"}));
+        QCOMPARE(names(items, true), (QStringList {"org.example.Day91", "org.example.Gone"}));
         const CleanItem &gone = items.last();
         QCOMPARE(gone.name, QStringLiteral("org.example.Gone"));
         QCOMPARE(gone.size, fake.allocated(".local/share/org.example.Gone"));
