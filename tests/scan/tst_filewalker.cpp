@@ -112,12 +112,10 @@ private Q_SLOTS:
     {
         FakeHome fake;
         const std::string names[] = {"caf\xE9", "line\nbreak", "quote\"back\\slash", "100%", "\xFF\xFE"};
-        for (const std::string &name : names)
-            fake.writeFile("r/" + name + "/f", 10);
         std::multiset<std::string> expected;
         for (const std::string &name : names) {
-            expected.insert(name);
-            expected.insert(name + "/f");
+            fake.writeFile("r/" + name + "/f", 10);
+            expected.insert({name, name + "/f"});
         }
         QCOMPARE(visited(fake.bytes("r")), expected);
     }
@@ -176,7 +174,6 @@ private Q_SLOTS:
         QCOMPARE(::mkdir(root.c_str(), 0700), 0);
         const std::string component(200, 'd');
         int fd = ::open(root.c_str(), O_RDONLY | O_DIRECTORY);
-        int depth = 0;
         size_t length = root.size();
         while (length < PATH_MAX + 600) {
             QCOMPARE(::mkdirat(fd, component.c_str(), 0700), 0);
@@ -184,7 +181,6 @@ private Q_SLOTS:
             ::close(fd);
             fd = next;
             length += component.size() + 1;
-            ++depth;
         }
         const int file = ::openat(fd, "leaf.bin", O_CREAT | O_WRONLY, 0600);
         QCOMPARE(::write(file, std::string(30'000, 'x').data(), 30'000), ssize_t(30'000));
@@ -205,7 +201,6 @@ private Q_SLOTS:
         QCOMPARE(files, 1);
         QVERIFY(longest > PATH_MAX);
         QCOMPARE(DiskScanner::allocatedSize(fake.path("deep")), qint64(st.st_blocks) * 512);
-        QVERIFY(depth > 20);
     }
 
     void veryDeepTreesKeepFewDescriptorsOpen()
