@@ -161,18 +161,17 @@ private Q_SLOTS:
 
         const QList<CleanItem> items = DiskScanner::scanAll(fake.home(), kMB, {}, catalogue);
         QStringList offered;
-        for (const CleanItem &item : items) {
-            if (item.category == CleanCategory::leftovers || item.category == CleanCategory::duplicates)
-                offered.append(Category::rawValue(item.category) + u':' + item.path.mid(fake.home().size() + 1));
-        }
-        offered.sort();
-        QCOMPARE(offered, (QStringList {"duplicates:Downloads/report (1).pdf", "leftovers:.var/app/org.example.Gone"}));
         QStringList large;
         for (const CleanItem &item : items) {
-            if (item.category == CleanCategory::largeFiles)
-                large.append(item.path.mid(fake.home().size() + 1));
+            const QString relative = item.path.mid(fake.home().size() + 1);
+            if (item.category == CleanCategory::leftovers || item.category == CleanCategory::duplicates)
+                offered.append(Category::rawValue(item.category) + u':' + relative);
+            else if (item.category == CleanCategory::largeFiles)
+                large.append(relative);
         }
+        offered.sort();
         large.sort();
+        QCOMPARE(offered, (QStringList {"duplicates:Downloads/report (1).pdf", "leftovers:.var/app/org.example.Gone"}));
         QCOMPARE(large, (QStringList {"Desktop/Pics/photo.jpg", "Desktop/report.pdf", "Downloads/report (1).pdf"}));
     }
 
