@@ -1,4 +1,5 @@
 #include "FakeHome.h"
+#include "Fields.h"
 #include "drop/CopyFinder.h"
 
 #include <QtTest>
@@ -7,18 +8,7 @@
 
 using namespace pelmo;
 using pelmo::test::FakeHome;
-
-namespace {
-
-QStringList relativePaths(const QList<CleanItem> &items, const FakeHome &fake)
-{
-    QStringList out;
-    for (const CleanItem &item : items)
-        out.append(item.path.mid(fake.home().size() + 1));
-    return out;
-}
-
-} // namespace
+using pelmo::test::relativePaths;
 
 class TestCopyFinder : public QObject
 {
