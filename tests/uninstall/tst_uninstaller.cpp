@@ -1,11 +1,14 @@
 #include "AppFixtures.h"
 #include "FakeFlatpak.h"
 #include "FakeHome.h"
+#include "Fields.h"
 #include "uninstall/AppUninstaller.h"
 #include "uninstall/RelatedGroup.h"
 
 #include <QProcess>
 #include <QtTest>
+
+#include <array>
 
 #include <plist/plist.h>
 
@@ -13,23 +16,6 @@ using namespace pelmo;
 using namespace pelmo::test;
 
 namespace {
-
-QStringList names(const QList<InstalledApp> &apps)
-{
-    QStringList out;
-    for (const InstalledApp &app : apps)
-        out.append(app.name);
-    return out;
-}
-
-QStringList details(const QList<CleanItem> &items)
-{
-    QStringList out;
-    for (const CleanItem &item : items)
-        out.append(item.detail);
-    out.sort();
-    return out;
-}
 
 InstalledApp app(const QString &id, const QString &name, const QString &path = QStringLiteral("/Applications/X.app"))
 {
@@ -84,10 +70,8 @@ private Q_SLOTS:
         FakeFlatpak flatpak;
         const QStringList folders = {fake.path("Applications"), fake.path("Other")};
         QList<InstalledApp> apps = AppUninstaller::installedApps(fake.home(), &flatpak, folders);
-        QStringList found = names(apps);
-        found.sort();
-        QCOMPARE(
-            found, (QStringList {"Binární", "Display Name", "Display Name", "Krita Studio", "Notes", "Plain", "tool"}));
+        QCOMPARE(names(apps, true),
+            (QStringList {"Binární", "Display Name", "Display Name", "Krita Studio", "Notes", "Plain", "tool"}));
 
         const auto byName = [&](const QString &name) {
             return *std::ranges::find_if(apps, [&](const InstalledApp &a) { return a.name == name; });
@@ -125,18 +109,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("version");
-        QTest::newRow("version and architecture") << "Krita-5.2.0-x86_64.AppImage"
-                                                  << "Krita"
-                                                  << "5.2.0";
-        QTest::newRow("v-prefixed") << "Obsidian_v1.4.16.appimage"
-                                    << "Obsidian"
-                                    << "1.4.16";
-        QTest::newRow("architecture only") << "Tool-aarch64.AppImage"
-                                           << "Tool"
-                                           << "";
-        QTest::newRow("digits in the name") << "Win32Tool.AppImage"
-                                            << "Win32Tool"
-                                            << "";
+        const std::array<std::array<const char *, 4>, 4> rows = {{
+            {"version and architecture", "Krita-5.2.0-x86_64.AppImage", "Krita", "5.2.0"},
+            {"v-prefixed", "Obsidian_v1.4.16.appimage", "Obsidian", "1.4.16"},
+            {"architecture only", "Tool-aarch64.AppImage", "Tool", ""},
+            {"digits in the name", "Win32Tool.AppImage", "Win32Tool", ""},
+        }};
+        for (const auto &[row, file, name, version] : rows)
+            QTest::newRow(row) << QString::fromLatin1(file) << QString::fromLatin1(name)
+                               << QString::fromLatin1(version);
     }
 
     void appImageNames()
@@ -227,17 +208,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("slash in identifier") << "com/evil"
-                                             << "Evil" << QStringList {};
-        QTest::newRow("leading full stop") << ".config"
-                                           << "Evil" << QStringList {};
-        QTest::newRow("accented name") << "cz.example.ucetni"
-                                       << "Účetní" << QStringList {"~/.config/Účetní", "~/.config/účetní"};
-        QTest::newRow("name with a colon") << "cz.example.ucetni"
-                                           << "Účetní: Pro" << QStringList {};
-        QTest::newRow("identifier equal to the name")
-            << "Účetní"
-            << "Účetní" << QStringList {"~/.config/Účetní", "~/.config/účetní"};
+        QTest::newRow("slash in identifier") << QStringLiteral("com/evil") << QStringLiteral("Evil") << QStringList {};
+        QTest::newRow("leading full stop") << QStringLiteral(".config") << QStringLiteral("Evil") << QStringList {};
+        const QStringList both = {"~/.config/Účetní", "~/.config/účetní"};
+        QTest::newRow("accented name") << QStringLiteral("cz.example.ucetni") << QStringLiteral("Účetní") << both;
+        QTest::newRow("name with a colon")
+            << QStringLiteral("cz.example.ucetni") << QStringLiteral("Účetní: Pro") << QStringList {};
+        QTest::newRow("identifier equal to the name") << QStringLiteral("Účetní") << QStringLiteral("Účetní") << both;
     }
 
     void relatedFileRules()
@@ -312,7 +289,7 @@ private Q_SLOTS:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("APPIMAGE"), fake.path("Applications/Napper.AppImage"));
         fromAppImage.setProcessEnvironment(environment);
-        fromAppImage.start(QStringLiteral("/bin/sleep"), {QStringLiteral("60")});
+        fromAppImage.start(QStringLiteral("/bin/sleep"), {"60"});
         QVERIFY(bundled.waitForStarted() && fromAppImage.waitForStarted());
         QTRY_COMPARE(AppUninstaller::runningIdentifiers(apps, &flatpak),
             (QSet<QString> {"org.example.Notes", "com.example.sleeper", "Napper"}));
