@@ -2,7 +2,9 @@
 #include "FakeFlatpak.h"
 #include "FakeHome.h"
 #include "FakeServices.h"
+#include "Fields.h"
 #include "ProcessRun.h"
+#include "StoreFixture.h"
 #include "store/CleanerStore.h"
 #include "store/SystemServices.h"
 #include "uninstall/ui/UninstallViewModel.h"
@@ -19,24 +21,17 @@ namespace {
 
 // A store on a fake home with the real Trash of that home (so that trash-list sees what
 // moved), a fake clock and a fake `flatpak`.
-struct Fixture
+struct Fixture : StoreFixture
 {
-    FakeHome fake;
-    FakeClock clock;
+    using StoreFixture::StoreFixture;
     FakeFlatpak flatpak;
     std::unique_ptr<SystemServices> system;
-    std::unique_ptr<CleanerStore> store;
-
-    explicit Fixture(const QByteArray &settings = {})
-    {
-        fake.writeBytes(".config/Pelmo/Pelmo.conf",
-            "[General]\nhomeFolderBookmark=@ByteArray(" + fake.home().toUtf8() + ")\n" + settings);
-    }
+    ~Fixture() { store.reset(); } // before the services it uses
 
     CleanerStore &make()
     {
         system = std::make_unique<SystemServices>();
-        StoreServices services = system->storeServices(&clock);
+        StoreServices services = system->storeServices(&fakes.clock);
         services.flatpak = &flatpak;
         store = std::make_unique<CleanerStore>(services);
         return *store;
@@ -52,23 +47,6 @@ struct Fixture
         return vm;
     }
 };
-
-QStringList names(const QList<InstalledApp> &apps)
-{
-    QStringList out;
-    for (const InstalledApp &app : apps)
-        out.append(app.name);
-    return out;
-}
-
-QStringList details(const QList<CleanItem> &items)
-{
-    QStringList out;
-    for (const CleanItem &item : items)
-        out.append(item.detail);
-    out.sort();
-    return out;
-}
 
 bool uninstall(UninstallViewModel &vm)
 {
@@ -97,10 +75,7 @@ private Q_SLOTS:
         vm.setStore(f.store.get());
         QCOMPARE(vm.sort(), AppSort::lastUsed);
         QVERIFY(QTest::qWaitFor([&] { return !vm.measuring() && !vm.loading(); }, 20'000));
-        QCOMPARE(batches.size(), 3);
-        QCOMPARE(batches[0].first().toInt(), 12);
-        QCOMPARE(batches[1].first().toInt(), 12);
-        QCOMPARE(batches[2].first().toInt(), 6);
+        QCOMPARE(QList<QVariantList>(batches), (QList<QVariantList> {{12}, {12}, {6}}));
         QVERIFY(std::ranges::all_of(vm.catalogue(), [](const InstalledApp &app) { return app.size > 4096; }));
         QCOMPARE(vm.countText(), QStringLiteral("Aplikací: 30"));
         QCOMPARE(vm.largest().size(), 3);
@@ -165,9 +140,7 @@ private Q_SLOTS:
         f.make();
         const auto vm = f.model();
         QVERIFY(vm);
-        QStringList listed = names(vm->catalogue());
-        listed.sort();
-        QCOMPARE(listed, (QStringList {"Painter", "Player", "Reader", "Writer"}));
+        QCOMPARE(names(vm->catalogue(), true), (QStringList {"Painter", "Player", "Reader", "Writer"}));
 
         const QHash<QString, QStringList> expected = {
             {"Writer", {"~/.cache/writer", "~/.config/org.example.writer"}},
@@ -280,7 +253,7 @@ private Q_SLOTS:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("APPIMAGE"), vm->selectedPath());
         napper.setProcessEnvironment(environment);
-        napper.start(QStringLiteral("/bin/sleep"), {QStringLiteral("60")});
+        napper.start(QStringLiteral("/bin/sleep"), {"60"});
         QVERIFY(napper.waitForStarted());
         vm->setActive(true);
         QTRY_VERIFY(vm->isRunning());
