@@ -16,14 +16,12 @@
 #include <filesystem>
 
 using namespace pelmo;
+using pelmo::test::commandNames;
 using pelmo::test::FakeHome;
 using pelmo::test::ProcessRun;
 using pelmo::test::runPelmo;
 
 namespace {
-
-const QStringList commandNames = {QStringLiteral("scan"), QStringLiteral("clean"), QStringLiteral("map"),
-    QStringLiteral("history"), QStringLiteral("restore"), QStringLiteral("trash"), QStringLiteral("apps")};
 
 // Something to move and something in the Trash, so that a command that acted instead of
 // helping would show.
@@ -98,15 +96,6 @@ class TestCommandLine : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void versionIsTheBuildsVersion()
-    {
-        FakeHome fake;
-        const ProcessRun run = runPelmo({QStringLiteral("--version")});
-        QCOMPARE(run.status, 0);
-        QCOMPARE(run.out, QByteArray("pelmo " PELMO_VERSION "\n"));
-        QVERIFY(run.err.isEmpty());
-    }
-
     // Help is printed on stdout with status 0, and it wins over everything else on the
     // line: nothing is scanned, moved or emptied.
     void helpIsPrintedAndNothingIsDone_data()
@@ -156,11 +145,11 @@ private Q_SLOTS:
         FakeHome fake;
         populate(fake);
         for (const QString &command : commandNames) {
-            const QStringList options = optionsIn(runPelmo({command, QStringLiteral("--help")}).out);
-            const QByteArray unknown = runPelmo({command, QStringLiteral("--no-such-option")}).err;
+            const QStringList options = optionsIn(runPelmo({command, "--help"}).out);
+            const QByteArray unknown = runPelmo({command, "--no-such-option"}).err;
             QVERIFY(unknown.contains("--no-such-option"));
             for (const QString &option : options) {
-                const ProcessRun run = runPelmo({command, option, QStringLiteral("--no-such-option")});
+                const ProcessRun run = runPelmo({command, option, "--no-such-option"});
                 const QByteArray refusal = QByteArray(unknown).replace("--no-such-option", option.toUtf8());
                 QVERIFY2(!run.err.contains(refusal), qPrintable(command + u' ' + option));
             }
@@ -197,8 +186,7 @@ private Q_SLOTS:
     {
         FakeHome fake;
         populate(fake);
-        const QStringList arguments {QStringLiteral("clean"), QStringLiteral("--home"), fake.home(),
-            QStringLiteral("--safe"), QStringLiteral("--yes"), QStringLiteral("--json")};
+        const QStringList arguments {"clean", "--home", fake.home(), "--safe", "--yes", "--json"};
 
         Terminal terminal;
         QVERIFY(!terminal.name().isEmpty());
