@@ -1,5 +1,6 @@
 #include "FakeHome.h"
 #include "ProcessRun.h"
+#include "platform/linux/DesktopEntryFile.h"
 
 #include <QDirIterator>
 #include <QImageReader>
@@ -11,6 +12,7 @@
 
 #include <memory>
 
+using pelmo::test::commandNames;
 using pelmo::test::FakeHome;
 using pelmo::test::ProcessRun;
 using pelmo::test::runProgram;
@@ -18,29 +20,22 @@ using pelmo::test::runProgram;
 namespace {
 
 const QString appId = QStringLiteral(PELMO_APP_ID);
-const QStringList commandNames = {QStringLiteral("scan"), QStringLiteral("clean"), QStringLiteral("map"),
-    QStringLiteral("history"), QStringLiteral("restore"), QStringLiteral("trash"), QStringLiteral("apps")};
 
 QStringList iconSizes()
 {
     return QStringLiteral(PELMO_ICON_SIZES).split(u' ', Qt::SkipEmptyParts);
 }
 
-// The keys of the [Desktop Entry] group (untranslated ones only).
+// The keys of the [Desktop Entry] group.
 QHash<QString, QString> desktopEntry(const QString &path)
 {
     QFile file(path);
     QHash<QString, QString> keys;
-    if (!file.open(QIODevice::ReadOnly))
-        return keys;
-    bool inEntry = false;
-    for (const QByteArray &raw : file.readAll().split('\n')) {
-        const QString line = QString::fromUtf8(raw).trimmed();
-        if (line.startsWith(u'['))
-            inEntry = line == QLatin1StringView("[Desktop Entry]");
-        else if (inEntry && line.contains(u'=') && !line.section(u'=', 0, 0).contains(u'['))
-            keys.insert(line.section(u'=', 0, 0), line.section(u'=', 1));
-    }
+    if (file.open(QIODevice::ReadOnly))
+        pelmo::DesktopEntryFile::forEachKey(file.readAll().toStdString(), [&](auto group, auto key, const auto &value) {
+            if (group == "Desktop Entry")
+                keys.insert(QString::fromUtf8(key.data(), key.size()), QString::fromStdString(value));
+        });
     return keys;
 }
 
@@ -97,9 +92,7 @@ private Q_SLOTS:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("DESTDIR"), m_root.path());
         install.setProcessEnvironment(environment);
-        install.start(QStringLiteral(PELMO_CMAKE),
-            {QStringLiteral("--install"), QStringLiteral(PELMO_BUILD_DIR), QStringLiteral("--prefix"),
-                QStringLiteral("/usr")});
+        install.start(QStringLiteral(PELMO_CMAKE), {"--install", QStringLiteral(PELMO_BUILD_DIR), "--prefix", "/usr"});
         QVERIFY(install.waitForFinished(120'000));
         QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
         m_prefix = m_root.path() + QStringLiteral("/usr");
@@ -130,10 +123,10 @@ private Q_SLOTS:
         QCOMPARE(installed, expected);
 
         const QString pelmo = m_prefix + QStringLiteral("/bin/pelmo");
-        const ProcessRun version = runProgram(pelmo, {QStringLiteral("--version")});
+        const ProcessRun version = runProgram(pelmo, {"--version"});
         QCOMPARE(version.status, 0);
         QCOMPARE(version.out, QByteArray("pelmo " PELMO_VERSION "\n"));
-        const ProcessRun help = runProgram(pelmo, {QStringLiteral("-h")});
+        const ProcessRun help = runProgram(pelmo, {"-h"});
         QCOMPARE(help.status, 0);
         QVERIFY(help.out.contains("pelmo"));
         QVERIFY(help.err.isEmpty());
@@ -194,10 +187,10 @@ private Q_SLOTS:
 
         const QString pelmo = m_prefix + QStringLiteral("/bin/pelmo");
         static const QRegularExpression option(QStringLiteral("--[a-z][a-z-]*"));
-        QStringList helps {QString::fromUtf8(runProgram(pelmo, {QStringLiteral("--help")}).out)};
+        QStringList helps {QString::fromUtf8(runProgram(pelmo, {"--help"}).out)};
         for (const QString &command : commandNames) {
             QVERIFY2(manual.contains(QStringLiteral(".SS \"pelmo %1").arg(command)), qPrintable(command));
-            helps.append(QString::fromUtf8(runProgram(pelmo, {command, QStringLiteral("--help")}).out));
+            helps.append(QString::fromUtf8(runProgram(pelmo, {command, "--help"}).out));
         }
         int options = 0;
         for (const QString &help : helps) {
