@@ -1,4 +1,5 @@
 #include "FakeHome.h"
+#include "ScopedEnvironment.h"
 #include "platform/linux/DesktopEntryFile.h"
 #include "platform/linux/SystemApplicationCatalogue.h"
 
@@ -8,6 +9,7 @@
 
 using namespace pelmo;
 using pelmo::test::FakeHome;
+using pelmo::test::ScopedEnvironment;
 
 namespace {
 
@@ -27,33 +29,6 @@ QByteArray infoPlist(const char *identifier, bool binary)
     plist_free(root);
     return out;
 }
-
-// Sets an environment variable for the life of the object.
-class ScopedEnvironment
-{
-public:
-    ScopedEnvironment(const char *name, const QByteArray &value)
-        : m_name(name)
-        , m_had(qEnvironmentVariableIsSet(name))
-        , m_saved(qgetenv(name))
-    {
-        qputenv(name, value);
-    }
-    ~ScopedEnvironment()
-    {
-        if (m_had)
-            qputenv(m_name, m_saved);
-        else
-            qunsetenv(m_name);
-    }
-    ScopedEnvironment(const ScopedEnvironment &) = delete;
-    ScopedEnvironment &operator=(const ScopedEnvironment &) = delete;
-
-private:
-    const char *m_name;
-    bool m_had;
-    QByteArray m_saved;
-};
 
 void verifyKnown(const ApplicationCatalogue &catalogue, const QStringList &applications, const QStringList &programs)
 {
@@ -82,10 +57,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("exec"); // with the string escapes already resolved
         QTest::addColumn<QString>("program");
-        QTest::newRow("bare name") << "gnome-maps"
-                                   << "gnome-maps";
-        QTest::newRow("path and field code") << "/usr/bin/dolphin %u"
-                                             << "dolphin";
+        QTest::newRow("bare name") << QStringLiteral("gnome-maps") << QStringLiteral("gnome-maps");
+        QTest::newRow("path and field code") << QStringLiteral("/usr/bin/dolphin %u") << QStringLiteral("dolphin");
         QTest::newRow("quoted path with spaces") << "\"/opt/My Tool/bin/tool-launcher\" --new %U"
                                                  << "tool-launcher";
         QTest::newRow("escaped quote inside quotes") << "\"/opt/say \\\"hi\\\"/run\" x"
@@ -94,12 +67,9 @@ private Q_SLOTS:
             << "env BAMF_DESKTOP_FILE_HINT=/var/lib/snapd/desktop/applications/firefox_firefox.desktop "
                "/snap/bin/firefox %u"
             << "firefox";
-        QTest::newRow("env with an option") << "/usr/bin/env -i LANG=C tool"
-                                            << "tool";
-        QTest::newRow("env alone") << "env A=1"
-                                   << "";
-        QTest::newRow("empty") << ""
-                               << "";
+        QTest::newRow("env with an option") << QStringLiteral("/usr/bin/env -i LANG=C tool") << QStringLiteral("tool");
+        QTest::newRow("env alone") << QStringLiteral("env A=1") << QStringLiteral("");
+        QTest::newRow("empty") << QStringLiteral("") << QStringLiteral("");
     }
 
     void execProgram()
