@@ -73,8 +73,7 @@ private Q_SLOTS:
         DBusNotifier notifier;
         std::optional<bool> answer;
         notifier.requestPermission([&](bool granted) { answer = granted; });
-        QTRY_VERIFY(answer.has_value());
-        QCOMPARE(*answer, true);
+        QTRY_COMPARE(answer, std::optional(true));
         notifier.post(QStringLiteral("Čas na úklid"), QStringLiteral("Našel jsem 2 GB"));
         QTRY_COMPARE(server.received, QStringList {QStringLiteral("Čas na úklid|Našel jsem 2 GB")});
         // It names the desktop entry and its icon, and a click on it opens Pelmo; clicks on
@@ -103,27 +102,23 @@ private Q_SLOTS:
         clock.start();
         notifier.requestPermission([&](bool granted) { answer = granted; });
         QVERIFY(clock.elapsed() < 500);
-        QTRY_VERIFY_WITH_TIMEOUT(answer.has_value(), 10'000);
-        QCOMPARE(*answer, false);
+        QTRY_COMPARE_WITH_TIMEOUT(answer, std::optional(false), 10'000);
 
         serverBus.unregisterService(QStringLiteral("org.freedesktop.Notifications"));
         QDBusConnection::disconnectFromBus(QStringLiteral("server"));
     }
 
-    void noServerIsARefusal()
+    // No notification server, or no bus at all (answered at once): a refusal.
+    void noServerOrBusIsARefusal()
     {
         DBusNotifier notifier;
         std::optional<bool> answer;
         notifier.requestPermission([&](bool granted) { answer = granted; });
-        QTRY_VERIFY(answer.has_value());
-        QCOMPARE(*answer, false);
-    }
-
-    void noBusIsARefusal()
-    {
-        DBusNotifier notifier([] { return QDBusConnection(QStringLiteral("never-connected")); });
-        std::optional<bool> answer;
-        notifier.requestPermission([&](bool granted) { answer = granted; });
+        QTRY_COMPARE(answer, std::optional(false));
+        answer.reset();
+        DBusNotifier([] {
+            return QDBusConnection(QStringLiteral("never-connected"));
+        }).requestPermission([&](bool granted) { answer = granted; });
         QCOMPARE(answer, std::optional(false));
     }
 };
