@@ -1,3 +1,4 @@
+#include "ScopedEnvironment.h"
 #include "core/PathBytes.h"
 #include "trash/CleaningHistory.h"
 
@@ -114,19 +115,16 @@ private Q_SLOTS:
     void todayInEveryTimeZone()
     {
         QFETCH(QByteArray, zone);
-        const QByteArray saved = qgetenv("TZ");
-        qputenv("TZ", zone);
-        ::tzset();
         const QDate today(2026, 7, 1);
-        const QDateTime now(today, QTime(12, 0));
-        const QList<HistoryEntry> history
-            = {entry(1, QDateTime(today, QTime(0, 30)).toUTC()), entry(2, QDateTime(today, QTime(23, 30)).toUTC()),
-                entry(3, QDateTime(today.addDays(-1), QTime(23, 30)).toUTC())};
-        const QList<CleaningHistory::DailyFreed> days = CleaningHistory::dailyFreed(history, now.toUTC());
-        if (saved.isEmpty())
-            qunsetenv("TZ");
-        else
-            qputenv("TZ", saved);
+        QList<CleaningHistory::DailyFreed> days;
+        {
+            const pelmo::test::ScopedEnvironment timeZone("TZ", zone);
+            ::tzset();
+            const QList<HistoryEntry> history
+                = {entry(1, QDateTime(today, QTime(0, 30)).toUTC()), entry(2, QDateTime(today, QTime(23, 30)).toUTC()),
+                    entry(3, QDateTime(today.addDays(-1), QTime(23, 30)).toUTC())};
+            days = CleaningHistory::dailyFreed(history, QDateTime(today, QTime(12, 0)).toUTC());
+        }
         ::tzset();
         const QList<CleaningHistory::DailyFreed> expected = {{today.addDays(-1), 1003, 1}, {today, 1001 + 1002, 0}};
         QCOMPARE(days, expected);
