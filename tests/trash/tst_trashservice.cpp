@@ -27,15 +27,8 @@ private Q_SLOTS:
     void moveScriptEscapesBackslashesThenQuotes()
     {
         const QString script = FinderScripts::moveScript(QStringLiteral("/h/a \"b\" c\\d"));
-        QCOMPARE(script,
-            QStringLiteral("tell application \"Finder\"\n"
-                           "    set trashed to delete (POSIX file \"/h/a \\\"b\\\" c\\\\d\" as alias)\n"
-                           "    try\n"
-                           "        return POSIX path of (trashed as alias)\n"
-                           "    on error\n"
-                           "        return \"\"\n"
-                           "    end try\n"
-                           "end tell"));
+        QVERIFY2(
+            script.contains(QStringLiteral("(POSIX file \"/h/a \\\"b\\\" c\\\\d\" as alias)")), qPrintable(script));
         QCOMPARE(FinderScripts::escape(QStringLiteral("\\\"")), QStringLiteral("\\\\\\\""));
     }
 
