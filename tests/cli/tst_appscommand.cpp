@@ -24,7 +24,7 @@ private Q_SLOTS:
         fake.writeFile("Library/Caches/org.example.large/blob", 7000);
         fake.writeFile(".config/large/settings.ini", 100);
 
-        const ProcessRun listed = runPelmo({QStringLiteral("apps"), QStringLiteral("--json")});
+        const ProcessRun listed = runPelmo({"apps", "--json"});
         QCOMPARE(listed.status, 0);
         const QJsonArray apps = QJsonDocument::fromJson(listed.out).object()[QStringLiteral("apps")].toArray();
         QStringList order;
@@ -35,12 +35,11 @@ private Q_SLOTS:
         QCOMPARE(apps[2][QStringLiteral("version")].toString(), QStringLiteral("1.0"));
         QVERIFY(apps[1][QStringLiteral("size")].toInteger() >= 40000);
 
-        const ProcessRun text = runPelmo({QStringLiteral("apps")});
+        const ProcessRun text = runPelmo({"apps"});
         QCOMPARE(text.status, 0);
         QVERIFY(text.out.contains("Aplikací: 3"));
 
-        const ProcessRun related = runPelmo({QStringLiteral("apps"), QStringLiteral("--related"),
-            QStringLiteral("org.example.large"), QStringLiteral("--json")});
+        const ProcessRun related = runPelmo({"apps", "--related", "org.example.large", "--json"});
         QCOMPARE(related.status, 0);
         const QJsonArray groups = QJsonDocument::fromJson(related.out).object()[QStringLiteral("groups")].toArray();
         QCOMPARE(groups.size(), 2);
@@ -50,8 +49,7 @@ private Q_SLOTS:
         QCOMPARE(groups[1][QStringLiteral("group")].toString(), QStringLiteral("settings"));
         QVERIFY(QFileInfo::exists(fake.path("Library/Caches/org.example.large/blob"))); // listing moves nothing
 
-        const ProcessRun unknown
-            = runPelmo({QStringLiteral("apps"), QStringLiteral("--related"), QStringLiteral("nope")});
+        const ProcessRun unknown = runPelmo({"apps", "--related", "nope"});
         QCOMPARE(unknown.status, 2);
         QVERIFY(unknown.err.contains("nope"));
         QVERIFY(unknown.out.isEmpty());
