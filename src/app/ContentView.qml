@@ -2,12 +2,14 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import QtQuick.Shapes
+import QtQuick.Templates as T
 import Pelmo
 import Pelmo.ViewModels
 
 // The main view: the sidebar with its sections and disk gauge, the detail, the toast.
-Item {
+FocusScope {
     id: root
+    focus: true
     objectName: "contentView"
     readonly property var store: AppState.store
     // "overview" or a category's raw value.
@@ -16,74 +18,107 @@ Item {
     // Only category screens are categories; every other section clears the current one.
     onSectionChanged: store.setCurrentCategoryRaw(section)
 
+    // The sidebar's sections in their order: the arrow keys walk it, Ctrl+1… pick from it.
+    readonly property var sections: ["overview", "caches", "logs", "developer", "leftovers", "installers",
+        "duplicates", "largeFiles", "trash", "history", "settings"]
+    function step(by) {
+        const next = sections.indexOf(section) + by
+        if (next >= 0 && next < sections.length)
+            section = sections[next]
+    }
+    Repeater {
+        model: 9
+        delegate: Item {
+            required property int index
+            Shortcut {
+                sequence: "Ctrl+" + (index + 1)
+                onActivated: root.section = root.sections[index]
+            }
+        }
+    }
+    Shortcut { sequence: "Ctrl+,"; onActivated: root.section = "settings" }
+
     RowLayout {
         anchors.fill: parent
         spacing: 0
 
-        Rectangle {
-            Layout.preferredWidth: 250
+        T.Control {
+            id: sidebar
+            objectName: "sidebar"
+            Layout.preferredWidth: 272
             Layout.fillHeight: true
-            color: palette.window
+            focusPolicy: Qt.StrongFocus
+            focus: true
+            padding: 10
+            Accessible.role: Accessible.PageTabList
+            Accessible.name: qsTranslate("Pelmo", "Sekce")
+            Keys.onUpPressed: root.step(-1)
+            Keys.onDownPressed: root.step(1)
+            Keys.onPressed: (event) => {
+                if (event.key === Qt.Key_Home)
+                    root.section = root.sections[0]
+                else if (event.key === Qt.Key_End)
+                    root.section = root.sections[root.sections.length - 1]
+                else
+                    { event.accepted = false; return }
+                event.accepted = true
+            }
+            background: Rectangle { color: Theme.sidebar }
 
-            ColumnLayout {
-                anchors.fill: parent
-                anchors.margins: 10
+            contentItem: ColumnLayout {
                 spacing: 2
 
                 SidebarRow {
                     title: qsTranslate("Pelmo", "Přehled")
-                    iconName: AppState.icon("gauge.with.dots.needle.50percent")
+                    symbol: "gauge.with.dots.needle.50percent"
                     selected: root.section === "overview"
+                    focusShown: selected && sidebar.visualFocus
                     onClicked: root.section = "overview"
                 }
-                Label {
-                    text: qsTranslate("Pelmo", "Čištění")
-                    font.pixelSize: 11; font.bold: true; opacity: 0.6
-                    Layout.topMargin: 10; Layout.leftMargin: 8
-                }
+                SectionHeading { text: qsTranslate("Pelmo", "Čištění") }
                 Repeater {
                     model: AppState.categories
                     delegate: SidebarRow {
                         required property var model
                         title: model.title
-                        iconName: model.iconName
+                        symbol: model.symbol
                         accent: model.accent
                         trailing: model.total >= 1 ? model.totalText : ""
                         selected: root.section === model.raw
+                        focusShown: selected && sidebar.visualFocus
                         onClicked: root.section = model.raw
                     }
                 }
-                Label {
-                    text: qsTranslate("Pelmo", "Nástroje")
-                    font.pixelSize: 11; font.bold: true; opacity: 0.6
-                    Layout.topMargin: 10; Layout.leftMargin: 8
-                }
+                SectionHeading { text: qsTranslate("Pelmo", "Nástroje") }
                 SidebarRow {
                     title: qsTranslate("Pelmo", "Koš")
-                    iconName: AppState.icon("trash")
-                    accent: "#8e8e93"
+                    symbol: "trash"
+                    accent: Theme.neutral
                     selected: root.section === "trash"
+                    focusShown: selected && sidebar.visualFocus
                     onClicked: root.section = "trash"
                 }
                 SidebarRow {
                     title: qsTranslate("Pelmo", "Historie")
-                    iconName: AppState.icon("clock.arrow.circlepath")
+                    symbol: "clock.arrow.circlepath"
                     selected: root.section === "history"
+                    focusShown: selected && sidebar.visualFocus
                     onClicked: root.section = "history"
                 }
                 SidebarRow {
                     Layout.topMargin: 10
                     title: qsTranslate("Pelmo", "Nastavení")
-                    iconName: AppState.icon("gearshape")
-                    accent: "#8e8e93"
+                    symbol: "gearshape"
+                    accent: Theme.neutral
                     selected: root.section === "settings"
+                    focusShown: selected && sidebar.visualFocus
                     onClicked: root.section = "settings"
                 }
                 Item { Layout.fillHeight: true }
                 DiskMini { Layout.fillWidth: true }
             }
         }
-        Rectangle { Layout.fillHeight: true; width: 1; color: palette.mid; opacity: 0.4 }
+        Rectangle { Layout.fillHeight: true; width: 1; color: Theme.separator }
 
         Loader {
             Layout.fillWidth: true
@@ -154,20 +189,22 @@ Item {
             width: dropMessage.implicitWidth + 48
             height: dropMessage.implicitHeight + 32
             radius: 14
-            color: palette.window
+            color: Theme.window
             opacity: 0.95
         }
         ColumnLayout {
             id: dropMessage
             anchors.centerIn: parent
             spacing: 10
-            Image {
+            Symbol {
                 Layout.alignment: Qt.AlignHCenter
-                sourceSize.width: 56; sourceSize.height: 56
-                source: "image://theme/" + AppState.icon("arrow.down.doc")
+                name: "arrow.down.doc"
+                color: Theme.accentText
+                size: 48
             }
-            Label {
+            Text {
                 text: qsTranslate("Pelmo", "Pusť soubor nebo aplikaci sem")
+                color: Theme.text
                 font.pixelSize: 17; font.weight: Font.DemiBold
             }
         }
@@ -183,7 +220,7 @@ Item {
 
     ToastView {
         anchors.horizontalCenter: parent.horizontalCenter
-        anchors.horizontalCenterOffset: 125
+        anchors.horizontalCenterOffset: 136
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 72 // above the screens' footers, whose buttons it would hide
     }
