@@ -1006,5 +1006,29 @@ Lists, empties or opens your Trash.
         <source>Uloženou historii nelze přečíst; Pelmo ji nepřepíše.</source>
         <translation>The stored history cannot be read; Pelmo will not overwrite it.</translation>
     </message>
+    <message>
+        <source>Sekce</source>
+        <translation>Sections</translation>
+    </message>
+    <message>
+        <source>Vymazat hledání</source>
+        <translation>Clear search</translation>
+    </message>
+    <message>
+        <source>Využití disku</source>
+        <translation>Disk usage</translation>
+    </message>
+    <message>
+        <source>Řazení</source>
+        <translation>Sort order</translation>
+    </message>
+    <message>
+        <source>Graf uvolněného místa za posledních 30 dní</source>
+        <translation>Chart of space freed in the last 30 days</translation>
+    </message>
+    <message>
+        <source>Za posledních 30 dní se nic nepřesunulo.</source>
+        <translation>Nothing was moved in the last 30 days.</translation>
+    </message>
 </context>
 </TS>
