@@ -21,7 +21,7 @@ QtObject {
 
     // Text.
     readonly property color text: system.windowText
-    readonly property color secondaryText: dark ? "#a8a8b0" : "#5f5f66"
+    readonly property color secondaryText: dark ? "#b6b6be" : "#56565d"
     readonly property color placeholderText: dark ? "#a0a0a8" : "#6b6b72"
     readonly property color disabledText: dark ? "#7c7c84" : "#98989e"
 
@@ -38,8 +38,8 @@ QtObject {
     readonly property color destructiveHover: "#a51722"
     readonly property color destructivePressed: "#8a121c"
     readonly property color destructiveText: dark ? "#ff8a8a" : "#b3141f"
-    readonly property color successText: dark ? "#8fe0a0" : "#1b6e2f"
-    readonly property color warningText: dark ? "#ffb870" : "#9a4a00"
+    readonly property color successText: dark ? "#8fe0a0" : "#17632a"
+    readonly property color warningText: dark ? "#ffb870" : "#8a4200"
     readonly property color success: "#2e9e4f"
     readonly property color warning: "#e8890c"
     readonly property color neutral: "#8e8e93"

@@ -83,6 +83,8 @@ Item {
             }
             Text {
                 visible: day.modelData.label.length > 0
+                // From its tick on, but never past the chart's right edge.
+                x: Math.min(0, chart.width - (chart.axisWidth + day.index * chart.slot) - implicitWidth)
                 y: chart.plotHeight + 4
                 text: day.modelData.label
                 color: day.modelData.monthStart ? Theme.text : Theme.secondaryText

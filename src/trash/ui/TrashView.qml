@@ -28,7 +28,8 @@ Item {
                 spacing: 2
                 Layout.fillWidth: true
                 Text { text: qsTranslate("Pelmo", "Koš"); font.pixelSize: Theme.titleSize; font.bold: true; color: Theme.text; Accessible.role: Accessible.Heading; Accessible.name: text }
-                Text { text: vm.subtitle; color: Theme.secondaryText; font.pixelSize: Theme.bodySize; Layout.fillWidth: true; elide: Text.ElideRight }
+                // Wraps rather than cuts off where the window is narrow.
+                Text { text: vm.subtitle; color: Theme.secondaryText; font.pixelSize: Theme.bodySize; Layout.fillWidth: true; wrapMode: Text.WordWrap }
             }
             BorderedButton { symbol: "folder"; text: qsTranslate("Pelmo", "Otevřít ve Finderu"); onClicked: AppState.store.openTrash() }
             DestructiveButton { symbol: "trash"; text: qsTranslate("Pelmo", "Vysypat koš"); onClicked: confirmEmpty.open() }
