@@ -29,6 +29,6 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qml6-module-qtqml, qml6-module-qtqml-workerscript, qml6-module-qtquick, \
 qml6-module-qtquick-controls, qml6-module-qtquick-layouts, qml6-module-qtquick-shapes, \
 qml6-module-qtquick-templates, qml6-module-qtquick-window, qt6-qpa-plugins, libglib2.0-bin")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "adwaita-icon-theme, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "adwaita-icon-theme, qt6-wayland, qt6-translations-l10n")
 
 include(CPack)

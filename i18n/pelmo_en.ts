@@ -1476,5 +1476,25 @@ size on disk and share, and the totals per kind. FOLDER must lie inside the home
         <source>Přesunout „%@“ do koše?</source>
         <translation>Move “%@” to the Trash?</translation>
     </message>
+    <message>
+        <source>Sekce</source>
+        <translation>Sections</translation>
+    </message>
+    <message>
+        <source>Vymazat hledání</source>
+        <translation>Clear search</translation>
+    </message>
+    <message>
+        <source>Využití disku</source>
+        <translation>Disk usage</translation>
+    </message>
+    <message>
+        <source>Graf uvolněného místa za posledních 30 dní</source>
+        <translation>Chart of space freed in the last 30 days</translation>
+    </message>
+    <message>
+        <source>Za posledních 30 dní se nic nepřesunulo.</source>
+        <translation>Nothing was moved in the last 30 days.</translation>
+    </message>
 </context>
 </TS>

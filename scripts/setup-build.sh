@@ -11,7 +11,7 @@ packages="g++ make cmake pkg-config ccache qt6-base-dev qt6-tools-dev qt6-l10n-t
   qml6-module-qtqml qml6-module-qtqml-workerscript qml6-module-qtquick qml6-module-qtquick-controls
   qml6-module-qtquick-layouts qml6-module-qtquick-shapes
   qml6-module-qtquick-templates qml6-module-qtquick-window
-  libpoppler-qt6-dev adwaita-icon-theme libglib2.0-bin librsvg2-bin
+  libpoppler-qt6-dev adwaita-icon-theme qt6-translations-l10n libglib2.0-bin librsvg2-bin
   libssl-dev libplist-dev $*"
 
 missing=""

@@ -2,12 +2,14 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import QtQuick.Shapes
+import QtQuick.Templates as T
 import Pelmo
 import Pelmo.ViewModels
 
 // The main view: the sidebar with its sections and disk gauge, the detail, the toast.
-Item {
+FocusScope {
     id: root
+    focus: true
     objectName: "contentView"
     readonly property var store: AppState.store
     // "overview" or a category's raw value.
@@ -20,92 +22,18 @@ Item {
         anchors.fill: parent
         spacing: 0
 
-        Rectangle {
-            Layout.preferredWidth: 250
+        Sidebar {
+            id: sidebar
+            Layout.preferredWidth: 272
             Layout.fillHeight: true
-            color: palette.window
-
-            ColumnLayout {
-                anchors.fill: parent
-                anchors.margins: 10
-                spacing: 2
-
-                SidebarRow {
-                    title: qsTranslate("Pelmo", "Přehled")
-                    iconName: AppState.icon("gauge.with.dots.needle.50percent")
-                    selected: root.section === "overview"
-                    onClicked: root.section = "overview"
-                }
-                Label {
-                    text: qsTranslate("Pelmo", "Čištění")
-                    font.pixelSize: 11; font.bold: true; opacity: 0.6
-                    Layout.topMargin: 10; Layout.leftMargin: 8
-                }
-                Repeater {
-                    model: AppState.categories
-                    delegate: SidebarRow {
-                        required property var model
-                        title: model.title
-                        iconName: model.iconName
-                        accent: model.accent
-                        trailing: model.total >= 1 ? model.totalText : ""
-                        selected: root.section === model.raw
-                        onClicked: root.section = model.raw
-                    }
-                }
-                Label {
-                    text: qsTranslate("Pelmo", "Nástroje")
-                    font.pixelSize: 11; font.bold: true; opacity: 0.6
-                    Layout.topMargin: 10; Layout.leftMargin: 8
-                }
-                SidebarRow {
-                    title: qsTranslate("Pelmo", "Odinstalace aplikací")
-                    iconName: AppState.icon("trash.square")
-                    accent: "#e5484d"
-                    selected: root.section === "uninstall"
-                    onClicked: root.section = "uninstall"
-                }
-                SidebarRow {
-                    title: qsTranslate("Pelmo", "Mapa disku")
-                    iconName: AppState.icon("square.grid.3x3.fill")
-                    selected: root.section === "diskMap"
-                    onClicked: root.section = "diskMap"
-                }
-                SidebarRow {
-                    title: qsTranslate("Pelmo", "Koš")
-                    iconName: AppState.icon("trash")
-                    accent: "#8e8e93"
-                    selected: root.section === "trash"
-                    onClicked: root.section = "trash"
-                }
-                SidebarRow {
-                    title: qsTranslate("Pelmo", "Historie")
-                    iconName: AppState.icon("clock.arrow.circlepath")
-                    selected: root.section === "history"
-                    onClicked: root.section = "history"
-                }
-                SidebarRow {
-                    Layout.topMargin: 10
-                    title: qsTranslate("Pelmo", "Nastavení")
-                    iconName: AppState.icon("gearshape")
-                    accent: "#8e8e93"
-                    selected: root.section === "settings"
-                    onClicked: root.section = "settings"
-                }
-                SidebarRow {
-                    title: qsTranslate("Pelmo", "O aplikaci")
-                    iconName: AppState.icon("info.circle")
-                    accent: "#8e8e93"
-                    selected: root.section === "about"
-                    onClicked: root.section = "about"
-                }
-                Item { Layout.fillHeight: true }
-                DiskMini { Layout.fillWidth: true }
-            }
+            focus: true
+            section: root.section
+            onChosen: (section) => root.section = section
         }
-        Rectangle { Layout.fillHeight: true; width: 1; color: palette.mid; opacity: 0.4 }
+        Rectangle { Layout.fillHeight: true; width: 1; color: Theme.separator }
 
         Loader {
+            id: detail
             Layout.fillWidth: true
             Layout.fillHeight: true
             sourceComponent: root.section === "overview" ? overview
@@ -127,9 +55,13 @@ Item {
     Component { id: historyScreen; HistoryView {} }
     Component { id: settingsScreen; SettingsView {} }
     Component { id: aboutScreen; AboutView {} }
-    Component {
-        id: categoryScreen
-        CategoryView { category: root.section }
+    Component { id: categoryScreen; CategoryView {} }
+    // A category screen stays while the category changes; it shows the chosen one.
+    Binding {
+        target: detail.item
+        property: "category"
+        value: root.section
+        when: detail.sourceComponent === categoryScreen
     }
 
     Connections {
@@ -185,20 +117,22 @@ Item {
             width: dropMessage.implicitWidth + 48
             height: dropMessage.implicitHeight + 32
             radius: 14
-            color: palette.window
+            color: Theme.window
             opacity: 0.95
         }
         ColumnLayout {
             id: dropMessage
             anchors.centerIn: parent
             spacing: 10
-            Image {
+            Symbol {
                 Layout.alignment: Qt.AlignHCenter
-                sourceSize.width: 56; sourceSize.height: 56
-                source: "image://theme/" + AppState.icon("arrow.down.doc")
+                name: "arrow.down.doc"
+                color: Theme.accentText
+                size: 48
             }
-            Label {
+            Text {
                 text: qsTranslate("Pelmo", "Pusť soubor nebo aplikaci sem")
+                color: Theme.text
                 font.pixelSize: 17; font.weight: Font.DemiBold
             }
         }
@@ -214,7 +148,7 @@ Item {
 
     ToastView {
         anchors.horizontalCenter: parent.horizontalCenter
-        anchors.horizontalCenterOffset: 125
+        anchors.horizontalCenterOffset: 136
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 72 // above the screens' footers, whose buttons it would hide
     }

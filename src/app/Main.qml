@@ -11,6 +11,7 @@ ApplicationWindow {
     minimumHeight: 600
     visible: true
     title: "Pelmo"
+    color: Theme.window
 
     readonly property var store: AppState.store
 
@@ -35,9 +36,47 @@ ApplicationWindow {
         onAccepted: updates.openDownload()
     }
 
+    // What the keyboard reaches in a scrolling screen scrolls into view (lists keep their
+    // current row in view themselves).
+    onActiveFocusItemChanged: {
+        const item = activeFocusItem
+        for (let p = item ? item.parent : null; p; p = p.parent) {
+            if (!(p instanceof Flickable))
+                continue
+            if (p instanceof ListView)
+                return
+            const top = item.mapToItem(p.contentItem, 0, 0).y
+            if (top < p.contentY)
+                p.contentY = Math.max(0, top - 16)
+            else if (top + item.height > p.contentY + p.height)
+                p.contentY = Math.min(p.contentHeight - p.height, top + item.height - p.height + 16)
+            return
+        }
+    }
+
     menuBar: MenuBar {
+        background: Rectangle {
+            implicitHeight: 30
+            color: Theme.sidebar
+            Rectangle { anchors.bottom: parent.bottom; width: parent.width; height: 1; color: Theme.separator }
+        }
+        delegate: MenuBarItem {
+            id: menuTitle
+            Accessible.name: text.replace("&", "")
+            contentItem: Text {
+                text: menuTitle.text.replace("&", "")
+                font.pixelSize: Theme.bodySize
+                color: menuTitle.highlighted ? Theme.textOnAccent : Theme.text
+                verticalAlignment: Text.AlignVCenter
+            }
+            background: Rectangle {
+                radius: Theme.radius - 2
+                color: menuTitle.highlighted ? Theme.accent : "transparent"
+            }
+        }
         Menu {
-            title: "Pelmo"
+            title: "&Pelmo"
+            delegate: MenuRow {}
             Action {
                 text: qsTranslate("Pelmo", "Prohledat Mac")
                 shortcut: "Ctrl+R"

@@ -8,6 +8,7 @@ import Pelmo.ViewModels
 // from the bottom edge and fades in, and fades out again with its last text still on it.
 Rectangle {
     id: toast
+    objectName: "toast"
     readonly property var store: AppState.store
     readonly property bool shown: store.toast.length > 0
     property string shownText
@@ -15,8 +16,8 @@ Rectangle {
     implicitWidth: Math.min(row.implicitWidth + 32, 640)
     implicitHeight: row.implicitHeight + 24
     radius: 14
-    color: palette.base
-    border.color: Qt.alpha(palette.mid, 0.5)
+    color: Theme.card
+    border.color: Theme.border
     opacity: shown ? 1 : 0
     visible: opacity > 0
     Behavior on opacity { NumberAnimation { duration: 250 } }
@@ -54,22 +55,25 @@ Rectangle {
         anchors.fill: parent
         anchors.leftMargin: 16; anchors.rightMargin: 16
         spacing: 10
-        Label {
+        Symbol {
             id: mark
-            text: "✔"
-            color: AppState.brand
+            name: "checkmark.circle.fill"
+            color: Theme.accentText
+            size: 20
             SequentialAnimation {
                 id: bounce
                 NumberAnimation { target: mark; property: "scale"; to: 1.35; duration: 120; easing.type: Easing.OutQuad }
                 NumberAnimation { target: mark; property: "scale"; to: 1; duration: 220; easing.type: Easing.OutBack }
             }
         }
-        Label {
+        Text {
             text: toast.shownText
+            color: Theme.text
+            font.pixelSize: Theme.bodySize
             wrapMode: Text.WordWrap
             Layout.fillWidth: true
             Layout.maximumWidth: 460
         }
-        Button { flat: true; text: qsTranslate("Pelmo", "Otevřít koš"); onClicked: toast.store.openTrash() }
+        PlainButton { text: qsTranslate("Pelmo", "Otevřít koš"); onClicked: toast.store.openTrash() }
     }
 }

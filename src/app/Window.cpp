@@ -1,6 +1,7 @@
 #include "Window.h"
 
 #include "AppIcon.h"
+#include "ColorScheme.h"
 #include "PdfPageProvider.h"
 #include "SingleInstance.h"
 #include "ThemeIconProvider.h"
@@ -30,10 +31,13 @@ namespace pelmo {
 std::unique_ptr<QQmlApplicationEngine> loadMainWindow(AppState &state, bool visible)
 {
     auto engine = std::make_unique<QQmlApplicationEngine>();
+    // The palette is set before the window exists, so that its first frame has its colours.
+    new ColorScheme(QDBusConnection::sessionBus(), engine.get());
     engine->setInitialProperties({{QStringLiteral("visible"), visible}});
     state.attachTo(*engine);
     engine->addImportPath(QStringLiteral("qrc:/"));
     engine->addImageProvider(QStringLiteral("theme"), new ThemeIconProvider);
+    engine->addImageProvider(QStringLiteral("symbol"), new SymbolImageProvider);
     engine->addImageProvider(QStringLiteral("pdfpage"), new PdfPageProvider);
     engine->load(QUrl(QStringLiteral("qrc:/Pelmo/app/Main.qml")));
     return engine;

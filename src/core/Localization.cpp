@@ -1,5 +1,6 @@
 #include "core/Localization.h"
 
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
@@ -67,17 +68,38 @@ QString Localization::plural(const char *key, qint64 n)
         .replace(QLatin1StringView("%lld"), number);
 }
 
+QLocale Localization::formatLocale(const QString &code)
+{
+    // The categories as the C library orders them; an unset or C locale says nothing, and
+    // the interface language then formats too.
+    for (const char *variable : {"LC_ALL", "LC_NUMERIC", "LC_TIME", "LANG"}) {
+        const QString value = qEnvironmentVariable(variable);
+        if (value.isEmpty())
+            continue;
+        if (value == QLatin1StringView("C") || value == QLatin1StringView("POSIX") || value.startsWith(u"C."))
+            break;
+        return QLocale::system(); // Qt's system locale reads LC_NUMERIC and LC_TIME each for its own
+    }
+    return QLocale(code == QLatin1StringView("cs") ? QLocale::Czech : QLocale::English);
+}
+
 void Localization::install(const QString &code)
 {
-    // One translator for the life of the process; the Czech table holds only the texts
-    // that name macOS things, everything else shows its key.
+    // One translator for Pelmo's texts and one for Qt's own (its dialogs and standard
+    // buttons) for the life of the process; the Czech table holds only the texts that name
+    // macOS things, everything else shows its key.
     static std::unique_ptr<QTranslator> installed;
-    if (installed)
-        QCoreApplication::removeTranslator(installed.get());
-    installed = std::make_unique<QTranslator>();
+    static std::unique_ptr<QTranslator> qtInstalled;
+    for (auto *translator : {&installed, &qtInstalled}) {
+        if (*translator)
+            QCoreApplication::removeTranslator(translator->get());
+        *translator = std::make_unique<QTranslator>();
+    }
     if (installed->load(QStringLiteral(":/i18n/pelmo_%1.qm").arg(code)))
         QCoreApplication::installTranslator(installed.get());
-    QLocale::setDefault(QLocale(code == QLatin1StringView("cs") ? QLocale::Czech : QLocale::English));
+    if (qtInstalled->load(QStringLiteral("qtbase_") + code, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtInstalled.get());
+    QLocale::setDefault(formatLocale(code));
 }
 
 } // namespace pelmo

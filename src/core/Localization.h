@@ -34,8 +34,12 @@ public:
     // English everywhere else.
     [[nodiscard]] static QString resolvedCode(AppLanguage language, const QLocale &system = QLocale::system());
 
-    // Loads the compiled table of `code` into the application and makes its locale the
-    // default (sizes then use its decimal separator). Replaces any earlier choice.
+    // The locale that formats dates and numbers: the user's (LC_NUMERIC, LC_TIME) when the
+    // environment names one, else that of the interface language `code`.
+    [[nodiscard]] static QLocale formatLocale(const QString &code);
+
+    // Loads the compiled table of `code` and Qt's own translations into the application and
+    // makes formatLocale(code) the default. Replaces any earlier choice.
     static void install(const QString &code);
 };
 

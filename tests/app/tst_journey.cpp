@@ -42,11 +42,28 @@ QQuickItem *showing(QQuickWindow *window, const QString &text)
     return nullptr;
 }
 
-// Clicks where a person would: the middle of the item, through the window.
+QQuickItem *visibleNamed(QQuickWindow *window, const QString &name)
+{
+    QList<QQuickItem *> items;
+    collectVisible(window->contentItem(), items);
+    const auto found = std::ranges::find(items, name, &QObject::objectName);
+    return found == items.end() ? nullptr : *found;
+}
+
+// Clicks where a person would: the middle of the item, through the window, after scrolling
+// it into view.
 bool click(QQuickWindow *window, QQuickItem *item)
 {
     if (!item)
         return false;
+    for (QQuickItem *up = item->parentItem(); up; up = up->parentItem()) {
+        if (!up->inherits("QQuickFlickable"))
+            continue;
+        const qreal bottom = item->mapToItem(up, QPointF(0, item->height())).y();
+        if (bottom > up->height())
+            up->setProperty("contentY", up->property("contentY").toReal() + bottom - up->height());
+        break;
+    }
     const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
     QTest::mouseClick(window, Qt::LeftButton, {}, centre.toPoint());
     return true;
@@ -164,6 +181,65 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(fake.path("Downloads/thesis (1).odt")));
         QVERIFY(QFile::exists(fake.path("Documents/thesis.odt")));
         QCOMPARE(store.history().first().name, QStringLiteral("thesis (1).odt"));
+        QVERIFY2(warnings.messages().isEmpty(), qPrintable(warnings.messages()));
+    }
+
+    // Without a mouse: the sidebar walks with the arrow keys and Ctrl+digits, Tab reaches
+    // the list, Space ticks a row, Shift+F10 opens its menu, Delete asks and Return moves.
+    void keyboardOnly()
+    {
+        const WarningRecorder warnings;
+        Localization::install(QStringLiteral("cs"));
+        FakeHome fake;
+        fake.writeBytes(
+            ".config/Pelmo/Pelmo.conf", "[General]\nhomeFolderBookmark=@ByteArray(" + fake.home().toUtf8() + ")\n");
+        fake.writeFile("Library/Caches/com.example.app/data", 300'000);
+        fake.writeFile("Library/Caches/org.other.tool/blob", 150'000);
+        FakeStoreServices fakes;
+        FreedesktopTrash trash(FreedesktopTrash::systemEnvironment());
+        StoreServices services = fakes.services(fake);
+        services.trash = &trash;
+        CleanerStore store(services);
+        AppState state(store);
+        const auto engine = loadMainWindow(state);
+        auto *window = qobject_cast<QQuickWindow *>(engine->rootObjects().value(0));
+        QVERIFY(window);
+        window->requestActivate();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTRY_VERIFY_WITH_TIMEOUT(store.hasScanned(), 20'000);
+        QObject *content = window->findChild<QObject *>(QStringLiteral("contentView"));
+        QTRY_COMPARE(window->activeFocusItem()->objectName(), QStringLiteral("sidebar"));
+
+        QTest::keyClick(window, Qt::Key_Down);
+        QCOMPARE(content->property("section").toString(), QStringLiteral("caches"));
+        QTest::keyClick(window, Qt::Key_3, Qt::ControlModifier);
+        QCOMPARE(content->property("section").toString(), QStringLiteral("logs"));
+        QTest::keyClick(window, Qt::Key_End);
+        QCOMPARE(content->property("section").toString(), QStringLiteral("settings"));
+        QTest::keyClick(window, Qt::Key_2, Qt::ControlModifier);
+        QCOMPARE(content->property("section").toString(), QStringLiteral("caches"));
+
+        // The list of the screen just made (the screens left before wait for deletion).
+        QQuickItem *list = nullptr;
+        QTRY_VERIFY((list = visibleNamed(window, QStringLiteral("categoryList"))));
+        QTRY_COMPARE(list->property("count").toInt(), 2);
+        for (int i = 0; i < 6 && !list->hasActiveFocus(); ++i)
+            QTest::keyClick(window, Qt::Key_Tab);
+        QVERIFY(list->hasActiveFocus());
+        QCOMPARE(store.selection().size(), 2); // safe items come ticked
+        QTest::keyClick(window, Qt::Key_Space);
+        QTRY_COMPARE(store.selection().size(), 1);
+        QTest::keyClick(window, Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(showing(window, QStringLiteral("Nikdy nenabízet")));
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_VERIFY(!showing(window, QStringLiteral("Nikdy nenabízet")));
+
+        QTest::keyClick(window, Qt::Key_Delete);
+        auto *confirm = window->findChild<QObject *>(QStringLiteral("confirmMove"));
+        QTRY_VERIFY(confirm->property("visible").toBool());
+        QTest::keyClick(window, Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(store.history().size() == 1, 10'000);
+        QCOMPARE(store.itemsIn(CleanCategory::caches).size(), 1);
         QVERIFY2(warnings.messages().isEmpty(), qPrintable(warnings.messages()));
     }
 

@@ -213,6 +213,17 @@ private Q_SLOTS:
         // The five largest are shown, largest first.
         QVERIFY(text.indexOf(QStringLiteral("c6 ·")) < text.indexOf(QStringLiteral("c2 ·")));
         QVERIFY(!text.contains(QStringLiteral("c0 ·")));
+
+        // Numbers follow the user's format locale, messages the interface language.
+        const QByteArray all = qgetenv("LC_ALL");
+        qunsetenv("LC_ALL");
+        qputenv("LC_NUMERIC", "cs_CZ.UTF-8");
+        const ProcessRun czechNumbers = runPelmo({QStringLiteral("scan"), QStringLiteral("--home"), fake.home(),
+            QStringLiteral("--lang"), QStringLiteral("en")});
+        qputenv("LC_ALL", all);
+        qunsetenv("LC_NUMERIC");
+        QVERIFY2(QString::fromUtf8(czechNumbers.out).contains(QStringLiteral("App caches — items: 7, total 7,")),
+            czechNumbers.out.constData());
     }
 };
 

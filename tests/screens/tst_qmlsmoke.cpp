@@ -6,14 +6,17 @@
 #include "WarningRecorder.h"
 #include "app/AppIcon.h"
 #include "app/PdfPageProvider.h"
+#include "app/ThemeIconProvider.h"
 #include "app/Window.h"
 #include "app/ui/AppState.h"
+#include "core/Icons.h"
 #include "core/Localization.h"
 #include "drop/ui/DropAnalysisViewModel.h"
 #include "screens/ui/PreviewViewModel.h"
 #include "uninstall/ui/UninstallViewModel.h"
 #include "updates/UpdateChecker.h"
 
+#include <QAccessible>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSignalSpy>
@@ -32,6 +35,36 @@ int countItems(QQuickItem *item, const QString &name)
     for (QQuickItem *child : item->childItems())
         count += countItems(child, name);
     return count;
+}
+
+// Roles that a screen reader announces by name: a control or an element that stands for
+// content (a row, a chart, a gauge) is useless to it without one.
+bool namedRole(QAccessible::Role role)
+{
+    static const QList<QAccessible::Role> roles = {QAccessible::Button, QAccessible::CheckBox, QAccessible::ComboBox,
+        QAccessible::EditableText, QAccessible::ListItem, QAccessible::List, QAccessible::PageTab,
+        QAccessible::PageTabList, QAccessible::Chart, QAccessible::ProgressBar, QAccessible::MenuItem};
+    return roles.contains(role);
+}
+
+// Every visible item a person can reach (Tab, a click) or that stands for content, without
+// an accessible name: "Type (text)" per item.
+QStringList unnamed(QQuickItem *item)
+{
+    QStringList found;
+    if (!item->isVisible() || item->opacity() == 0)
+        return found;
+    const bool editable
+        = item->inherits("QQuickTextInput") && item->isEnabled() && !item->property("readOnly").toBool();
+    const bool interactive = item->activeFocusOnTab() || item->inherits("QQuickAbstractButton") || editable;
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(item);
+    const QString name = accessible ? accessible->text(QAccessible::Name) : QString();
+    if (name.trimmed().isEmpty() && (interactive || (accessible && namedRole(accessible->role()))))
+        found.append(QString::fromLatin1(item->metaObject()->className()) + QStringLiteral(" (")
+            + item->property("text").toString() + u')');
+    for (QQuickItem *child : item->childItems())
+        found += unnamed(child);
+    return found;
 }
 
 } // namespace
@@ -71,12 +104,41 @@ private Q_SLOTS:
         QCOMPARE(small.pixelColor(0, 0).alpha(), 0); // rounded corners
     }
 
+    // Every symbol name of the table is shipped, drawn in the colour asked for; an unknown
+    // name is transparent rather than an error.
+    void everySymbolIsShipped()
+    {
+        for (const QString &symbol : Icons::symbolNames()) {
+            const QImage image = SymbolImageProvider::render(Icons::themeName(symbol), QSize(24, 24), Qt::white);
+            QVERIFY2(!image.isNull(), qPrintable(symbol));
+            QCOMPARE(image.size(), QSize(24, 24));
+            int solid = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (const QColor c = image.pixelColor(x, y); c.alpha() > 200) {
+                        ++solid;
+                        QVERIFY2(c.red() > 250 && c.green() > 250 && c.blue() > 250, qPrintable(symbol));
+                    }
+            QVERIFY2(solid > 10, qPrintable(symbol));
+        }
+        SymbolImageProvider provider;
+        QSize size;
+        const QImage unknown = provider.requestImage(QStringLiteral("no.such.symbol/ff0000"), &size, QSize(16, 16));
+        QCOMPARE(size, QSize(16, 16));
+        bool red = false; // the "missing" symbol, in the colour asked for
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                red = red || (unknown.pixelColor(x, y).alpha() > 50 && unknown.pixelColor(x, y).red() > 240);
+        QVERIFY(red);
+    }
+
     void everyScreen()
     {
         QFETCH(QString, language);
         QFETCH(bool, granted);
         const WarningRecorder warnings;
         Localization::install(language);
+        QAccessible::setActive(true); // controls fill in their names and roles for a screen reader
         FakeHome fake;
         if (granted)
             fake.writeBytes(
@@ -112,6 +174,9 @@ private Q_SLOTS:
             for (const QString &section : sections) {
                 content->setProperty("section", section);
                 QTest::qWait(50);
+                const QStringList nameless = unnamed(window->contentItem());
+                QVERIFY2(nameless.isEmpty(),
+                    qPrintable(section + QStringLiteral(": ") + nameless.join(QStringLiteral(", "))));
             }
             content->setProperty("section", QStringLiteral("about"));
             QTRY_VERIFY(window->findChild<QObject *>(QStringLiteral("checkStatus")));
@@ -150,9 +215,22 @@ private Q_SLOTS:
             QVERIFY(state.drop({QUrl::fromLocalFile(second)}));
             QTRY_COMPARE(window->findChildren<QObject *>(QStringLiteral("dropAnalysis")).size(), 1);
             QTRY_COMPARE(window->findChild<DropAnalysisViewModel *>()->path(), second);
+            QTest::qWait(100);
+            QStringList nameless = unnamed(window->contentItem());
+            QVERIFY2(nameless.isEmpty(),
+                qPrintable(QStringLiteral("drop analysis: ") + nameless.join(QStringLiteral(", "))));
             state.closeDropAnalysis();
+            content->setProperty("section", QStringLiteral("logs"));
+            QObject *confirm = window->findChild<QObject *>(QStringLiteral("confirmMove"));
+            QVERIFY(QMetaObject::invokeMethod(confirm, "open"));
+            QTest::qWait(100);
+            nameless = unnamed(window->contentItem());
+            QVERIFY2(
+                nameless.isEmpty(), qPrintable(QStringLiteral("confirmation: ") + nameless.join(QStringLiteral(", "))));
         } else {
             QVERIFY(!window->findChild<QObject *>(QStringLiteral("contentView")));
+            const QStringList nameless = unnamed(window->contentItem());
+            QVERIFY2(nameless.isEmpty(), qPrintable(QStringLiteral("welcome: ") + nameless.join(QStringLiteral(", "))));
         }
         QVERIFY2(warnings.messages().isEmpty(), qPrintable(warnings.messages()));
     }

@@ -251,6 +251,17 @@ private Q_SLOTS:
         QCOMPARE(history.bars().first().toMap()[QStringLiteral("gigabytes")].toDouble(), 1.5);
         QCOMPARE(history.bars().first().toMap()[QStringLiteral("daysAgo")].toLongLong(), 0); // today's slot
         QVERIFY(history.rows()->records().first()[QStringLiteral("restorable")].toBool());
+        // The chart's 30 slots end today, where the 1.5 GB stand on an axis of 0.5, 1 and 1.5.
+        const QVariantList days = history.days();
+        QCOMPARE(days.size(), 30);
+        QCOMPARE(days.last().toMap()[QStringLiteral("gigabytes")].toDouble(), 1.5);
+        QCOMPARE(days.last().toMap()[QStringLiteral("dateText")].toString(),
+            QLocale().toString(f.clock.now().toLocalTime().date(), QLocale::ShortFormat));
+        const qsizetype weeks = std::ranges::count_if(
+            days, [](const QVariant &d) { return d.toMap()[QStringLiteral("weekStart")].toBool(); });
+        QVERIFY(weeks == 4 || weeks == 5);
+        QCOMPARE(history.axisTop(), 1.5);
+        QCOMPARE(history.axis().first().toMap()[QStringLiteral("label")].toString(), QLocale().toString(0.5, 'f', 1));
 
         // Emptying keeps the entries and the chart but no longer offers putting back what
         // is gone (the fake Trash removes nothing itself).
@@ -261,6 +272,29 @@ private Q_SLOTS:
 
         history.clear();
         QVERIFY(history.isEmpty());
+    }
+
+    // Two or three round steps, the last at or just above the tallest bar.
+    void chartAxis_data()
+    {
+        QTest::addColumn<double>("top");
+        QTest::addColumn<QList<double>>("steps");
+        QTest::newRow("1.5 GB") << 1.5 << QList<double> {0.5, 1.0, 1.5};
+        QTest::newRow("1 GB") << 1.0 << QList<double> {0.5, 1.0};
+        QTest::newRow("116 MB") << 0.116 << QList<double> {0.05, 0.1, 0.15};
+        QTest::newRow("2.3 MB") << 0.0023 << QList<double> {0.001, 0.002, 0.003};
+        QTest::newRow("7 GB") << 7.0 << QList<double> {2.5, 5.0, 7.5};
+        QTest::newRow("40 GB") << 40.0 << QList<double> {20.0, 40.0};
+        QTest::newRow("nothing") << 0.0 << QList<double> {};
+    }
+    void chartAxis()
+    {
+        QFETCH(double, top);
+        QFETCH(QList<double>, steps);
+        const QList<double> got = HistoryViewModel::axisSteps(top);
+        QCOMPARE(got.size(), steps.size());
+        for (qsizetype i = 0; i < got.size(); ++i)
+            QVERIFY2(qFuzzyCompare(got[i], steps[i]), qPrintable(QString::number(got[i])));
     }
 
     void dropRules()

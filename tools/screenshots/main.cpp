@@ -1,8 +1,10 @@
 // Developer tool, not installed: renders every screen of the window to PNG files on a
-// generated demo home, in Czech and in English, so that anyone can look at what a person
-// sees, in the desktop's light palette and in a dark one.
+// generated demo home, in Czech and in English, light and dark, at the default and the
+// minimum window size, with keyboard focus rings, so that anyone can look at what a person
+// sees; it prints the lowest text contrast it measures on each shot.
 // Usage: xvfb-run -a build/pelmo_screenshots OUTPUT-FOLDER
 #include "access/AccessManager.h"
+#include "app/ColorScheme.h"
 #include "app/Window.h"
 #include "app/ui/AppState.h"
 #include "core/Localization.h"
@@ -18,6 +20,7 @@
 #include <QDragEnterEvent>
 #include <QEventLoop>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
@@ -31,6 +34,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 
@@ -171,33 +175,75 @@ void makeDemoHome(const QString &home)
     writeFile(home + QStringLiteral("/Shared/.hidden-settings"), 8'000);
 }
 
-// What a desktop in dark mode hands an application, role by role; set on the window, it
-// reaches every control and item as the desktop's own palette would.
-void applyDarkPalette(QObject *window)
+// WCAG's contrast ratio of two colours.
+double contrast(const QColor &a, const QColor &b)
 {
-    const QList<std::pair<const char *, QColor>> roles = {
-        {"window", QColor(0x2b, 0x2b, 0x2e)},
-        {"windowText", QColor(0xee, 0xee, 0xee)},
-        {"base", QColor(0x1f, 0x1f, 0x22)},
-        {"alternateBase", QColor(0x33, 0x33, 0x37)},
-        {"text", QColor(0xee, 0xee, 0xee)},
-        {"button", QColor(0x3a, 0x3a, 0x3e)},
-        {"buttonText", QColor(0xee, 0xee, 0xee)},
-        {"brightText", Qt::white},
-        {"light", QColor(0x4a, 0x4a, 0x4f)},
-        {"midlight", QColor(0x40, 0x40, 0x45)},
-        {"mid", QColor(0x55, 0x55, 0x5a)},
-        {"dark", QColor(0x1a, 0x1a, 0x1c)},
-        {"shadow", Qt::black},
-        {"highlight", QColor(0x0d, 0x9e, 0x8f)},
-        {"highlightedText", Qt::white},
-        {"link", QColor(0x4f, 0xc3, 0xb5)},
-        {"toolTipBase", QColor(0x3a, 0x3a, 0x3e)},
-        {"toolTipText", QColor(0xee, 0xee, 0xee)},
-        {"placeholderText", QColor(0x99, 0x99, 0x99)},
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
     };
-    for (const auto &[role, color] : roles)
-        QQmlProperty::write(window, QStringLiteral("palette.") + QLatin1StringView(role), color);
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The lowest text contrast measured on a shot, with the text it belongs to.
+struct Lowest
+{
+    double ratio = 21;
+    QString where;
+};
+Lowest lowestOverall;
+
+// Measures each visible, enabled text under `root` on the shot: its background is the most
+// frequent colour of its box, its colour the pixel that differs most from that.
+void measureTexts(QQuickItem *root, const QImage &shot, const QString &file, Lowest &lowest, const QRect &covered)
+{
+    if (!root->isVisible() || root->opacity() < 0.05 || !root->isEnabled())
+        return;
+    if (root->objectName() == QLatin1StringView("toast")) { // above everything: measured on its own
+        for (QQuickItem *child : root->childItems())
+            measureTexts(child, shot, file, lowest, {});
+        return;
+    }
+    const QString text = root->property("text").toString().trimmed();
+    const bool isText
+        = root->inherits("QQuickText") || root->inherits("QQuickTextInput") || root->inherits("QQuickTextEdit");
+    if (isText && !text.isEmpty() && root->height() >= 8) {
+        QRect box = root->mapRectToScene(QRectF(0, 0, root->width(), root->height())).toAlignedRect();
+        for (QQuickItem *up = root->parentItem(); up; up = up->parentItem())
+            if (up->clip())
+                box &= up->mapRectToScene(QRectF(0, 0, up->width(), up->height())).toAlignedRect();
+        box &= shot.rect();
+        if (!box.intersects(covered) && box.width() >= 4 && box.height() >= 6) {
+            QHash<QRgb, int> counts;
+            for (int y = box.top(); y <= box.bottom(); ++y)
+                for (int x = box.left(); x <= box.right(); ++x)
+                    ++counts[shot.pixel(x, y)];
+            QRgb background = counts.constBegin().key();
+            for (auto it = counts.constBegin(); it != counts.constEnd(); ++it)
+                if (it.value() > counts[background])
+                    background = it.key();
+            double best = 1;
+            for (auto it = counts.constBegin(); it != counts.constEnd(); ++it)
+                best = std::max(best, contrast(QColor(background), QColor(it.key())));
+            // A box of one colour is text scrolled out of sight or hidden behind another item.
+            if (counts.size() > 1 && best < lowest.ratio)
+                lowest = {best, file.section(u'/', -1) + QStringLiteral(": \"") + text.left(40) + u'"'};
+        }
+    }
+    for (QQuickItem *child : root->childItems())
+        measureTexts(child, shot, file, lowest, covered);
+}
+
+// A shot with an open popup measures the popup only; the page lies under its scrim.
+QQuickItem *measuredRoot(QQuickWindow *window)
+{
+    QQuickItem *top = window->contentItem();
+    for (QQuickItem *popup : window->findChildren<QQuickItem *>())
+        if (popup->inherits("QQuickPopupItem") && popup->isVisible())
+            top = popup;
+    return top;
 }
 
 void wait(int ms)
@@ -210,9 +256,32 @@ void wait(int ms)
 bool grab(QQuickWindow *window, const QString &file)
 {
     wait(300);
-    const bool saved = window->grabWindow().save(file);
-    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(file));
+    const QImage shot = window->grabWindow();
+    const bool saved = shot.save(file);
+    Lowest lowest;
+    // Texts under the toast are hidden by it, not shown in low contrast.
+    QRect toastBox;
+    if (auto *toast = window->findChild<QQuickItem *>(QStringLiteral("toast")); toast && toast->isVisible())
+        toastBox = toast->mapRectToScene(QRectF(0, 0, toast->width(), toast->height())).toAlignedRect();
+    measureTexts(measuredRoot(window), shot.convertToFormat(QImage::Format_RGB32), file, lowest, toastBox);
+    if (lowest.ratio < lowestOverall.ratio)
+        lowestOverall = lowest;
+    std::printf("%s %s (lowest text contrast %.2f:1 %s)\n", saved ? "wrote" : "FAILED", qPrintable(file), lowest.ratio,
+        qPrintable(lowest.where.section(u':', 1)));
     return saved;
+}
+
+// Keyboard focus as a person gives it: `tabs` presses of Tab from the sidebar.
+void tabTo(QQuickWindow *window, int tabs)
+{
+    if (QQuickItem *sidebar = window->findChild<QQuickItem *>(QStringLiteral("sidebar")))
+        sidebar->forceActiveFocus(Qt::TabFocusReason);
+    for (int i = 0; i < tabs; ++i) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &release);
+    }
 }
 
 // A drag that hovers over the window, as the desktop delivers it.
@@ -266,8 +335,9 @@ bool shootLanguage(const QString &language, const QString &output, bool granted,
     if (!window)
         return false;
     window->resize(size);
-    if (dark)
-        applyDarkPalette(window);
+    // What a dark desktop says through the settings portal.
+    if (auto *scheme = engine->findChild<ColorScheme *>())
+        scheme->setPreference(dark ? AppearancePortal::Scheme::dark : AppearancePortal::Scheme::light);
     const QString prefix = output + u'/' + language + u'-' + QString::number(size.width())
         + (dark ? QStringLiteral("-dark-") : QStringLiteral("-"));
     if (!granted) {
@@ -361,6 +431,18 @@ bool shootLanguage(const QString &language, const QString &output, bool granted,
     map->goTo(0);
     map->setSelectedID({});
 
+    // Focus rings: the sidebar, a category card on the overview, a row of a list.
+    content->setProperty("section", QStringLiteral("overview"));
+    tabTo(window, 0);
+    ok = grab(window, prefix + QStringLiteral("focus-sidebar.png")) && ok;
+    tabTo(window, 3);
+    ok = grab(window, prefix + QStringLiteral("focus-card.png")) && ok;
+    content->setProperty("section", QStringLiteral("caches"));
+    wait(200);
+    if (QQuickItem *list = window->findChild<QQuickItem *>(QStringLiteral("categoryList"))) {
+        list->forceActiveFocus(Qt::TabFocusReason);
+        ok = grab(window, prefix + QStringLiteral("focus-row.png")) && ok;
+    }
     // A search in one category, and the next category, which starts without it.
     content->setProperty("section", QStringLiteral("caches"));
     if (QObject *search = window->findChild<QObject *>(QStringLiteral("categorySearch"))) {
@@ -430,16 +512,14 @@ int main(int argc, char **argv)
     const QString output = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(output);
     bool ok = true;
-    for (const QString &language : {QStringLiteral("cs"), QStringLiteral("en")}) {
-        ok = shootLanguage(language, output, false, {1020, 700}, false) && ok;
-        ok = shootLanguage(language, output, true, {1020, 700}, false) && ok;
-        ok = shootLanguage(language, output, false, {900, 600}, false) && ok;
-        ok = shootLanguage(language, output, true, {900, 600}, false) && ok;
-    }
-    // A dark desktop at the smallest window, where text is most likely to clip.
-    for (const QString &language : {QStringLiteral("cs"), QStringLiteral("en")}) {
-        ok = shootLanguage(language, output, false, {900, 600}, true) && ok;
-        ok = shootLanguage(language, output, true, {900, 600}, true) && ok;
-    }
+    // Both languages, both window sizes (the default and the minimum), light and dark.
+    for (const bool dark : {false, true})
+        for (const QString &language : {QStringLiteral("cs"), QStringLiteral("en")})
+            for (const QSize &size : {QSize(1020, 700), QSize(900, 600)}) {
+                ok = shootLanguage(language, output, false, size, dark) && ok;
+                ok = shootLanguage(language, output, true, size, dark) && ok;
+            }
+    std::printf(
+        "lowest text contrast of all shots: %.2f:1 (%s)\n", lowestOverall.ratio, qPrintable(lowestOverall.where));
     return ok ? 0 : 1;
 }

@@ -49,6 +49,8 @@ QVariant CategoryListModel::data(const QModelIndex &index, int role) const
         return Category::subtitle(category);
     case IconRole:
         return Icons::themeName(Category::symbol(category));
+    case SymbolRole:
+        return Category::symbol(category);
     case ColorRole:
         return colorText(Category::color(category));
     case TotalRole:
@@ -72,7 +74,7 @@ QHash<int, QByteArray> CategoryListModel::roleNames() const
 {
     return {{RawRole, "raw"}, {TitleRole, "title"}, {SubtitleRole, "subtitle"}, {IconRole, "iconName"},
         {ColorRole, "accent"}, {TotalRole, "total"}, {TotalTextRole, "totalText"}, {CountTextRole, "countText"},
-        {ShareRole, "share"}};
+        {ShareRole, "share"}, {SymbolRole, "symbol"}};
 }
 
 } // namespace pelmo

@@ -29,7 +29,8 @@ public:
         TotalRole,
         TotalTextRole,
         CountTextRole,
-        ShareRole
+        ShareRole,
+        SymbolRole
     };
 
     explicit CategoryListModel(QObject *parent = nullptr);

@@ -17,127 +17,138 @@ ScrollView {
         id: settingsColumn
         x: 24; y: 24
         width: root.availableWidth - 48
-        spacing: 18
+        spacing: 16
 
-        Label { text: qsTranslate("Pelmo", "Nastavení"); font.pixelSize: 20; font.bold: true }
+        Text { text: qsTranslate("Pelmo", "Nastavení"); font.pixelSize: Theme.titleSize; font.bold: true; color: Theme.text; Accessible.role: Accessible.Heading; Accessible.name: text }
 
-        Card {
+        SectionCard {
             Layout.fillWidth: true
-            ColumnLayout {
-                width: parent.width
-                Label { text: qsTranslate("Pelmo", "Přístup k souborům"); font.bold: true }
-                RowLayout {
-                    Label { text: qsTranslate("Pelmo", "Povolená složka") }
-                    Label { text: vm.grantedFolder; opacity: 0.7; elide: Text.ElideMiddle; Layout.fillWidth: true }
-                }
-                RowLayout {
-                    Button { text: qsTranslate("Pelmo", "Změnit povolení"); onClicked: vm.changeAccess() }
-                    Button { text: qsTranslate("Pelmo", "Zrušit přístup"); onClicked: vm.revokeAccess() }
+            title: qsTranslate("Pelmo", "Přístup k souborům")
+            symbol: "folder"
+            RowLayout {
+                Layout.fillWidth: true
+                spacing: 12
+                Text { text: qsTranslate("Pelmo", "Povolená složka"); color: Theme.text; font.pixelSize: Theme.bodySize }
+                TextEdit {
+                    text: vm.grantedFolder
+                    readOnly: true
+                    selectByMouse: true
+                    color: Theme.secondaryText
+                    selectionColor: Theme.accent
+                    selectedTextColor: Theme.textOnAccent
+                    font.pixelSize: Theme.bodySize
+                    Layout.fillWidth: true
+                    wrapMode: TextEdit.WrapAnywhere
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: qsTranslate("Pelmo", "Povolená složka") + ": " + text
                 }
             }
-        }
-        Card {
-            Layout.fillWidth: true
-            ColumnLayout {
-                width: parent.width
-                Label { text: qsTranslate("Pelmo", "Prohledávání"); font.bold: true }
-                RowLayout {
-                    Label { text: qsTranslate("Pelmo", "Velké soubory od") }
-                    ComboBox {
-                        implicitContentWidthPolicy: ComboBox.WidestText
-                        model: vm.thresholdOptions
-                        currentIndex: vm.thresholdIndex
-                        onActivated: (index) => vm.thresholdIndex = index
-                    }
-                }
-                Label { text: qsTranslate("Pelmo", "Změna se projeví při dalším prohledání."); opacity: 0.7; font.pixelSize: 12 }
+            Flow {
+                Layout.fillWidth: true
+                spacing: 8
+                BorderedButton { text: qsTranslate("Pelmo", "Změnit povolení"); onClicked: vm.changeAccess() }
+                DestructiveButton { text: qsTranslate("Pelmo", "Zrušit přístup"); onClicked: vm.revokeAccess() }
             }
         }
-        Card {
+        SectionCard {
             Layout.fillWidth: true
-            ColumnLayout {
-                width: parent.width
-                Label { text: qsTranslate("Pelmo", "Jazyk"); font.bold: true }
-                ComboBox {
-                    implicitContentWidthPolicy: ComboBox.WidestText
-                    model: vm.languageOptions
-                    currentIndex: vm.languageIndex
-                    onActivated: (index) => vm.languageIndex = index
+            title: qsTranslate("Pelmo", "Prohledávání")
+            symbol: "magnifyingglass"
+            RowLayout {
+                spacing: 12
+                Text { text: qsTranslate("Pelmo", "Velké soubory od"); color: Theme.text; font.pixelSize: Theme.bodySize }
+                Picker {
+                    objectName: "thresholdPicker"
+                    model: vm.thresholdOptions
+                    currentIndex: vm.thresholdIndex
+                    Accessible.name: qsTranslate("Pelmo", "Velké soubory od") + ": " + displayText
+                    onActivated: (index) => vm.thresholdIndex = index
                 }
             }
+            Text { text: qsTranslate("Pelmo", "Změna se projeví při dalším prohledání."); color: Theme.secondaryText; font.pixelSize: Theme.captionSize; Layout.fillWidth: true; wrapMode: Text.WordWrap }
         }
-        Card {
+        SectionCard {
             Layout.fillWidth: true
-            ColumnLayout {
-                width: parent.width
-                Switch {
-                    id: reminderSwitch
-                    objectName: "reminderSwitch"
-                    text: qsTranslate("Pelmo", "Týdenní připomínka")
-                    font.bold: true
-                    checked: vm.reminderEnabled
-                    // The switch shows the stored state: it stays off until permission is given.
-                    onToggled: { vm.reminderEnabled = checked; checked = Qt.binding(() => vm.reminderEnabled) }
-                }
-                Label {
-                    text: qsTranslate("Pelmo", "Jednou týdně Pelmo prohledá domovskou složku a ozve se, když najde víc než 100 MB k uklizení. Spustí se k tomu po přihlášení na pozadí.")
-                    opacity: 0.7; font.pixelSize: 12; wrapMode: Text.WordWrap; Layout.fillWidth: true
-                }
+            title: qsTranslate("Pelmo", "Jazyk")
+            symbol: "info.circle"
+            Picker {
+                objectName: "languagePicker"
+                model: vm.languageOptions
+                currentIndex: vm.languageIndex
+                Accessible.name: qsTranslate("Pelmo", "Jazyk") + ": " + displayText
+                onActivated: (index) => vm.languageIndex = index
             }
         }
-        Card {
+        SectionCard {
             Layout.fillWidth: true
-            ColumnLayout {
-                width: parent.width
-                Label { text: qsTranslate("Pelmo", "Vyloučené položky"); font.bold: true }
-                Label {
-                    visible: vm.excluded.length === 0
-                    text: qsTranslate("Pelmo", "Nic nevyloučeno. Položku vyloučíš pravým klikem v seznamu.")
-                    opacity: 0.7; wrapMode: Text.WordWrap; Layout.fillWidth: true
-                }
-                Repeater {
-                    model: vm.excluded
-                    delegate: RowLayout {
-                        id: entry
-                        required property string modelData
-                        Layout.fillWidth: true
-                        Label { text: entry.modelData; elide: Text.ElideMiddle; Layout.fillWidth: true }
-                        Button { flat: true; text: qsTranslate("Pelmo", "Odebrat"); onClicked: vm.unexclude(entry.modelData) }
-                    }
-                }
-                Button { text: qsTranslate("Pelmo", "Vyloučit složku…"); onClicked: vm.excludeFolder() }
+            title: qsTranslate("Pelmo", "Týdenní připomínka")
+            symbol: "clock.arrow.circlepath"
+            Toggle {
+                id: reminderSwitch
+                objectName: "reminderSwitch"
+                Layout.fillWidth: true
+                text: qsTranslate("Pelmo", "Týdenní připomínka")
+                checked: vm.reminderEnabled
+                // The switch shows the stored state: it stays off until permission is given.
+                onToggled: { vm.reminderEnabled = checked; checked = Qt.binding(() => vm.reminderEnabled) }
+            }
+            Text {
+                text: qsTranslate("Pelmo", "Jednou týdně Pelmo prohledá domovskou složku a ozve se, když najde víc než 100 MB k uklizení. Spustí se k tomu po přihlášení na pozadí.")
+                color: Theme.secondaryText; font.pixelSize: Theme.captionSize; wrapMode: Text.WordWrap; Layout.fillWidth: true
             }
         }
-        Card {
+        SectionCard {
             Layout.fillWidth: true
-            ColumnLayout {
-                width: parent.width
-                Label { text: qsTranslate("Pelmo", "Co aplikace nikdy neudělá"); font.bold: true }
-                Repeater {
-                    model: [
-                        qsTranslate("Pelmo", "Nesmaže nic, co nepozná – nabízí jen pevný seznam umístění."),
-                        qsTranslate("Pelmo", "Nemaže natrvalo – všechno jde nejdřív do koše."),
-                        qsTranslate("Pelmo", "Nesahá na systémové cache společnosti Apple (com.apple.*)."),
-                        qsTranslate("Pelmo", "Neodesílá žádná data. Na internet se připojí jen kvůli kontrole nové verze, kterou vypneš v sekci O aplikaci.")
-                    ]
-                    delegate: RowLayout {
-                        id: entry2
-                        required property string modelData
-                        Layout.fillWidth: true
-                        Label { text: "✔"; color: AppState.brand; Layout.alignment: Qt.AlignTop }
-                        Label { text: entry2.modelData; wrapMode: Text.WordWrap; Layout.fillWidth: true }
+            title: qsTranslate("Pelmo", "Vyloučené položky")
+            symbol: "eye"
+            Text {
+                visible: vm.excluded.length === 0
+                text: qsTranslate("Pelmo", "Nic nevyloučeno. Položku vyloučíš pravým klikem v seznamu.")
+                color: Theme.secondaryText; font.pixelSize: Theme.bodySize; wrapMode: Text.WordWrap; Layout.fillWidth: true
+            }
+            Repeater {
+                model: vm.excluded
+                delegate: RowLayout {
+                    id: entry
+                    required property string modelData
+                    Layout.fillWidth: true
+                    Text { text: entry.modelData; elide: Text.ElideMiddle; Layout.fillWidth: true; color: Theme.text; font.pixelSize: Theme.bodySize }
+                    PlainButton {
+                        text: qsTranslate("Pelmo", "Odebrat")
+                        Accessible.name: qsTranslate("Pelmo", "Odebrat") + " " + entry.modelData
+                        onClicked: vm.unexclude(entry.modelData)
                     }
                 }
             }
+            BorderedButton { symbol: "folder"; text: qsTranslate("Pelmo", "Vyloučit složku…"); onClicked: vm.excludeFolder() }
         }
-        Card {
+        SectionCard {
             Layout.fillWidth: true
-            ColumnLayout {
-                width: parent.width
-                Label { text: qsTranslate("Pelmo", "Tip"); font.bold: true }
-                Label { text: qsTranslate("Pelmo", "Místo na disku se uvolní až po vysypání koše."); opacity: 0.7 }
-                Button { text: qsTranslate("Pelmo", "Otevřít koš"); onClicked: AppState.store.openTrash() }
+            title: qsTranslate("Pelmo", "Co aplikace nikdy neudělá")
+            symbol: "lock.shield"
+            Repeater {
+                model: [
+                    qsTranslate("Pelmo", "Nesmaže nic, co nepozná – nabízí jen pevný seznam umístění."),
+                    qsTranslate("Pelmo", "Nemaže natrvalo – všechno jde nejdřív do koše."),
+                    qsTranslate("Pelmo", "Nesahá na systémové cache společnosti Apple (com.apple.*)."),
+                    qsTranslate("Pelmo", "Neodesílá žádná data. Na internet se připojí jen kvůli kontrole nové verze, kterou vypneš v sekci O aplikaci.")
+                ]
+                delegate: RowLayout {
+                    id: promise
+                    required property string modelData
+                    Layout.fillWidth: true
+                    spacing: 10
+                    Symbol { name: "checkmark.shield"; color: Theme.accentText; Layout.alignment: Qt.AlignTop }
+                    Text { text: promise.modelData; wrapMode: Text.WordWrap; Layout.fillWidth: true; color: Theme.text; font.pixelSize: Theme.bodySize }
+                }
             }
+        }
+        SectionCard {
+            Layout.fillWidth: true
+            title: qsTranslate("Pelmo", "Tip")
+            symbol: "sparkles"
+            Text { text: qsTranslate("Pelmo", "Místo na disku se uvolní až po vysypání koše."); color: Theme.secondaryText; font.pixelSize: Theme.bodySize; Layout.fillWidth: true; wrapMode: Text.WordWrap }
+            BorderedButton { symbol: "trash"; text: qsTranslate("Pelmo", "Otevřít koš"); onClicked: AppState.store.openTrash() }
         }
     }
 

@@ -1,6 +1,7 @@
 import QtQuick
+import Pelmo
 
-// The screens' container: a rounded panel on the window's base colour with a hairline border.
+// The screens' container: a rounded panel on the card colour with a hairline border.
 Rectangle {
     id: card
     default property alias content: inner.data
@@ -8,9 +9,9 @@ Rectangle {
     implicitWidth: inner.childrenRect.width + 2 * padding
     implicitHeight: inner.childrenRect.height + 2 * padding
     radius: 20
-    color: palette.base
+    color: Theme.card
     border.width: 1
-    border.color: Qt.rgba(palette.mid.r, palette.mid.g, palette.mid.b, 0.5)
+    border.color: Theme.border
 
     Item {
         id: inner

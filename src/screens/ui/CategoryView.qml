@@ -37,26 +37,24 @@ Item {
                 anchors.margins: 20
                 spacing: 16
                 Rectangle {
-                    width: 52; height: 52; radius: 14; color: vm.accent
-                    Image {
-                        anchors.centerIn: parent
-                        sourceSize.width: 32; sourceSize.height: 32
-                        source: vm.iconName.length > 0 ? "image://theme/" + vm.iconName : ""
-                        Accessible.ignored: true
+                    width: 52; height: 52; radius: 14
+                    gradient: Gradient {
+                        GradientStop { position: 0; color: Qt.lighter(vm.accent, 1.12) }
+                        GradientStop { position: 1; color: vm.accent }
                     }
+                    Symbol { anchors.centerIn: parent; name: vm.symbol; color: "white"; size: 28 }
                 }
                 ColumnLayout {
                     Layout.fillWidth: true
-                    Label { text: vm.title; font.pixelSize: 22; font.bold: true }
-                    Label { text: vm.subtitle; opacity: 0.7; wrapMode: Text.WordWrap; Layout.fillWidth: true }
+                    Text { text: vm.title; font.pixelSize: Theme.titleSize; font.bold: true; color: Theme.text; Accessible.role: Accessible.Heading; Accessible.name: text }
+                    Text { text: vm.subtitle; color: Theme.secondaryText; font.pixelSize: Theme.bodySize; wrapMode: Text.WordWrap; Layout.fillWidth: true }
                 }
                 ColumnLayout {
                     spacing: 4
-                    Label { Layout.alignment: Qt.AlignRight; text: vm.totalText; font.pixelSize: 26; font.bold: true }
-                    Button {
+                    Text { Layout.alignment: Qt.AlignRight; text: vm.totalText; font.pixelSize: 26; font.bold: true; color: Theme.text }
+                    PlainButton {
                         Layout.alignment: Qt.AlignRight
                         visible: vm.hasItems
-                        flat: true
                         text: vm.toggleAllText
                         onClicked: vm.toggleAll()
                     }
@@ -65,24 +63,26 @@ Item {
         }
         RowLayout {
             Layout.fillWidth: true
-            Layout.margins: 8
-            TextField {
+            Layout.margins: 10
+            spacing: 8
+            SearchField {
                 id: search
                 objectName: "categorySearch"
                 Layout.fillWidth: true
                 placeholderText: qsTranslate("Pelmo", "Hledat v kategorii")
                 onTextChanged: vm.query = text
-                Keys.onEscapePressed: text = ""
+                Keys.onDownPressed: list.forceActiveFocus()
             }
             Shortcut { sequence: "Ctrl+F"; onActivated: search.forceActiveFocus() }
-            ComboBox {
+            Picker {
                 objectName: "categorySort"
                 model: vm.sortOptions
                 currentIndex: vm.sortOrder
+                Accessible.name: qsTranslate("Pelmo", "Řazení") + ": " + displayText
                 onActivated: (index) => vm.sortOrder = index
             }
         }
-        Rectangle { Layout.fillWidth: true; height: 1; color: palette.mid; opacity: 0.4 }
+        Rectangle { Layout.fillWidth: true; height: 1; color: Theme.separator }
 
         Item {
             Layout.fillWidth: true
@@ -91,20 +91,50 @@ Item {
                 anchors.centerIn: parent
                 visible: vm.isScanning
                 BusyIndicator { Layout.alignment: Qt.AlignHCenter; running: parent.visible }
-                Label { text: qsTranslate("Pelmo", "Prohledávám…") }
+                Text { text: qsTranslate("Pelmo", "Prohledávám…"); color: Theme.text; font.pixelSize: Theme.bodySize }
             }
-            ColumnLayout {
+            EmptyState {
                 anchors.centerIn: parent
+                width: Math.min(parent.width - 40, 480)
                 visible: !vm.isScanning && !vm.hasItems
-                Label { Layout.alignment: Qt.AlignHCenter; text: qsTranslate("Pelmo", "Tady je čisto"); font.pixelSize: 20; font.bold: true }
-                Label { Layout.alignment: Qt.AlignHCenter; opacity: 0.7; text: qsTranslate("Pelmo", "V této kategorii není nic k uklizení.") }
+                symbol: "sparkles"
+                title: qsTranslate("Pelmo", "Tady je čisto")
+                text: qsTranslate("Pelmo", "V této kategorii není nic k uklizení.")
             }
             ListView {
+                id: list
                 objectName: "categoryList"
                 anchors.fill: parent
                 visible: !vm.isScanning && vm.hasItems
                 clip: true
                 model: vm.items
+                activeFocusOnTab: true
+                keyNavigationEnabled: true
+                highlightMoveDuration: 0
+                Accessible.role: Accessible.List
+                Accessible.name: vm.title
+                // Space ticks the current row, Return previews it, the menu key or Shift+F10
+                // opens its menu, Delete asks to move the selection to the Trash.
+                Keys.onPressed: (event) => {
+                    const row = currentItem
+                    if (event.key === Qt.Key_Delete) {
+                        if (vm.moveEnabled)
+                            confirm.open()
+                    } else if (!row) {
+                        event.accepted = false
+                        return
+                    } else if (event.key === Qt.Key_Space) {
+                        vm.setSelected(row.path, !row.selected)
+                    } else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+                        row.preview()
+                    } else if (event.key === Qt.Key_Menu || (event.key === Qt.Key_F10 && (event.modifiers & Qt.ShiftModifier))) {
+                        row.openMenu()
+                    } else {
+                        event.accepted = false
+                        return
+                    }
+                    event.accepted = true
+                }
                 delegate: ItemRow {
                     width: ListView.view.width
                     onToggled: (path, on) => vm.setSelected(path, on)
@@ -121,14 +151,13 @@ Item {
             }
         }
 
+        Rectangle { Layout.fillWidth: true; height: 1; color: Theme.separator }
         RowLayout {
             Layout.fillWidth: true
             Layout.margins: 12
-            Label { text: vm.footerText; opacity: 0.7 }
-            Item { Layout.fillWidth: true }
-            Button {
-                highlighted: true
-                icon.name: AppState.icon("trash")
+            Text { text: vm.footerText; color: Theme.secondaryText; font.pixelSize: Theme.bodySize; Layout.fillWidth: true; elide: Text.ElideRight }
+            ProminentButton {
+                symbol: "trash"
                 text: qsTranslate("Pelmo", "Přesunout do koše")
                 enabled: vm.moveEnabled
                 onClicked: confirm.open()

@@ -114,6 +114,11 @@ QString CategoryViewModel::accent() const
     return m_category ? colorText(Category::color(*m_category)) : QString();
 }
 
+QString CategoryViewModel::symbol() const
+{
+    return m_category ? Category::symbol(*m_category) : QString();
+}
+
 QString CategoryViewModel::iconName() const
 {
     return m_category ? Icons::themeName(Category::symbol(*m_category)) : QString();

@@ -28,6 +28,7 @@ class CategoryViewModel : public pelmo::StoreViewModel // qualified: the QML typ
     Q_PROPERTY(QString subtitle READ subtitle NOTIFY categoryChanged)
     Q_PROPERTY(QString accent READ accent NOTIFY categoryChanged)
     Q_PROPERTY(QString iconName READ iconName NOTIFY categoryChanged)
+    Q_PROPERTY(QString symbol READ symbol NOTIFY categoryChanged)
     Q_PROPERTY(QString totalText READ totalText NOTIFY changed)
     Q_PROPERTY(bool hasItems READ hasItems NOTIFY changed)
     Q_PROPERTY(bool isScanning READ isScanning NOTIFY changed)
@@ -54,6 +55,8 @@ public:
     [[nodiscard]] QString subtitle() const;
     [[nodiscard]] QString accent() const;
     [[nodiscard]] QString iconName() const;
+    // The category's symbol name (drawn by the window's symbol set).
+    [[nodiscard]] QString symbol() const;
     [[nodiscard]] QString totalText() const;
     [[nodiscard]] bool hasItems() const;
     [[nodiscard]] bool isScanning() const;

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Shapes
+import Pelmo
 
 // Used share of the volume as a ring, drawn clockwise from the top.
 Item {
@@ -10,6 +11,9 @@ Item {
     property string percentText
     property real shown: 0
     implicitWidth: 150; implicitHeight: 150
+    Accessible.role: Accessible.ProgressBar
+    Accessible.name: qsTranslate("Pelmo", "Využití disku")
+    Accessible.description: percentText + " " + qsTranslate("Pelmo", "využito")
     Behavior on shown { NumberAnimation { duration: 600; easing.type: Easing.OutCubic } }
     onFractionChanged: shown = fraction
     Component.onCompleted: shown = fraction
@@ -17,7 +21,7 @@ Item {
     Shape {
         anchors.fill: parent
         ShapePath {
-            strokeWidth: 16; strokeColor: Qt.alpha(ring.palette.mid, 0.35); fillColor: "transparent"
+            strokeWidth: 16; strokeColor: Theme.track; fillColor: "transparent"
             PathAngleArc { centerX: 75; centerY: 75; radiusX: 67; radiusY: 67; startAngle: 0; sweepAngle: 360 }
         }
         ShapePath {
@@ -28,7 +32,7 @@ Item {
     }
     Column {
         anchors.centerIn: parent
-        Label { anchors.horizontalCenter: parent.horizontalCenter; text: ring.percentText; font.pixelSize: 28; font.bold: true }
-        Label { anchors.horizontalCenter: parent.horizontalCenter; text: qsTranslate("Pelmo", "využito"); font.pixelSize: 11; opacity: 0.7 }
+        Text { anchors.horizontalCenter: parent.horizontalCenter; text: ring.percentText; font.pixelSize: 28; font.bold: true; color: Theme.text }
+        Text { anchors.horizontalCenter: parent.horizontalCenter; text: qsTranslate("Pelmo", "využito"); font.pixelSize: Theme.captionSize; color: Theme.secondaryText }
     }
 }

@@ -29,18 +29,23 @@ ScrollView {
                 ColumnLayout {
                     spacing: 10
                     Layout.fillWidth: true
-                    Label { text: qsTranslate("Pelmo", "Tvůj Mac"); opacity: 0.7 }
-                    Label { text: vm.freeText; font.pixelSize: 34; font.bold: true }
-                    Label { text: vm.capacityText; opacity: 0.7; wrapMode: Text.WordWrap; Layout.fillWidth: true }
-                    RowLayout {
+                    Text { text: qsTranslate("Pelmo", "Tvůj Mac"); color: Theme.secondaryText; font.pixelSize: Theme.bodySize; font.weight: Font.Medium }
+                    Text { text: vm.freeText; font.pixelSize: 34; font.bold: true; color: Theme.text }
+                    Text { text: vm.capacityText; color: Theme.secondaryText; font.pixelSize: Theme.bodySize; wrapMode: Text.WordWrap; Layout.fillWidth: true }
+                    Flow {
                         Layout.topMargin: 6
-                        Button {
-                            highlighted: true
+                        Layout.fillWidth: true
+                        spacing: 8
+                        ProminentButton {
+                            large: true
+                            symbol: "sparkles"
                             text: vm.safeButtonText
                             enabled: vm.safeEnabled
                             onClicked: confirmSafe.open()
                         }
-                        Button {
+                        BorderedButton {
+                            large: true
+                            symbol: "arrow.clockwise"
                             text: qsTranslate("Pelmo", "Prohledat znovu")
                             enabled: vm.rescanEnabled
                             onClicked: vm.rescan()
@@ -53,9 +58,9 @@ ScrollView {
         RowLayout {
             Layout.fillWidth: true
             spacing: 16
-            StatTile { title: qsTranslate("Pelmo", "Nalezeno"); value: vm.foundText; accent: "#2f7de1" }
-            StatTile { title: qsTranslate("Pelmo", "Bezpečně k úklidu"); value: vm.safeText; accent: "#34a853" }
-            StatTile { title: qsTranslate("Pelmo", "Celkem uvolněno"); value: vm.freedText; accent: AppState.brand }
+            StatTile { title: qsTranslate("Pelmo", "Nalezeno"); value: vm.foundText; symbol: "magnifyingglass"; accent: Theme.info }
+            StatTile { title: qsTranslate("Pelmo", "Bezpečně k úklidu"); value: vm.safeText; symbol: "checkmark.shield"; accent: Theme.success }
+            StatTile { title: qsTranslate("Pelmo", "Celkem uvolněno"); value: vm.freedText; symbol: "sparkles"; accent: Theme.brand }
         }
 
         Card {
@@ -66,9 +71,9 @@ ScrollView {
                 width: parent.width
                 spacing: 14
                 BusyIndicator { Layout.alignment: Qt.AlignHCenter; running: parent.visible }
-                Label { Layout.alignment: Qt.AlignHCenter; text: qsTranslate("Pelmo", "Prohledávám Mac…"); font.bold: true }
-                Label {
-                    Layout.alignment: Qt.AlignHCenter; opacity: 0.7
+                Text { Layout.alignment: Qt.AlignHCenter; text: qsTranslate("Pelmo", "Prohledávám Mac…"); font.bold: true; font.pixelSize: Theme.bodySize + 1; color: Theme.text }
+                Text {
+                    Layout.alignment: Qt.AlignHCenter; color: Theme.secondaryText; font.pixelSize: Theme.bodySize
                     text: qsTranslate("Pelmo", "Může to chvíli trvat, hlavně u velkých složek.")
                 }
             }
@@ -78,13 +83,11 @@ ScrollView {
             visible: vm.state === "empty"
             Layout.fillWidth: true
             padding: 24
-            ColumnLayout {
+            EmptyState {
                 width: parent.width
-                Label { Layout.alignment: Qt.AlignHCenter; text: qsTranslate("Pelmo", "Mac je vyklizený"); font.pixelSize: 20; font.bold: true }
-                Label {
-                    Layout.alignment: Qt.AlignHCenter; opacity: 0.7
-                    text: qsTranslate("Pelmo", "Nenašli jsme nic, co by stálo za uklizení. Zkus to znovu později.")
-                }
+                symbol: "checkmark.seal"
+                title: qsTranslate("Pelmo", "Mac je vyklizený")
+                text: qsTranslate("Pelmo", "Nenašli jsme nic, co by stálo za uklizení. Zkus to znovu později.")
             }
         }
 
@@ -95,11 +98,17 @@ ScrollView {
             RowLayout {
                 width: parent.width
                 spacing: 28
-                Donut { rows: vm.breakdown; Layout.preferredWidth: 170; Layout.preferredHeight: 170 }
+                Donut {
+                    rows: vm.breakdown
+                    Layout.preferredWidth: 170; Layout.preferredHeight: 170
+                    Accessible.role: Accessible.Chart
+                    Accessible.name: qsTranslate("Pelmo", "Co zabírá místo")
+                    Accessible.description: vm.breakdown.map(r => r.title + " " + r.sizeText).join(", ")
+                }
                 ColumnLayout {
                     spacing: 10
                     Layout.fillWidth: true
-                    Label { text: qsTranslate("Pelmo", "Co zabírá místo"); font.bold: true }
+                    Text { text: qsTranslate("Pelmo", "Co zabírá místo"); font.bold: true; font.pixelSize: Theme.bodySize + 1; color: Theme.text }
                     Repeater {
                         model: vm.breakdown
                         delegate: RowLayout {
@@ -107,8 +116,8 @@ ScrollView {
                             required property var modelData
                             Layout.fillWidth: true
                             Rectangle { width: 10; height: 10; radius: 5; color: entry.modelData.accent }
-                            Label { text: entry.modelData.title; Layout.fillWidth: true }
-                            Label { text: entry.modelData.sizeText; opacity: 0.7 }
+                            Text { text: entry.modelData.title; Layout.fillWidth: true; elide: Text.ElideRight; color: Theme.text; font.pixelSize: Theme.bodySize }
+                            Text { text: entry.modelData.sizeText; color: Theme.secondaryText; font.pixelSize: Theme.bodySize }
                         }
                     }
                 }

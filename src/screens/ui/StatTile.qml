@@ -1,22 +1,29 @@
 import QtQuick
-import QtQuick.Controls
 import QtQuick.Layouts
+import Pelmo
 
+// One figure with its title and symbol, read out as "title: value".
 Card {
     id: tile
     property string title
     property string value
-    property string accent
+    property string symbol
+    property string accent: Theme.brand
     Layout.fillWidth: true
     padding: 14
+    Accessible.role: Accessible.StaticText
+    Accessible.name: title + ": " + value
     RowLayout {
         spacing: 12
-        Rectangle { width: 38; height: 38; radius: 10; color: Qt.alpha(tile.accent, 0.15)
-            Rectangle { anchors.centerIn: parent; width: 14; height: 14; radius: 7; color: tile.accent } }
+        Rectangle {
+            width: 38; height: 38; radius: 10
+            color: Qt.alpha(tile.accent, Theme.dark ? 0.25 : 0.15)
+            Symbol { anchors.centerIn: parent; name: tile.symbol; color: Theme.dark ? Qt.lighter(tile.accent, 1.3) : tile.accent; size: 20 }
+        }
         ColumnLayout {
             spacing: 2
-            Label { text: tile.title; font.pixelSize: 11; opacity: 0.7 }
-            Label { text: tile.value; font.pixelSize: 18; font.bold: true }
+            Text { text: tile.title; font.pixelSize: Theme.captionSize; color: Theme.secondaryText }
+            Text { text: tile.value; font.pixelSize: 18; font.bold: true; color: Theme.text }
         }
     }
 }

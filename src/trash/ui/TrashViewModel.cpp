@@ -3,6 +3,7 @@
 #include "core/Localization.h"
 #include "core/PathBytes.h"
 #include "core/SizeText.h"
+#include "screens/ui/FileIcon.h"
 #include "store/CleanerStore.h"
 #include "trash/TrashService.h"
 
@@ -71,7 +72,7 @@ void TrashViewModel::updateRows()
         });
         rows.append(QVariantMap {{QStringLiteral("name"), PathBytes::display(entry.name())},
             {QStringLiteral("path"), entry.path}, {QStringLiteral("sizeText"), formatSize(entry.size)},
-            {QStringLiteral("restorable"), restorable}});
+            {QStringLiteral("restorable"), restorable}, {QStringLiteral("iconName"), FileIcon::forPath(entry.path)}});
     }
     m_rows.setRecords(rows);
 }

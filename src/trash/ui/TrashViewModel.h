@@ -26,7 +26,7 @@ public:
     // "loading", "unreadable", "list" or "empty".
     [[nodiscard]] QString state() const;
     [[nodiscard]] QString subtitle() const;
-    // One {name, path, sizeText, restorable} per item, largest first.
+    // One {name, path, sizeText, restorable, iconName} per item, largest first.
     [[nodiscard]] RecordListModel *entries() { return &m_rows; }
 
     Q_INVOKABLE void reload();
@@ -39,7 +39,7 @@ private:
     void updateRows();
 
     std::optional<QList<TrashEntry>> m_entries;
-    RecordListModel m_rows {{"name", "path", "sizeText", "restorable"}};
+    RecordListModel m_rows {{"name", "path", "sizeText", "restorable", "iconName"}};
     bool m_loading = true;
 };
 

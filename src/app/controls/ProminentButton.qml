@@ -1,0 +1,3 @@
+// See StyledButton.
+import Pelmo
+StyledButton { kind: "prominent" }
