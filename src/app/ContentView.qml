@@ -58,10 +58,9 @@ FocusScope {
     Component { id: categoryScreen; CategoryView {} }
     // A category screen stays while the category changes; it shows the chosen one.
     Binding {
-        target: detail.item
+        target: detail.sourceComponent === categoryScreen ? detail.item : null
         property: "category"
         value: root.section
-        when: detail.sourceComponent === categoryScreen
     }
 
     Connections {

@@ -215,7 +215,7 @@ private Q_SLOTS:
         QTest::keyClick(window, Qt::Key_3, Qt::ControlModifier);
         QCOMPARE(content->property("section").toString(), QStringLiteral("logs"));
         QTest::keyClick(window, Qt::Key_End);
-        QCOMPARE(content->property("section").toString(), QStringLiteral("settings"));
+        QCOMPARE(content->property("section").toString(), QStringLiteral("about"));
         QTest::keyClick(window, Qt::Key_2, Qt::ControlModifier);
         QCOMPARE(content->property("section").toString(), QStringLiteral("caches"));
 

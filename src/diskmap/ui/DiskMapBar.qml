@@ -1,5 +1,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
+import Pelmo
 import QtQuick.Controls
 import QtQuick.Layouts
 import Pelmo.ViewModels
@@ -11,12 +12,11 @@ RowLayout {
     required property DiskMapModel model
     spacing: 8
 
-    ToolButton {
+    PlainButton {
         objectName: "mapBack"
-        icon.source: "image://theme/" + AppState.icon("chevron.left")
+        symbol: "chevron.left"
         enabled: bar.model.path.length > 0
-        ToolTip.visible: hovered
-        ToolTip.text: qsTranslate("Pelmo", "Zpět")
+        toolTip: qsTranslate("Pelmo", "Zpět")
         Accessible.name: qsTranslate("Pelmo", "Zpět")
         onClicked: bar.model.back()
     }
@@ -74,20 +74,18 @@ RowLayout {
             font.pixelSize: 11; opacity: 0.6
         }
     }
-    ToolButton {
+    PlainButton {
         objectName: "mapReload"
-        icon.source: "image://theme/" + AppState.icon("arrow.clockwise")
+        symbol: "arrow.clockwise"
         enabled: !bar.model.loading
-        ToolTip.visible: hovered
-        ToolTip.text: qsTranslate("Pelmo", "Změřit znovu")
+        toolTip: qsTranslate("Pelmo", "Změřit znovu")
         Accessible.name: qsTranslate("Pelmo", "Změřit znovu")
         onClicked: bar.model.reload()
     }
-    ToolButton {
+    PlainButton {
         visible: bar.model.current.length > 0
-        icon.source: "image://theme/" + AppState.icon("folder")
-        ToolTip.visible: hovered
-        ToolTip.text: qsTranslate("Pelmo", "Ukázat ve Finderu")
+        symbol: "folder"
+        toolTip: qsTranslate("Pelmo", "Ukázat ve Finderu")
         Accessible.name: qsTranslate("Pelmo", "Ukázat ve Finderu")
         onClicked: bar.model.reveal("")
     }

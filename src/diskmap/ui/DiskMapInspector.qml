@@ -98,26 +98,24 @@ Item {
             ColumnLayout {
                 Layout.fillWidth: true
                 spacing: 6
-                Button {
+                ProminentButton {
                     Layout.fillWidth: true
                     visible: inspector.hasFocus && inspector.focusNode.enterable
-                    highlighted: true
                     text: qsTranslate("Pelmo", "Otevřít složku")
-                    icon.source: "image://theme/" + AppState.icon("arrow.down.right.circle")
+                    symbol: "arrow.down.right.circle"
                     onClicked: inspector.model.enter(inspector.focusNode.id)
                 }
-                Button {
+                BorderedButton {
                     Layout.fillWidth: true
                     text: qsTranslate("Pelmo", "Ve Finderu")
-                    icon.source: "image://theme/" + AppState.icon("magnifyingglass")
+                    symbol: "magnifyingglass"
                     onClicked: inspector.model.reveal(inspector.focusNode.id)
                 }
-                Button {
+                BorderedButton {
                     objectName: "mapTrash"
                     Layout.fillWidth: true
                     text: qsTranslate("Pelmo", "Do koše")
-                    icon.source: "image://theme/" + AppState.icon("trash")
-                    palette.buttonText: enabled ? "#c62828" : "#9e9e9e"
+                    symbol: "trash"
                     enabled: inspector.hasFocus && !inspector.focusNode.protected && inspector.model.trashEnabled
                     onClicked: inspector.askTrash(inspector.focusNode.id)
                 }

@@ -1,5 +1,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
+import Pelmo
 import QtQuick.Controls
 import QtQuick.Layouts
 import Pelmo.ViewModels

@@ -1,5 +1,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
+import Pelmo
 
 // A node's share of its folder: a capsule on a faint track, never thinner than 4 points.
 Item {

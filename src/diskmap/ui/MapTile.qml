@@ -1,5 +1,6 @@
 pragma ComponentBehavior: Bound
 import QtQuick
+import Pelmo
 import Pelmo.ViewModels
 
 // One tile of the treemap: the node's colour as a gradient, its name, size and share.

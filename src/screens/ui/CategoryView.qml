@@ -9,6 +9,8 @@ import Pelmo.ViewModels
 Item {
     id: root
     property alias category: vm.category
+    // The category's colour; the brand's for the moment before a category is set.
+    readonly property color accent: vm.accent.length > 0 ? vm.accent : Theme.brand
 
     CategoryViewModel {
         id: vm
@@ -28,8 +30,8 @@ Item {
             implicitHeight: header.implicitHeight + 40
             gradient: Gradient {
                 orientation: Gradient.Horizontal
-                GradientStop { position: 0; color: Qt.alpha(vm.accent, 0.14) }
-                GradientStop { position: 1; color: Qt.alpha(vm.accent, 0.03) }
+                GradientStop { position: 0; color: Qt.alpha(root.accent, 0.14) }
+                GradientStop { position: 1; color: Qt.alpha(root.accent, 0.03) }
             }
             RowLayout {
                 id: header
@@ -39,8 +41,8 @@ Item {
                 Rectangle {
                     width: 52; height: 52; radius: 14
                     gradient: Gradient {
-                        GradientStop { position: 0; color: Qt.lighter(vm.accent, 1.12) }
-                        GradientStop { position: 1; color: vm.accent }
+                        GradientStop { position: 0; color: Qt.lighter(root.accent, 1.12) }
+                        GradientStop { position: 1; color: root.accent }
                     }
                     Symbol { anchors.centerIn: parent; name: vm.symbol; color: "white"; size: 28 }
                 }
@@ -111,6 +113,8 @@ Item {
                 activeFocusOnTab: true
                 keyNavigationEnabled: true
                 highlightMoveDuration: 0
+                // A list whose rows came after it was made has no current row yet.
+                onActiveFocusChanged: if (activeFocus && currentIndex < 0 && count > 0) currentIndex = 0
                 Accessible.role: Accessible.List
                 Accessible.name: vm.title
                 // Space ticks the current row, Return previews it, the menu key or Shift+F10

@@ -1,4 +1,5 @@
 import QtQuick
+import Pelmo
 import QtQuick.Controls
 import QtQuick.Layouts
 

@@ -90,7 +90,7 @@ Item {
                         id: appCard
                         width: parent.width
                         spacing: 10
-                        CheckBox {
+                        CheckButton {
                             objectName: "includeApp"
                             text: qsTranslate("Pelmo", "Aplikace")
                             checked: root.vm.includeApp
@@ -116,8 +116,7 @@ Item {
                     Layout.fillWidth: true
                     Layout.leftMargin: 20; Layout.rightMargin: 20
                     Label { text: qsTranslate("Pelmo", "Zbytky po aplikaci"); font.pixelSize: 15; font.bold: true; Layout.fillWidth: true }
-                    Button {
-                        flat: true
+                    PlainButton {
                         visible: root.vm.hasRelated
                         text: root.vm.toggleAllText
                         onClicked: root.vm.toggleAll()
@@ -177,7 +176,7 @@ Item {
                                     required property var modelData
                                     Layout.fillWidth: true
                                     spacing: 8
-                                    CheckBox {
+                                    CheckButton {
                                         id: tick
                                         checked: leftover.modelData.checked
                                         onToggled: root.vm.setChecked(leftover.modelData.path, tick.checked)
@@ -190,10 +189,9 @@ Item {
                                         Label { text: leftover.modelData.detail; font.pixelSize: 11; opacity: 0.6; elide: Text.ElideMiddle; Layout.fillWidth: true }
                                     }
                                     Label { text: leftover.modelData.sizeText; opacity: 0.8 }
-                                    ToolButton {
-                                        icon.name: AppState.icon("magnifyingglass.circle")
-                                        ToolTip.visible: hovered
-                                        ToolTip.text: qsTranslate("Pelmo", "Ukázat ve Finderu")
+                                    PlainButton {
+                                        symbol: "magnifyingglass.circle"
+                                        toolTip: qsTranslate("Pelmo", "Ukázat ve Finderu")
                                         Accessible.name: qsTranslate("Pelmo", "Ukázat ve Finderu")
                                         onClicked: root.vm.reveal(leftover.modelData.path)
                                     }
@@ -241,16 +239,15 @@ Item {
             }
             RowLayout {
                 Layout.alignment: Qt.AlignRight
-                Button {
+                BorderedButton {
                     objectName: "quitApp"
                     visible: root.vm.isRunning
                     text: qsTranslate("Pelmo", "Ukončit aplikaci")
                     onClicked: root.quitRequested()
                 }
-                Button {
+                ProminentButton {
                     objectName: "uninstallApp"
-                    highlighted: true
-                    icon.name: AppState.icon("trash")
+                    symbol: "trash"
                     text: qsTranslate("Pelmo", "Odinstalovat")
                     enabled: root.vm.uninstallEnabled
                     onClicked: root.uninstallRequested()

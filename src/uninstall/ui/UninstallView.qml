@@ -32,7 +32,7 @@ Item {
             Layout.fillHeight: true
             spacing: 0
 
-            TextField {
+            SearchField {
                 id: search
                 objectName: "uninstallSearch"
                 Layout.fillWidth: true
@@ -53,11 +53,10 @@ Item {
                     Label { text: vm.countText; font.weight: Font.DemiBold }
                     Label { text: vm.totalText; font.pixelSize: 11; opacity: 0.7 }
                 }
-                ToolButton {
+                PlainButton {
                     objectName: "uninstallSort"
-                    icon.name: AppState.icon("arrow.up.arrow.down")
-                    ToolTip.visible: hovered
-                    ToolTip.text: qsTranslate("Pelmo", "Řazení")
+                    symbol: "arrow.up.arrow.down"
+                    toolTip: qsTranslate("Pelmo", "Řazení")
                     Accessible.name: qsTranslate("Pelmo", "Řazení")
                     onClicked: sortMenu.popup()
                     Menu {

@@ -110,7 +110,7 @@ ScrollView {
                     visible: vm.updatesText.length > 0
                     text: vm.updatesText; wrapMode: Text.WordWrap; opacity: 0.8; Layout.fillWidth: true
                 }
-                CheckBox {
+                CheckButton {
                     text: qsTranslate("Pelmo", "Automaticky hledat nové verze")
                     checked: vm.autoCheck
                     // Shows what is stored, also when the write failed.
@@ -125,13 +125,13 @@ ScrollView {
                         visible: vm.notes.length > 0
                         text: vm.notes; wrapMode: Text.WordWrap; opacity: 0.8; Layout.fillWidth: true
                     }
-                    Button { text: qsTranslate("Pelmo", "Stáhnout"); highlighted: true; onClicked: vm.openDownload() }
+                    ProminentButton { text: qsTranslate("Pelmo", "Stáhnout"); onClicked: vm.openDownload() }
                 }
                 RowLayout {
                     spacing: 10
-                    Button {
+                    BorderedButton {
                         text: qsTranslate("Pelmo", "Zkontrolovat aktualizace")
-                        icon.name: AppState.icon("arrow.down.app")
+                        symbol: "arrow.down.app"
                         enabled: vm.status !== "checking"
                         onClicked: vm.check()
                     }
@@ -181,19 +181,19 @@ ScrollView {
                 visible: vm.hasSupport || vm.hasDonate || vm.hasWeb
                 Layout.alignment: Qt.AlignHCenter
                 spacing: 10
-                Button {
+                BorderedButton {
                     visible: vm.hasSupport
-                    text: qsTranslate("Pelmo", "Napsat na podporu"); icon.name: AppState.icon("envelope")
+                    text: qsTranslate("Pelmo", "Napsat na podporu"); symbol: "envelope"
                     onClicked: vm.openSupport()
                 }
-                Button {
+                BorderedButton {
                     visible: vm.hasDonate
-                    text: qsTranslate("Pelmo", "Podpořit vývoj"); icon.name: AppState.icon("heart")
+                    text: qsTranslate("Pelmo", "Podpořit vývoj"); symbol: "heart"
                     onClicked: vm.openDonate()
                 }
-                Button {
+                BorderedButton {
                     visible: vm.hasWeb
-                    text: qsTranslate("Pelmo", "Web aplikace"); icon.name: AppState.icon("safari")
+                    text: qsTranslate("Pelmo", "Web aplikace"); symbol: "safari"
                     onClicked: vm.openWeb()
                 }
             }
