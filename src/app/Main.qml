@@ -74,9 +74,9 @@ ApplicationWindow {
                 color: menuTitle.highlighted ? Theme.accent : "transparent"
             }
         }
-        Menu {
+        PopupMenu {
+            objectName: "mainMenu"
             title: "&Pelmo"
-            delegate: MenuRow {}
             Action {
                 text: qsTranslate("Pelmo", "Prohledat Mac")
                 shortcut: "Ctrl+R"

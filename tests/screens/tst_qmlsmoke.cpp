@@ -5,6 +5,7 @@
 #include "FakeTrashServices.h"
 #include "WarningRecorder.h"
 #include "app/AppIcon.h"
+#include "app/ColorScheme.h"
 #include "app/PdfPageProvider.h"
 #include "app/ThemeIconProvider.h"
 #include "app/Window.h"
@@ -17,6 +18,8 @@
 #include "updates/UpdateChecker.h"
 
 #include <QAccessible>
+#include <QGuiApplication>
+#include <QQmlComponent>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QSignalSpy>
@@ -45,6 +48,25 @@ bool namedRole(QAccessible::Role role)
         QAccessible::EditableText, QAccessible::ListItem, QAccessible::List, QAccessible::PageTab,
         QAccessible::PageTabList, QAccessible::Chart, QAccessible::ProgressBar, QAccessible::MenuItem};
     return roles.contains(role);
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// `tint` at `alpha` over `base`, as a badge's capsule is drawn.
+QColor over(const QColor &tint, double alpha, const QColor &base)
+{
+    return QColor::fromRgbF(float(tint.redF() * alpha + base.redF() * (1 - alpha)),
+        float(tint.greenF() * alpha + base.greenF() * (1 - alpha)),
+        float(tint.blueF() * alpha + base.blueF() * (1 - alpha)));
 }
 
 // Every visible item a person can reach (Tab, a click) or that stands for content, without
@@ -130,6 +152,49 @@ private Q_SLOTS:
             for (int x = 0; x < 16; ++x)
                 red = red || (unknown.pixelColor(x, y).alpha() > 50 && unknown.pixelColor(x, y).red() > 240);
         QVERIFY(red);
+    }
+
+    // Every text colour of the theme keeps 4.5:1 on the surfaces it is drawn on, in the
+    // light and the dark palette.
+    void themeContrast()
+    {
+        QQmlEngine engine;
+        engine.addImportPath(QStringLiteral("qrc:/"));
+        QQmlComponent component(&engine);
+        component.setData("import QtQuick\nimport Pelmo\nQtObject { property QtObject theme: Theme }", {});
+        std::unique_ptr<QObject> holder(component.create());
+        QVERIFY2(holder, qPrintable(component.errorString()));
+        QObject *theme = holder->property("theme").value<QObject *>();
+        const auto color = [theme](const char *name) { return theme->property(name).value<QColor>(); };
+        for (const bool dark : {false, true}) {
+            QGuiApplication::setPalette(ColorScheme::palette(dark));
+            QTRY_COMPARE(theme->property("dark").toBool(), dark);
+            const double tint = dark ? 0.22 : 0.14;
+            const QList<std::tuple<const char *, QColor, QColor>> pairs = {
+                {"text on window", color("text"), color("window")},
+                {"text on sidebar", color("text"), color("sidebar")},
+                {"secondary on card", color("secondaryText"), color("card")},
+                {"secondary on window", color("secondaryText"), color("window")},
+                {"secondary on sidebar", color("secondaryText"), color("sidebar")},
+                {"secondary on selection", color("secondaryText"), color("selection")},
+                {"secondary on track", color("secondaryText"), color("track")},
+                {"placeholder on card", color("placeholderText"), color("card")},
+                {"accent text on card", color("accentText"), color("card")},
+                {"accent text on window", color("accentText"), color("window")},
+                {"destructive text on window", color("destructiveText"), color("window")},
+                {"white on accent", color("textOnAccent"), color("accent")},
+                {"white on hovered accent", color("textOnAccent"), color("accentHover")},
+                {"white on destructive", color("textOnAccent"), color("destructive")},
+                {"safe badge", color("successText"), over(color("success"), tint, color("card"))},
+                {"check badge", color("warningText"), over(color("warning"), tint, color("card"))},
+            };
+            for (const auto &[what, text, background] : pairs)
+                QVERIFY2(contrast(text, background) >= 4.5,
+                    qPrintable(QStringLiteral("%1 %2: %3")
+                                   .arg(dark ? u"dark" : u"light", QLatin1StringView(what))
+                                   .arg(contrast(text, background))));
+        }
+        QGuiApplication::setPalette(ColorScheme::palette(false));
     }
 
     void everyScreen()

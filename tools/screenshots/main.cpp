@@ -443,6 +443,12 @@ bool shootLanguage(const QString &language, const QString &output, bool granted,
         list->forceActiveFocus(Qt::TabFocusReason);
         ok = grab(window, prefix + QStringLiteral("focus-row.png")) && ok;
     }
+    // The menu with its commands' shortcuts, over a category (where all of them apply).
+    if (QObject *menu = window->findChild<QObject *>(QStringLiteral("mainMenu"))) {
+        QMetaObject::invokeMethod(menu, "open");
+        ok = grab(window, prefix + QStringLiteral("menu.png")) && ok;
+        QMetaObject::invokeMethod(menu, "close");
+    }
     // A search in one category, and the next category, which starts without it.
     content->setProperty("section", QStringLiteral("caches"));
     if (QObject *search = window->findChild<QObject *>(QStringLiteral("categorySearch"))) {

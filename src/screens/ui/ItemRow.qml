@@ -92,7 +92,7 @@ T.ItemDelegate {
         FocusRing { shown: row.current; anchors.margins: 2; radiusOf: 4 }
     }
 
-    Menu {
+    PopupMenu {
         id: menu
         MenuRow { text: qsTranslate("Pelmo", "Náhled"); shortcutText: "Enter"; onTriggered: row.preview() }
         MenuRow { text: qsTranslate("Pelmo", "Ukázat ve Finderu"); onTriggered: row.reveal(row.path) }

@@ -117,7 +117,7 @@ Item {
                         Rectangle { anchors.bottom: parent.bottom; x: 20; width: parent.width - 40; height: 1; color: Theme.separator }
                         FocusRing { shown: entry.ListView.isCurrentItem && entry.ListView.view.activeFocus; anchors.margins: 2; radiusOf: 4 }
                     }
-                    Menu {
+                    PopupMenu {
                         id: menu
                         MenuRow {
                             text: qsTranslate("Pelmo", "Vrátit zpět")
