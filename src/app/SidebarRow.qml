@@ -10,7 +10,7 @@ T.ItemDelegate {
     id: row
     property string title
     property string symbol
-    property string accent: Theme.brand
+    property color accent: Theme.brand
     property string trailing
     property bool selected
     property bool focusShown

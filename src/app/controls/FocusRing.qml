@@ -4,8 +4,10 @@ import Pelmo
 // The keyboard focus ring around its parent control: shown only while the focus came from
 // the keyboard, so that a click leaves no ring behind.
 Rectangle {
-    property bool shown: parent && parent.visualFocus === true
-    property real radiusOf: parent && parent.background && parent.background.radius !== undefined ? parent.background.radius : Theme.radius
+    // The control, untyped: any control with visualFocus and a background.
+    readonly property var control: parent
+    property bool shown: control && control.visualFocus === true
+    property real radiusOf: control && control.background && control.background.radius !== undefined ? control.background.radius : Theme.radius
     anchors.fill: parent
     anchors.margins: -3
     radius: radiusOf + 3

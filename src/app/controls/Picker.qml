@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Templates as T
@@ -59,8 +60,8 @@ T.ComboBox {
         leftPadding: 12
         rightPadding: 12
         hoverEnabled: true
-        highlighted: control.highlightedIndex === index
-        text: modelData
+        highlighted: control.highlightedIndex === choice.index
+        text: choice.modelData
         font: control.font
         Accessible.name: text
         contentItem: Text {
@@ -84,7 +85,9 @@ T.ComboBox {
             clip: true
             implicitHeight: contentHeight
             implicitWidth: control.implicitContentWidth + 24
-            model: control.popup.visible ? control.delegateModel : null
+            // The combo box untyped: the linter of Qt 6.4 does not know its delegate model's type.
+            readonly property var box: control
+            model: control.popup.visible ? box.delegateModel : null
             currentIndex: control.highlightedIndex
         }
         background: Rectangle {

@@ -72,7 +72,8 @@ T.Popup {
                 highlightMoveDuration: 0
                 Accessible.role: Accessible.List
                 Accessible.name: qsTranslate("Pelmo", "Hledám stejné kopie…")
-                Keys.onSpacePressed: if (currentItem) vm.toggle(currentItem.path)
+                Keys.onSpacePressed: if (currentRow) vm.toggle(currentRow.path)
+                readonly property var currentRow: currentItem
                 model: vm.copies
                 ScrollBar.vertical: ScrollBar {}
                 delegate: T.ItemDelegate {

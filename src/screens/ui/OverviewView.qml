@@ -103,7 +103,7 @@ ScrollView {
                     Layout.preferredWidth: 170; Layout.preferredHeight: 170
                     Accessible.role: Accessible.Chart
                     Accessible.name: qsTranslate("Pelmo", "Co zabírá místo")
-                    Accessible.description: vm.breakdown.map(r => r.title + " " + r.sizeText).join(", ")
+                    Accessible.description: Array.from(vm.breakdown).map(r => r.title + " " + r.sizeText).join(", ")
                 }
                 ColumnLayout {
                     spacing: 10

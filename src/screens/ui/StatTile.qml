@@ -8,7 +8,7 @@ Card {
     property string title
     property string value
     property string symbol
-    property string accent: Theme.brand
+    property color accent: Theme.brand
     Layout.fillWidth: true
     padding: 14
     Accessible.role: Accessible.StaticText

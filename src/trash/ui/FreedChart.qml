@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import QtQuick.Layouts
 import Pelmo
@@ -26,15 +27,16 @@ Item {
     Repeater {
         model: chart.axis
         delegate: Item {
+            id: gridLine
             required property var modelData
-            y: chart.plotHeight * (1 - modelData.value / chart.maxValue)
+            y: chart.plotHeight * (1 - gridLine.modelData.value / chart.maxValue)
             width: chart.width
             Rectangle { x: chart.axisWidth; width: parent.width - chart.axisWidth; height: 1; color: Theme.separator }
             Text {
                 width: chart.axisWidth - 8
                 y: -height / 2
                 horizontalAlignment: Text.AlignRight
-                text: modelData.label
+                text: gridLine.modelData.label
                 color: Theme.secondaryText
                 font.pixelSize: 11
             }
