@@ -63,12 +63,14 @@ RowLayout {
     }
     ColumnLayout {
         spacing: 0
-        Label {
+        Text {
+            color: Theme.text
             Layout.alignment: Qt.AlignRight
             text: bar.model.totalText
             font.pixelSize: 20; font.bold: true
         }
-        Label {
+        Text {
+            color: Theme.text
             Layout.alignment: Qt.AlignRight
             text: bar.model.countText
             font.pixelSize: 11; opacity: 0.6

@@ -48,7 +48,8 @@ Item {
                 ColumnLayout {
                     Layout.fillWidth: true
                     spacing: 4
-                    Label {
+                    Text {
+                        color: Theme.text
                         Layout.fillWidth: true
                         text: inspector.hasFocus ? inspector.focusNode.name : ""
                         font.pixelSize: 15; font.bold: true
@@ -62,14 +63,16 @@ Item {
                             width: 8; height: 8; radius: 4
                             color: inspector.hasFocus ? inspector.focusNode.color : "transparent"
                         }
-                        Label {
+                        Text {
+                            color: Theme.text
                             text: inspector.hasFocus ? inspector.focusNode.kindTitle : ""
                             opacity: 0.65
                         }
                     }
                 }
             }
-            Label {
+            Text {
+                color: Theme.text
                 objectName: "focusSize"
                 text: inspector.hasFocus ? inspector.focusNode.sizeText : ""
                 font.pixelSize: 26; font.bold: true
@@ -78,7 +81,7 @@ Item {
                 Layout.fillWidth: true
                 visible: inspector.hasFocus && inspector.focusNode.percentText.length > 0
                 spacing: 4
-                Label { text: inspector.hasFocus ? inspector.focusNode.percentText : ""; opacity: 0.75 }
+                Text { color: Theme.text; text: inspector.hasFocus ? inspector.focusNode.percentText : ""; opacity: 0.75 }
                 MapShareBar {
                     Layout.fillWidth: true
                     share: inspector.hasFocus ? inspector.focusNode.share : 0
@@ -91,7 +94,7 @@ Item {
                 readOnly: true
                 selectByMouse: true
                 wrapMode: TextEdit.WrapAnywhere
-                color: palette.windowText
+                color: Theme.text
                 opacity: 0.75
                 font.pixelSize: 11
             }
@@ -119,7 +122,8 @@ Item {
                     enabled: inspector.hasFocus && !inspector.focusNode.protected && inspector.model.trashEnabled
                     onClicked: inspector.askTrash(inspector.focusNode.id)
                 }
-                Label {
+                Text {
+                    color: Theme.text
                     Layout.fillWidth: true
                     visible: inspector.hasFocus && inspector.focusNode.protected
                     text: qsTranslate("Pelmo", "Tuhle složku nechávám být, patří k systému.")
@@ -142,12 +146,14 @@ Item {
                 source: "image://theme/" + AppState.icon("cursorarrow.click.2")
                 Accessible.ignored: true
             }
-            Label {
+            Text {
+                color: Theme.text
                 Layout.alignment: Qt.AlignHCenter
                 text: qsTranslate("Pelmo", "Vyber dlaždici")
                 font.pixelSize: 15; font.bold: true
             }
-            Label {
+            Text {
+                color: Theme.text
                 Layout.fillWidth: true
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
@@ -156,8 +162,9 @@ Item {
             }
         }
 
-        Rectangle { Layout.fillWidth: true; height: 1; color: palette.mid; opacity: 0.4 }
-        Label {
+        Rectangle { Layout.fillWidth: true; height: 1; color: Theme.separator; opacity: 0.4 }
+        Text {
+            color: Theme.text
             Layout.margins: 8; Layout.leftMargin: 16
             text: qsTranslate("Pelmo", "Největší položky")
             font.weight: Font.DemiBold
@@ -201,8 +208,8 @@ Item {
                         spacing: 3
                         RowLayout {
                             Layout.fillWidth: true
-                            Label { text: row.name; elide: Text.ElideMiddle; Layout.fillWidth: true }
-                            Label { text: row.sizeText; font.pixelSize: 11 }
+                            Text { color: Theme.text; text: row.name; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                            Text { color: Theme.text; text: row.sizeText; font.pixelSize: 11 }
                         }
                         MapShareBar { Layout.fillWidth: true; share: row.share; color: row.kindColor }
                     }

@@ -35,14 +35,14 @@ Item {
             contentItem: RowLayout {
                 spacing: 6
                 Rectangle { width: 9; height: 9; radius: 4.5; color: chip.modelData.color }
-                Label { text: chip.modelData.title; font.pixelSize: 11; font.weight: Font.Medium }
-                Label { text: chip.modelData.sizeText; font.pixelSize: 11; opacity: 0.6 }
+                Text { color: Theme.text; text: chip.modelData.title; font.pixelSize: 11; font.weight: Font.Medium }
+                Text { color: Theme.text; text: chip.modelData.sizeText; font.pixelSize: 11; opacity: 0.6 }
             }
             background: Rectangle {
                 radius: height / 2
-                color: Qt.alpha(palette.windowText, chip.highlighted ? 0.2 : 0.06)
+                color: Qt.alpha(Theme.text, chip.highlighted ? 0.2 : 0.06)
                 border.width: chip.highlighted ? 1 : 0
-                border.color: Qt.alpha(palette.windowText, 0.5)
+                border.color: Qt.alpha(Theme.text, 0.5)
             }
             onClicked: legend.model.highlightKind = highlighted ? -1 : modelData.kind
         }

@@ -64,7 +64,7 @@ Item {
                 Layout.fillWidth: true
                 Layout.margins: 10
             }
-            Rectangle { Layout.fillWidth: true; height: 1; color: palette.mid; opacity: 0.4 }
+            Rectangle { Layout.fillWidth: true; height: 1; color: Theme.separator; opacity: 0.4 }
             Item {
                 id: area
                 Layout.fillWidth: true
@@ -80,7 +80,8 @@ Item {
                     // Appears only for a measurement that takes a moment: no flash for a quick one.
                     Behavior on opacity { NumberAnimation { duration: 250; easing.type: Easing.InOutQuad } }
                     BusyIndicator { Layout.alignment: Qt.AlignHCenter; running: area.mode === "loading" }
-                    Label {
+                    Text {
+                        color: Theme.text
                         Layout.alignment: Qt.AlignHCenter
                         text: qsTranslate("Pelmo", "Měřím velikosti…")
                         opacity: 0.7
@@ -101,12 +102,14 @@ Item {
                         source: "image://theme/" + AppState.icon("square.dashed")
                         Accessible.ignored: true
                     }
-                    Label {
+                    Text {
+                        color: Theme.text
                         Layout.alignment: Qt.AlignHCenter
                         text: qsTranslate("Pelmo", "Tady nic není")
                         font.pixelSize: 20; font.bold: true
                     }
-                    Label {
+                    Text {
+                        color: Theme.text
                         Layout.fillWidth: true
                         horizontalAlignment: Text.AlignHCenter
                         wrapMode: Text.WordWrap
@@ -134,13 +137,13 @@ Item {
                 Layout.fillWidth: true
             }
         }
-        Rectangle { Layout.fillHeight: true; width: 1; color: palette.mid; opacity: 0.4 }
+        Rectangle { Layout.fillHeight: true; width: 1; color: Theme.separator; opacity: 0.4 }
         DiskMapInspector {
             id: inspector
             model: view.model
             Layout.preferredWidth: 290
             Layout.fillHeight: true
-            Rectangle { z: -1; anchors.fill: parent; color: Qt.alpha(palette.windowText, 0.03) }
+            Rectangle { z: -1; anchors.fill: parent; color: Qt.alpha(Theme.text, 0.03) }
         }
     }
 }

@@ -8,7 +8,7 @@ Item {
     property real share
     property color color
     implicitHeight: 5
-    Rectangle { anchors.fill: parent; radius: height / 2; color: Qt.alpha(palette.windowText, 0.1) }
+    Rectangle { anchors.fill: parent; radius: height / 2; color: Qt.alpha(Theme.text, 0.1) }
     Rectangle {
         height: parent.height
         radius: height / 2

@@ -27,8 +27,8 @@ ItemDelegate {
         ColumnLayout {
             spacing: 1
             Layout.fillWidth: true
-            Label { text: row.name; elide: Text.ElideRight; Layout.fillWidth: true; font.weight: Font.DemiBold }
-            Label { text: row.subtitle; elide: Text.ElideRight; Layout.fillWidth: true; font.pixelSize: 11; opacity: 0.7 }
+            Text { color: Theme.text; text: row.name; elide: Text.ElideRight; Layout.fillWidth: true; font.weight: Font.DemiBold }
+            Text { color: Theme.text; text: row.subtitle; elide: Text.ElideRight; Layout.fillWidth: true; font.pixelSize: 11; opacity: 0.7 }
         }
         Rectangle {
             objectName: "runningDot"
@@ -36,6 +36,6 @@ ItemDelegate {
             width: 7; height: 7; radius: 3.5
             color: "#34c759"
         }
-        Label { text: row.sizeText; horizontalAlignment: Text.AlignRight; Layout.minimumWidth: 56 }
+        Text { color: Theme.text; text: row.sizeText; horizontalAlignment: Text.AlignRight; Layout.minimumWidth: 56 }
     }
 }

@@ -39,14 +39,14 @@ Card {
         ColumnLayout {
             Layout.fillWidth: true
             spacing: 2
-            Label {
+            Text {
                 Layout.fillWidth: true
                 elide: Text.ElideRight
                 text: tile.value
                 font.pixelSize: tile.compact ? 15 : 18; font.bold: true
-                color: tile.emphasized ? tile.tint : palette.windowText
+                color: tile.emphasized ? tile.tint : Theme.text
             }
-            Label { text: tile.title; font.pixelSize: 11; opacity: 0.7; Layout.fillWidth: true; elide: Text.ElideRight }
+            Text { color: Theme.text; text: tile.title; font.pixelSize: 11; opacity: 0.7; Layout.fillWidth: true; elide: Text.ElideRight }
         }
     }
 }

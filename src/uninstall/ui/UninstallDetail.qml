@@ -51,22 +51,19 @@ Item {
                         spacing: 4
                         RowLayout {
                             spacing: 10
-                            Label { text: root.app.name || ""; font.pixelSize: 24; font.bold: true }
-                            Label {
+                            Text { color: Theme.text; text: root.app.name || ""; font.pixelSize: 24; font.bold: true }
+                            Badge {
                                 objectName: "runningBadge"
                                 visible: root.vm.isRunning
+                                tone: "success"
                                 text: "● " + qsTranslate("Pelmo", "Právě běží")
-                                font.pixelSize: 11; font.weight: Font.DemiBold
-                                color: "#248a3d"
-                                leftPadding: 8; rightPadding: 8; topPadding: 3; bottomPadding: 3
-                                background: Rectangle { radius: height / 2; color: Qt.alpha("#34c759", 0.14) }
                             }
                         }
-                        Label { text: root.app.metaLine || ""; visible: text.length > 0; opacity: 0.8 }
+                        Text { color: Theme.text; text: root.app.metaLine || ""; visible: text.length > 0; opacity: 0.8 }
                         TextEdit {
                             text: root.app.bundleID || ""
                             readOnly: true; selectByMouse: true
-                            font.pixelSize: 11; color: palette.windowText; opacity: 0.6
+                            font.pixelSize: 11; color: Theme.text; opacity: 0.6
                         }
                     }
                 }
@@ -100,22 +97,23 @@ Item {
                         ColumnLayout {
                             Layout.fillWidth: true
                             spacing: 1
-                            Label { text: root.app.name || ""; font.weight: Font.DemiBold }
-                            Label { text: root.app.path || ""; font.pixelSize: 11; opacity: 0.6; elide: Text.ElideMiddle; Layout.fillWidth: true }
-                            Label {
+                            Text { color: Theme.text; text: root.app.name || ""; font.weight: Font.DemiBold }
+                            Text { color: Theme.text; text: root.app.path || ""; font.pixelSize: 11; opacity: 0.6; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                            Text {
+                                color: Theme.text
                                 visible: root.app.isFlatpak === true
                                 text: qsTranslate("Pelmo", "Aplikaci odinstaluje Flatpak (flatpak uninstall --user); její data najdeš níže mezi zbytky.")
                                 font.pixelSize: 11; opacity: 0.8; wrapMode: Text.WordWrap; Layout.fillWidth: true
                             }
                         }
-                        Label { text: root.app.sizeText || ""; opacity: 0.7 }
+                        Text { color: Theme.text; text: root.app.sizeText || ""; opacity: 0.7 }
                     }
                 }
 
                 RowLayout {
                     Layout.fillWidth: true
                     Layout.leftMargin: 20; Layout.rightMargin: 20
-                    Label { text: qsTranslate("Pelmo", "Zbytky po aplikaci"); font.pixelSize: 15; font.bold: true; Layout.fillWidth: true }
+                    Text { color: Theme.text; text: qsTranslate("Pelmo", "Zbytky po aplikaci"); font.pixelSize: 15; font.bold: true; Layout.fillWidth: true }
                     PlainButton {
                         visible: root.vm.hasRelated
                         text: root.vm.toggleAllText
@@ -127,13 +125,13 @@ Item {
                     Layout.alignment: Qt.AlignHCenter
                     visible: root.vm.relatedLoading
                     BusyIndicator { running: root.vm.relatedLoading; implicitWidth: 28; implicitHeight: 28 }
-                    Label { text: qsTranslate("Pelmo", "Hledám zbytky…") }
+                    Text { color: Theme.text; text: qsTranslate("Pelmo", "Hledám zbytky…") }
                 }
                 RowLayout {
                     Layout.alignment: Qt.AlignHCenter
                     visible: !root.vm.relatedLoading && !root.vm.hasRelated
                     Image { sourceSize.width: 22; sourceSize.height: 22; source: "image://theme/" + AppState.icon("checkmark.seal.fill") }
-                    Label { text: qsTranslate("Pelmo", "Po téhle aplikaci jsem v Knihovně nic nenašel.") ; opacity: 0.8 }
+                    Text { color: Theme.text; text: qsTranslate("Pelmo", "Po téhle aplikaci jsem v Knihovně nic nenašel.") ; opacity: 0.8 }
                 }
 
                 Repeater {
@@ -160,14 +158,15 @@ Item {
                                 ColumnLayout {
                                     Layout.fillWidth: true
                                     spacing: 0
-                                    Label { text: group.modelData.title; font.weight: Font.DemiBold; color: group.modelData.color; Layout.fillWidth: true }
-                                    Label {
+                                    Text { text: group.modelData.title; font.weight: Font.DemiBold; color: group.modelData.color; Layout.fillWidth: true }
+                                    Text {
+                                        color: Theme.text
                                         visible: group.modelData.note.length > 0
                                         text: group.modelData.note
                                         font.pixelSize: 11; opacity: 0.7; wrapMode: Text.WordWrap; Layout.fillWidth: true
                                     }
                                 }
-                                Label { text: group.modelData.sizeText; font.weight: Font.DemiBold }
+                                Text { color: Theme.text; text: group.modelData.sizeText; font.weight: Font.DemiBold }
                             }
                             Repeater {
                                 model: group.modelData.items
@@ -185,10 +184,10 @@ Item {
                                     ColumnLayout {
                                         Layout.fillWidth: true
                                         spacing: 0
-                                        Label { text: leftover.modelData.name; elide: Text.ElideMiddle; Layout.fillWidth: true }
-                                        Label { text: leftover.modelData.detail; font.pixelSize: 11; opacity: 0.6; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                                        Text { color: Theme.text; text: leftover.modelData.name; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                                        Text { color: Theme.text; text: leftover.modelData.detail; font.pixelSize: 11; opacity: 0.6; elide: Text.ElideMiddle; Layout.fillWidth: true }
                                     }
-                                    Label { text: leftover.modelData.sizeText; opacity: 0.8 }
+                                    Text { color: Theme.text; text: leftover.modelData.sizeText; opacity: 0.8 }
                                     PlainButton {
                                         symbol: "magnifyingglass.circle"
                                         toolTip: qsTranslate("Pelmo", "Ukázat ve Finderu")
@@ -204,7 +203,7 @@ Item {
             }
         }
 
-        Rectangle { Layout.fillWidth: true; height: 1; color: palette.mid; opacity: 0.4 }
+        Rectangle { Layout.fillWidth: true; height: 1; color: Theme.separator; opacity: 0.4 }
         // The buttons go under the texts when the pane is narrow.
         GridLayout {
             Layout.fillWidth: true
@@ -215,7 +214,8 @@ Item {
                 Layout.fillWidth: true
                 Layout.preferredWidth: 100
                 spacing: 2
-                Label {
+                Text {
+                    color: Theme.text
                     Layout.fillWidth: true
                     visible: !root.vm.isRunning
                     text: qsTranslate("Pelmo", "K přesunu do koše: ") + root.vm.freedText
@@ -225,13 +225,14 @@ Item {
                     Layout.fillWidth: true
                     visible: root.vm.isRunning
                     Image { sourceSize.width: 16; sourceSize.height: 16; source: "image://theme/" + AppState.icon("exclamationmark.triangle.fill") }
-                    Label {
+                    Text {
                         Layout.fillWidth: true
                         text: qsTranslate("Pelmo", "Aplikace právě běží. Nejdřív ji ukonči.")
                         color: "#ef6c00"; font.weight: Font.DemiBold; wrapMode: Text.WordWrap
                     }
                 }
-                Label {
+                Text {
+                    color: Theme.text
                     Layout.fillWidth: true
                     text: qsTranslate("Pelmo", "Když se aplikaci nepodaří přesunout, přetáhni ji do koše ve Finderu. Zbytky pak odstraní Pelmo.")
                     font.pixelSize: 11; opacity: 0.6; wrapMode: Text.WordWrap

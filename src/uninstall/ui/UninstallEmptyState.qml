@@ -31,12 +31,14 @@ Item {
                 Accessible.ignored: true
             }
         }
-        Label {
+        Text {
+            color: Theme.text
             Layout.alignment: Qt.AlignHCenter
             text: qsTranslate("Pelmo", "Vyber aplikaci")
             font.pixelSize: 22; font.bold: true
         }
-        Label {
+        Text {
+            color: Theme.text
             Layout.alignment: Qt.AlignHCenter
             Layout.maximumWidth: 380
             horizontalAlignment: Text.AlignHCenter
@@ -48,9 +50,10 @@ Item {
             Layout.alignment: Qt.AlignHCenter
             visible: root.measuring
             BusyIndicator { running: root.measuring; implicitWidth: 28; implicitHeight: 28 }
-            Label { text: qsTranslate("Pelmo", "Měřím velikosti…") }
+            Text { color: Theme.text; text: qsTranslate("Pelmo", "Měřím velikosti…") }
         }
-        Label {
+        Text {
+            color: Theme.text
             Layout.alignment: Qt.AlignHCenter
             Layout.topMargin: 10
             visible: !root.measuring && root.apps.length > 0
@@ -78,13 +81,15 @@ Item {
                             sourceSize.width: 44; sourceSize.height: 44
                             source: largest.modelData.iconSource
                         }
-                        Label {
+                        Text {
+                            color: Theme.text
                             Layout.alignment: Qt.AlignHCenter
                             Layout.maximumWidth: 100
                             text: largest.modelData.name
                             elide: Text.ElideRight
                         }
-                        Label {
+                        Text {
+                            color: Theme.text
                             Layout.alignment: Qt.AlignHCenter
                             text: largest.modelData.sizeText
                             font.pixelSize: 11; opacity: 0.7

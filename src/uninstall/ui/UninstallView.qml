@@ -50,8 +50,8 @@ Item {
                 ColumnLayout {
                     Layout.fillWidth: true
                     spacing: 1
-                    Label { text: vm.countText; font.weight: Font.DemiBold }
-                    Label { text: vm.totalText; font.pixelSize: 11; opacity: 0.7 }
+                    Text { color: Theme.text; text: vm.countText; font.weight: Font.DemiBold }
+                    Text { color: Theme.text; text: vm.totalText; font.pixelSize: 11; opacity: 0.7 }
                 }
                 PlainButton {
                     objectName: "uninstallSort"
@@ -76,7 +76,7 @@ Item {
                     }
                 }
             }
-            Rectangle { Layout.fillWidth: true; height: 1; color: palette.mid; opacity: 0.4 }
+            Rectangle { Layout.fillWidth: true; height: 1; color: Theme.separator; opacity: 0.4 }
 
             Item {
                 Layout.fillWidth: true
@@ -85,7 +85,7 @@ Item {
                     anchors.centerIn: parent
                     visible: vm.loading
                     BusyIndicator { Layout.alignment: Qt.AlignHCenter; running: vm.loading }
-                    Label { text: qsTranslate("Pelmo", "Načítám aplikace…") }
+                    Text { color: Theme.text; text: qsTranslate("Pelmo", "Načítám aplikace…") }
                 }
                 ColumnLayout {
                     anchors.centerIn: parent
@@ -96,8 +96,9 @@ Item {
                         sourceSize.width: 40; sourceSize.height: 40
                         source: "image://theme/" + AppState.icon("app.dashed")
                     }
-                    Label { Layout.alignment: Qt.AlignHCenter; text: qsTranslate("Pelmo", "Žádné aplikace"); font.bold: true }
-                    Label {
+                    Text { color: Theme.text; Layout.alignment: Qt.AlignHCenter; text: qsTranslate("Pelmo", "Žádné aplikace"); font.bold: true }
+                    Text {
+                        color: Theme.text
                         Layout.fillWidth: true
                         horizontalAlignment: Text.AlignHCenter
                         wrapMode: Text.WordWrap
@@ -132,14 +133,15 @@ Item {
                     sourceSize.width: 16; sourceSize.height: 16
                     source: "image://theme/" + AppState.icon("arrow.down.app")
                 }
-                Label {
+                Text {
+                    color: Theme.text
                     Layout.fillWidth: true
                     text: qsTranslate("Pelmo", "Aplikaci můžeš také přetáhnout na okno Pelmo.")
                     font.pixelSize: 11; opacity: 0.7; wrapMode: Text.WordWrap
                 }
             }
         }
-        Rectangle { Layout.fillHeight: true; width: 1; color: palette.mid; opacity: 0.4 }
+        Rectangle { Layout.fillHeight: true; width: 1; color: Theme.separator; opacity: 0.4 }
 
         UninstallDetail {
             visible: vm.hasSelection

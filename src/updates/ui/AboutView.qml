@@ -26,12 +26,12 @@ ScrollView {
             sourceSize.width: 16; sourceSize.height: 16
             source: visible ? "image://theme/" + AppState.icon(parent.symbol) : ""
         }
-        Label {
+        Text {
             visible: parent.symbol === "checkmark"
             Layout.alignment: Qt.AlignTop
             text: "✔"; color: AppState.brand
         }
-        Label { id: lineText; font.bold: parent.bold; wrapMode: Text.WordWrap; Layout.fillWidth: true }
+        Text { color: Theme.text; id: lineText; font.bold: parent.bold; wrapMode: Text.WordWrap; Layout.fillWidth: true }
     }
     component Heading: RowLayout {
         property string symbol
@@ -41,7 +41,7 @@ ScrollView {
             sourceSize.width: 20; sourceSize.height: 20
             source: "image://theme/" + AppState.icon(parent.symbol)
         }
-        Label { id: headingText; font.pixelSize: 15; font.bold: true }
+        Text { color: Theme.text; id: headingText; font.pixelSize: 15; font.bold: true }
     }
 
     ColumnLayout {
@@ -64,9 +64,10 @@ ScrollView {
                 }
                 Image { anchors.fill: parent; source: "qrc:/icons/pelmo/256.png"; sourceSize.width: 96; sourceSize.height: 96 }
             }
-            Label { Layout.alignment: Qt.AlignHCenter; text: "Pelmo"; font.pixelSize: 30; font.bold: true }
-            Label { Layout.alignment: Qt.AlignHCenter; objectName: "versionText"; text: vm.versionText; opacity: 0.7 }
-            Label {
+            Text { color: Theme.text; Layout.alignment: Qt.AlignHCenter; text: "Pelmo"; font.pixelSize: 30; font.bold: true }
+            Text { color: Theme.text; Layout.alignment: Qt.AlignHCenter; objectName: "versionText"; text: vm.versionText; opacity: 0.7 }
+            Text {
+                color: Theme.text
                 Layout.alignment: Qt.AlignHCenter
                 Layout.preferredWidth: Math.min(implicitWidth, 460)
                 horizontalAlignment: Text.AlignHCenter; wrapMode: Text.WordWrap
@@ -86,7 +87,7 @@ ScrollView {
                         id: note
                         required property var modelData
                         Layout.fillWidth: true
-                        Label { text: note.modelData.version; font.bold: true; opacity: 0.8; Layout.topMargin: 4 }
+                        Text { color: Theme.text; text: note.modelData.version; font.bold: true; opacity: 0.8; Layout.topMargin: 4 }
                         Repeater {
                             model: note.modelData.items
                             delegate: SymbolLine {
@@ -106,7 +107,8 @@ ScrollView {
                 width: parent.width
                 spacing: 8
                 Heading { symbol: "arrow.triangle.2.circlepath"; text: qsTranslate("Pelmo", "Aktualizace") }
-                Label {
+                Text {
+                    color: Theme.text
                     visible: vm.updatesText.length > 0
                     text: vm.updatesText; wrapMode: Text.WordWrap; opacity: 0.8; Layout.fillWidth: true
                 }
@@ -121,7 +123,8 @@ ScrollView {
                     visible: vm.hasAvailable
                     Layout.fillWidth: true
                     SymbolLine { symbol: "arrow.down.circle"; text: vm.availableText; bold: true }
-                    Label {
+                    Text {
+                        color: Theme.text
                         visible: vm.notes.length > 0
                         text: vm.notes; wrapMode: Text.WordWrap; opacity: 0.8; Layout.fillWidth: true
                     }
@@ -139,7 +142,8 @@ ScrollView {
                         visible: running; running: vm.status === "checking"
                         implicitWidth: 24; implicitHeight: 24
                     }
-                    Label {
+                    Text {
+                        color: Theme.text
                         objectName: "checkStatus"
                         visible: text.length > 0
                         text: vm.status === "upToDate" ? qsTranslate("Pelmo", "Máš nejnovější verzi")
@@ -197,7 +201,8 @@ ScrollView {
                     onClicked: vm.openWeb()
                 }
             }
-            Label {
+            Text {
+                color: Theme.text
                 Layout.alignment: Qt.AlignHCenter
                 text: qsTranslate("Pelmo", "Vytvořeno s péčí pro Mac")
                 font.pixelSize: 11; opacity: 0.6
