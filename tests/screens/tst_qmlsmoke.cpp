@@ -1,4 +1,5 @@
 #include "AppFixtures.h"
+#include "Contrast.h"
 #include "FakeCatalogue.h"
 #include "FakeHome.h"
 #include "FakeServices.h"
@@ -48,17 +49,6 @@ bool namedRole(QAccessible::Role role)
         QAccessible::EditableText, QAccessible::ListItem, QAccessible::List, QAccessible::PageTab,
         QAccessible::PageTabList, QAccessible::Chart, QAccessible::ProgressBar, QAccessible::MenuItem};
     return roles.contains(role);
-}
-
-double contrast(const QColor &a, const QColor &b)
-{
-    const auto luminance = [](const QColor &c) {
-        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-    };
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // `tint` at `alpha` over `base`, as a badge's capsule is drawn.

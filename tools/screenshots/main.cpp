@@ -3,6 +3,7 @@
 // minimum window size, with keyboard focus rings, so that anyone can look at what a person
 // sees; it prints the lowest text contrast it measures on each shot.
 // Usage: xvfb-run -a build/pelmo_screenshots OUTPUT-FOLDER
+#include "Contrast.h"
 #include "access/AccessManager.h"
 #include "app/ColorScheme.h"
 #include "app/Window.h"
@@ -39,6 +40,7 @@
 #include <filesystem>
 
 using namespace pelmo;
+using pelmo::test::contrast;
 
 namespace {
 
@@ -173,18 +175,6 @@ void makeDemoHome(const QString &home)
     writeFile(home + QStringLiteral("/Projects/pelmo/src/main.cpp"), 60'000);
     writeFile(home + QStringLiteral("/Projects/notes.md"), 20'000);
     writeFile(home + QStringLiteral("/Shared/.hidden-settings"), 8'000);
-}
-
-// WCAG's contrast ratio of two colours.
-double contrast(const QColor &a, const QColor &b)
-{
-    const auto luminance = [](const QColor &c) {
-        const auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-    };
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // The lowest text contrast measured on a shot, with the text it belongs to.
