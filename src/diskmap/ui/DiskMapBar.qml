@@ -49,9 +49,8 @@ RowLayout {
                 source: visible ? "image://theme/" + AppState.icon("chevron.right") : ""
                 Accessible.ignored: true
             }
-            ToolButton {
+            PlainButton {
                 anchors.verticalCenter: parent.verticalCenter
-                flat: true
                 leftPadding: 6; rightPadding: 6; topPadding: 3; bottomPadding: 3
                 text: crumb.modelData
                 font.pixelSize: crumb.index === crumbs.count - 1 ? 15 : 12

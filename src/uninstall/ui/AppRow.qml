@@ -15,6 +15,10 @@ ItemDelegate {
     required property string iconSource
     property bool current: false
     highlighted: current
+    background: Rectangle {
+        color: row.current ? Theme.selection : row.hovered ? Theme.hover : "transparent"
+        FocusRing { shown: row.visualFocus; anchors.margins: 2; radiusOf: 4 }
+    }
 
     contentItem: RowLayout {
         spacing: 10

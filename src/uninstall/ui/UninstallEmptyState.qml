@@ -72,6 +72,11 @@ Item {
                     required property var modelData
                     flat: true
                     implicitWidth: 110
+                    background: Rectangle {
+                        radius: Theme.radius
+                        color: largest.pressed ? Theme.pressed : largest.hovered ? Theme.hover : "transparent"
+                        FocusRing { shown: largest.visualFocus }
+                    }
                     onClicked: root.select(largest.modelData.path)
                     Accessible.name: largest.modelData.name
                     contentItem: ColumnLayout {
