@@ -55,7 +55,6 @@ RowLayout {
                 text: crumb.modelData
                 font.pixelSize: crumb.index === crumbs.count - 1 ? 15 : 12
                 font.bold: crumb.index === crumbs.count - 1
-                opacity: crumb.index === crumbs.count - 1 ? 1 : 0.65
                 onClicked: bar.model.goTo(crumb.index)
             }
         }
@@ -69,10 +68,10 @@ RowLayout {
             font.pixelSize: 20; font.bold: true
         }
         Text {
-            color: Theme.text
+            color: Theme.secondaryText
             Layout.alignment: Qt.AlignRight
             text: bar.model.countText
-            font.pixelSize: 11; opacity: 0.6
+            font.pixelSize: 11
         }
     }
     PlainButton {

@@ -64,9 +64,8 @@ Item {
                             color: inspector.hasFocus ? inspector.focusNode.color : "transparent"
                         }
                         Text {
-                            color: Theme.text
+                            color: Theme.secondaryText
                             text: inspector.hasFocus ? inspector.focusNode.kindTitle : ""
-                            opacity: 0.65
                         }
                     }
                 }
@@ -81,7 +80,7 @@ Item {
                 Layout.fillWidth: true
                 visible: inspector.hasFocus && inspector.focusNode.percentText.length > 0
                 spacing: 4
-                Text { color: Theme.text; text: inspector.hasFocus ? inspector.focusNode.percentText : ""; opacity: 0.75 }
+                Text { color: Theme.secondaryText; text: inspector.hasFocus ? inspector.focusNode.percentText : "" }
                 MapShareBar {
                     Layout.fillWidth: true
                     share: inspector.hasFocus ? inspector.focusNode.share : 0
@@ -94,8 +93,7 @@ Item {
                 readOnly: true
                 selectByMouse: true
                 wrapMode: TextEdit.WrapAnywhere
-                color: Theme.text
-                opacity: 0.75
+                color: Theme.secondaryText
                 font.pixelSize: 11
             }
             ColumnLayout {
@@ -123,12 +121,12 @@ Item {
                     onClicked: inspector.askTrash(inspector.focusNode.id)
                 }
                 Text {
-                    color: Theme.text
+                    color: Theme.secondaryText
                     Layout.fillWidth: true
                     visible: inspector.hasFocus && inspector.focusNode.protected
                     text: qsTranslate("Pelmo", "Tuhle složku nechávám být, patří k systému.")
                     wrapMode: Text.WordWrap
-                    font.pixelSize: 11; opacity: 0.65
+                    font.pixelSize: 11
                 }
             }
         }
@@ -153,11 +151,10 @@ Item {
                 font.pixelSize: 15; font.bold: true
             }
             Text {
-                color: Theme.text
+                color: Theme.secondaryText
                 Layout.fillWidth: true
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
-                opacity: 0.65
                 text: qsTranslate("Pelmo", "Najeď na ni myší nebo klikni. Dvojklik otevře složku.")
             }
         }

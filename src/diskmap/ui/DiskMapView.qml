@@ -81,10 +81,9 @@ Item {
                     Behavior on opacity { NumberAnimation { duration: 250; easing.type: Easing.InOutQuad } }
                     BusyIndicator { Layout.alignment: Qt.AlignHCenter; running: area.mode === "loading" }
                     Text {
-                        color: Theme.text
+                        color: Theme.secondaryText
                         Layout.alignment: Qt.AlignHCenter
                         text: qsTranslate("Pelmo", "Měřím velikosti…")
-                        opacity: 0.7
                     }
                 }
                 ColumnLayout {
@@ -109,11 +108,10 @@ Item {
                         font.pixelSize: 20; font.bold: true
                     }
                     Text {
-                        color: Theme.text
+                        color: Theme.secondaryText
                         Layout.fillWidth: true
                         horizontalAlignment: Text.AlignHCenter
                         wrapMode: Text.WordWrap
-                        opacity: 0.7
                         text: qsTranslate("Pelmo", "Složka je prázdná nebo se do ní nedostanu.")
                     }
                 }

@@ -32,7 +32,7 @@ ItemDelegate {
             spacing: 1
             Layout.fillWidth: true
             Text { color: Theme.text; text: row.name; elide: Text.ElideRight; Layout.fillWidth: true; font.weight: Font.DemiBold }
-            Text { color: Theme.text; text: row.subtitle; elide: Text.ElideRight; Layout.fillWidth: true; font.pixelSize: 11; opacity: 0.7 }
+            Text { color: Theme.secondaryText; text: row.subtitle; elide: Text.ElideRight; Layout.fillWidth: true; font.pixelSize: 11 }
         }
         Rectangle {
             objectName: "runningDot"

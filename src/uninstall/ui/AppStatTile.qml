@@ -44,9 +44,9 @@ Card {
                 elide: Text.ElideRight
                 text: tile.value
                 font.pixelSize: tile.compact ? 15 : 18; font.bold: true
-                color: tile.emphasized ? tile.tint : Theme.text
+                color: tile.emphasized ? Theme.warningText : Theme.text
             }
-            Text { color: Theme.text; text: tile.title; font.pixelSize: 11; opacity: 0.7; Layout.fillWidth: true; elide: Text.ElideRight }
+            Text { color: Theme.secondaryText; text: tile.title; font.pixelSize: 11; Layout.fillWidth: true; elide: Text.ElideRight }
         }
     }
 }

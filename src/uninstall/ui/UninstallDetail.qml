@@ -59,11 +59,11 @@ Item {
                                 text: "● " + qsTranslate("Pelmo", "Právě běží")
                             }
                         }
-                        Text { color: Theme.text; text: root.app.metaLine || ""; visible: text.length > 0; opacity: 0.8 }
+                        Text { color: Theme.secondaryText; text: root.app.metaLine || ""; visible: text.length > 0 }
                         TextEdit {
                             text: root.app.bundleID || ""
                             readOnly: true; selectByMouse: true
-                            font.pixelSize: 11; color: Theme.text; opacity: 0.6
+                            font.pixelSize: 11; color: Theme.secondaryText
                         }
                     }
                 }
@@ -98,15 +98,15 @@ Item {
                             Layout.fillWidth: true
                             spacing: 1
                             Text { color: Theme.text; text: root.app.name || ""; font.weight: Font.DemiBold }
-                            Text { color: Theme.text; text: root.app.path || ""; font.pixelSize: 11; opacity: 0.6; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                            Text { color: Theme.secondaryText; text: root.app.path || ""; font.pixelSize: 11; elide: Text.ElideMiddle; Layout.fillWidth: true }
                             Text {
-                                color: Theme.text
+                                color: Theme.secondaryText
                                 visible: root.app.isFlatpak === true
                                 text: qsTranslate("Pelmo", "Aplikaci odinstaluje Flatpak (flatpak uninstall --user); její data najdeš níže mezi zbytky.")
-                                font.pixelSize: 11; opacity: 0.8; wrapMode: Text.WordWrap; Layout.fillWidth: true
+                                font.pixelSize: 11; wrapMode: Text.WordWrap; Layout.fillWidth: true
                             }
                         }
-                        Text { color: Theme.text; text: root.app.sizeText || ""; opacity: 0.7 }
+                        Text { color: Theme.secondaryText; text: root.app.sizeText || "" }
                     }
                 }
 
@@ -131,7 +131,7 @@ Item {
                     Layout.alignment: Qt.AlignHCenter
                     visible: !root.vm.relatedLoading && !root.vm.hasRelated
                     Image { sourceSize.width: 22; sourceSize.height: 22; source: "image://theme/" + AppState.icon("checkmark.seal.fill") }
-                    Text { color: Theme.text; text: qsTranslate("Pelmo", "Po téhle aplikaci jsem v Knihovně nic nenašel.") ; opacity: 0.8 }
+                    Text { color: Theme.secondaryText; text: qsTranslate("Pelmo", "Po téhle aplikaci jsem v Knihovně nic nenašel.")  }
                 }
 
                 Repeater {
@@ -158,12 +158,12 @@ Item {
                                 ColumnLayout {
                                     Layout.fillWidth: true
                                     spacing: 0
-                                    Text { text: group.modelData.title; font.weight: Font.DemiBold; color: group.modelData.color; Layout.fillWidth: true }
+                                    Text { text: group.modelData.title; font.weight: Font.DemiBold; color: Theme.text; Layout.fillWidth: true }
                                     Text {
-                                        color: Theme.text
+                                        color: Theme.secondaryText
                                         visible: group.modelData.note.length > 0
                                         text: group.modelData.note
-                                        font.pixelSize: 11; opacity: 0.7; wrapMode: Text.WordWrap; Layout.fillWidth: true
+                                        font.pixelSize: 11; wrapMode: Text.WordWrap; Layout.fillWidth: true
                                     }
                                 }
                                 Text { color: Theme.text; text: group.modelData.sizeText; font.weight: Font.DemiBold }
@@ -185,9 +185,9 @@ Item {
                                         Layout.fillWidth: true
                                         spacing: 0
                                         Text { color: Theme.text; text: leftover.modelData.name; elide: Text.ElideMiddle; Layout.fillWidth: true }
-                                        Text { color: Theme.text; text: leftover.modelData.detail; font.pixelSize: 11; opacity: 0.6; elide: Text.ElideMiddle; Layout.fillWidth: true }
+                                        Text { color: Theme.secondaryText; text: leftover.modelData.detail; font.pixelSize: 11; elide: Text.ElideMiddle; Layout.fillWidth: true }
                                     }
-                                    Text { color: Theme.text; text: leftover.modelData.sizeText; opacity: 0.8 }
+                                    Text { color: Theme.secondaryText; text: leftover.modelData.sizeText }
                                     PlainButton {
                                         symbol: "magnifyingglass.circle"
                                         toolTip: qsTranslate("Pelmo", "Ukázat ve Finderu")
@@ -232,10 +232,10 @@ Item {
                     }
                 }
                 Text {
-                    color: Theme.text
+                    color: Theme.secondaryText
                     Layout.fillWidth: true
                     text: qsTranslate("Pelmo", "Když se aplikaci nepodaří přesunout, přetáhni ji do koše ve Finderu. Zbytky pak odstraní Pelmo.")
-                    font.pixelSize: 11; opacity: 0.6; wrapMode: Text.WordWrap
+                    font.pixelSize: 11; wrapMode: Text.WordWrap
                 }
             }
             RowLayout {

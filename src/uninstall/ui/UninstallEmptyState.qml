@@ -38,12 +38,11 @@ Item {
             font.pixelSize: 22; font.bold: true
         }
         Text {
-            color: Theme.text
+            color: Theme.secondaryText
             Layout.alignment: Qt.AlignHCenter
             Layout.maximumWidth: 380
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
-            opacity: 0.7
             text: qsTranslate("Pelmo", "Vlevo klikni na aplikaci nebo ji přetáhni na okno Pelmo. Najdu i její zbytky v Knihovně.")
         }
         RowLayout {
@@ -94,10 +93,10 @@ Item {
                             elide: Text.ElideRight
                         }
                         Text {
-                            color: Theme.text
+                            color: Theme.secondaryText
                             Layout.alignment: Qt.AlignHCenter
                             text: largest.modelData.sizeText
-                            font.pixelSize: 11; opacity: 0.7
+                            font.pixelSize: 11
                         }
                     }
                 }

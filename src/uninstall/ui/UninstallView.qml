@@ -51,7 +51,7 @@ Item {
                     Layout.fillWidth: true
                     spacing: 1
                     Text { color: Theme.text; text: vm.countText; font.weight: Font.DemiBold }
-                    Text { color: Theme.text; text: vm.totalText; font.pixelSize: 11; opacity: 0.7 }
+                    Text { color: Theme.secondaryText; text: vm.totalText; font.pixelSize: 11 }
                 }
                 PlainButton {
                     objectName: "uninstallSort"
@@ -98,11 +98,10 @@ Item {
                     }
                     Text { color: Theme.text; Layout.alignment: Qt.AlignHCenter; text: qsTranslate("Pelmo", "Žádné aplikace"); font.bold: true }
                     Text {
-                        color: Theme.text
+                        color: Theme.secondaryText
                         Layout.fillWidth: true
                         horizontalAlignment: Text.AlignHCenter
                         wrapMode: Text.WordWrap
-                        opacity: 0.7
                         text: qsTranslate("Pelmo", "Nenašel jsem žádné aplikace, které by šly odinstalovat.")
                     }
                 }
@@ -134,10 +133,10 @@ Item {
                     source: "image://theme/" + AppState.icon("arrow.down.app")
                 }
                 Text {
-                    color: Theme.text
+                    color: Theme.secondaryText
                     Layout.fillWidth: true
                     text: qsTranslate("Pelmo", "Aplikaci můžeš také přetáhnout na okno Pelmo.")
-                    font.pixelSize: 11; opacity: 0.7; wrapMode: Text.WordWrap
+                    font.pixelSize: 11; wrapMode: Text.WordWrap
                 }
             }
         }

@@ -65,7 +65,7 @@ ScrollView {
                 Image { anchors.fill: parent; source: "qrc:/icons/pelmo/256.png"; sourceSize.width: 96; sourceSize.height: 96 }
             }
             Text { color: Theme.text; Layout.alignment: Qt.AlignHCenter; text: "Pelmo"; font.pixelSize: 30; font.bold: true }
-            Text { color: Theme.text; Layout.alignment: Qt.AlignHCenter; objectName: "versionText"; text: vm.versionText; opacity: 0.7 }
+            Text { color: Theme.secondaryText; Layout.alignment: Qt.AlignHCenter; objectName: "versionText"; text: vm.versionText }
             Text {
                 color: Theme.text
                 Layout.alignment: Qt.AlignHCenter
@@ -87,7 +87,7 @@ ScrollView {
                         id: note
                         required property var modelData
                         Layout.fillWidth: true
-                        Text { color: Theme.text; text: note.modelData.version; font.bold: true; opacity: 0.8; Layout.topMargin: 4 }
+                        Text { color: Theme.secondaryText; text: note.modelData.version; font.bold: true; Layout.topMargin: 4 }
                         Repeater {
                             model: note.modelData.items
                             delegate: SymbolLine {
@@ -108,9 +108,9 @@ ScrollView {
                 spacing: 8
                 Heading { symbol: "arrow.triangle.2.circlepath"; text: qsTranslate("Pelmo", "Aktualizace") }
                 Text {
-                    color: Theme.text
+                    color: Theme.secondaryText
                     visible: vm.updatesText.length > 0
-                    text: vm.updatesText; wrapMode: Text.WordWrap; opacity: 0.8; Layout.fillWidth: true
+                    text: vm.updatesText; wrapMode: Text.WordWrap; Layout.fillWidth: true
                 }
                 CheckButton {
                     text: qsTranslate("Pelmo", "Automaticky hledat nové verze")
@@ -124,9 +124,9 @@ ScrollView {
                     Layout.fillWidth: true
                     SymbolLine { symbol: "arrow.down.circle"; text: vm.availableText; bold: true }
                     Text {
-                        color: Theme.text
+                        color: Theme.secondaryText
                         visible: vm.notes.length > 0
-                        text: vm.notes; wrapMode: Text.WordWrap; opacity: 0.8; Layout.fillWidth: true
+                        text: vm.notes; wrapMode: Text.WordWrap; Layout.fillWidth: true
                     }
                     ProminentButton { text: qsTranslate("Pelmo", "Stáhnout"); onClicked: vm.openDownload() }
                 }
@@ -143,12 +143,11 @@ ScrollView {
                         implicitWidth: 24; implicitHeight: 24
                     }
                     Text {
-                        color: Theme.text
+                        color: Theme.secondaryText
                         objectName: "checkStatus"
                         visible: text.length > 0
                         text: vm.status === "upToDate" ? qsTranslate("Pelmo", "Máš nejnovější verzi")
                             : vm.status === "failed" ? qsTranslate("Pelmo", "Kontrola se nepovedla") : ""
-                        opacity: 0.7
                     }
                 }
             }
@@ -202,10 +201,10 @@ ScrollView {
                 }
             }
             Text {
-                color: Theme.text
+                color: Theme.secondaryText
                 Layout.alignment: Qt.AlignHCenter
                 text: qsTranslate("Pelmo", "Vytvořeno s péčí pro Mac")
-                font.pixelSize: 11; opacity: 0.6
+                font.pixelSize: 11
             }
         }
     }
