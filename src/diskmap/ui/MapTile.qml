@@ -74,7 +74,7 @@ Item {
             Text {
                 visible: tile.height > 76 && tile.share >= 0.01
                 text: tile.percentText
-                color: "white"; font.pixelSize: 11; opacity: 0.85
+                color: "white"; font.pixelSize: 11
                 style: Text.Raised; styleColor: Qt.rgba(0, 0, 0, 0.3)
             }
         }

@@ -228,7 +228,7 @@ Item {
                     Text {
                         Layout.fillWidth: true
                         text: qsTranslate("Pelmo", "Aplikace právě běží. Nejdřív ji ukonči.")
-                        color: "#ef6c00"; font.weight: Font.DemiBold; wrapMode: Text.WordWrap
+                        color: Theme.warningText; font.weight: Font.DemiBold; wrapMode: Text.WordWrap
                     }
                 }
                 Text {
