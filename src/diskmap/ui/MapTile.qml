@@ -38,7 +38,17 @@ Item {
         border.width: tile.isSelected ? 3 : 1
         border.color: tile.isSelected ? "white" : Qt.rgba(1, 1, 1, tile.isHovered ? 0.7 : 0.14)
     }
+    // A darker band behind the labels, so that white text keeps 4.5:1 on every kind's colour.
+    Rectangle {
+        visible: labels.visible
+        x: 4; y: 4
+        width: tile.width - 8
+        height: labels.height + 10
+        radius: 6
+        color: Qt.rgba(0, 0, 0, 0.24)
+    }
     Column {
+        id: labels
         x: 9; y: 9
         width: tile.width - 18
         spacing: 2

@@ -29,7 +29,7 @@ ScrollView {
         Text {
             visible: parent.symbol === "checkmark"
             Layout.alignment: Qt.AlignTop
-            text: "✔"; color: AppState.brand
+            text: "✔"; color: Theme.accentText
         }
         Text { color: Theme.text; id: lineText; font.bold: parent.bold; wrapMode: Text.WordWrap; Layout.fillWidth: true }
     }
