@@ -36,7 +36,7 @@ Item {
                 spacing: 6
                 Rectangle { width: 9; height: 9; radius: 4.5; color: chip.modelData.color }
                 Text { color: Theme.text; text: chip.modelData.title; font.pixelSize: 11; font.weight: Font.Medium }
-                Text { color: Theme.secondaryText; text: chip.modelData.sizeText; font.pixelSize: 11 }
+                Text { color: chip.highlighted ? Theme.text : Theme.secondaryText; text: chip.modelData.sizeText; font.pixelSize: 11 }
             }
             background: Rectangle {
                 radius: height / 2
