@@ -156,13 +156,14 @@ int runAppsCommand(const QStringList &arguments)
 
     FlatpakCommand flatpak;
     QList<InstalledApp> apps = AppUninstaller::installedApps(home, &flatpak);
-    const QList<qint64> sizes = QtConcurrent::blockingMapped<QList<qint64>>(apps, &AppUninstaller::measure);
-    for (qsizetype i = 0; i < apps.size(); ++i)
-        apps[i].size = sizes[i];
     const bool json = parser.isSet(QStringLiteral("json"));
     const std::optional<QString> wanted = parser.value(QStringLiteral("related"));
-    if (!wanted)
+    if (!wanted) {
+        const QList<qint64> sizes = QtConcurrent::blockingMapped<QList<qint64>>(apps, &AppUninstaller::measure);
+        for (qsizetype i = 0; i < apps.size(); ++i)
+            apps[i].size = sizes[i];
         return listApps(AppUninstaller::visible(apps, {}, AppSort::size), json);
+    }
 
     // An identifier, or the path of one listed copy when the same one lies in two folders.
     const QString path = CommandSupport::absolutePath(*wanted);
@@ -173,6 +174,7 @@ int runAppsCommand(const QStringList &arguments)
             Localization::format(Localization::tr("Žádná aplikace k odinstalaci nemá ID %@"), {*wanted}) + u'\n');
         return CommandSupport::badInput;
     }
+    found->size = AppUninstaller::measure(*found); // only the one asked about
     return listRelated(*found, AppUninstaller::relatedFiles(*found, home, apps), json);
 }
 

@@ -68,7 +68,7 @@ std::optional<InstalledApp> describeBundle(const QString &path)
     // The main executable, when the bundle names a safe one.
     if (!info->executable.isEmpty() && !info->executable.contains(u'/')
         && info->executable != QLatin1StringView("..")) {
-        app.lastUsed = lastUsed(path + QStringLiteral("/Contents/MacOS/") + info->executable);
+        app.lastUsed = LinuxApplications::accessTime(path + QStringLiteral("/Contents/MacOS/") + info->executable);
     }
     return app;
 }
@@ -141,16 +141,6 @@ std::optional<QString> droppedApplication(const QString &path, const QString &ho
     if (path.endsWith(QLatin1StringView(".desktop")))
         return LinuxApplications::applicationOfEntry(path, home);
     return path;
-}
-
-std::optional<QDateTime> lastUsed(const QString &file)
-{
-    struct stat st
-    {
-    };
-    if (!PosixFile::statNoFollow(PathBytes::toBytes(file), st) || st.st_atim.tv_sec <= 0)
-        return std::nullopt;
-    return QDateTime::fromSecsSinceEpoch(st.st_atim.tv_sec);
 }
 
 qint64 measure(const InstalledApp &app)

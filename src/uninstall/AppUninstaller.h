@@ -46,9 +46,6 @@ namespace pelmo::AppUninstaller {
 // starts; nothing when a desktop entry starts no application the catalogue knows.
 [[nodiscard]] std::optional<QString> droppedApplication(const QString &path, const QString &home);
 
-// The access time of a program file, absent when unknown.
-[[nodiscard]] std::optional<QDateTime> lastUsed(const QString &file);
-
 [[nodiscard]] qint64 measure(const InstalledApp &app);
 
 // `apps` with `query` applied to the names only (case-insensitive) and ordered by `sort`,

@@ -23,16 +23,6 @@ QString chopped(const QString &text, qsizetype n)
     return text.left(text.size() - n);
 }
 
-std::optional<QDateTime> accessTime(const QString &path)
-{
-    struct stat st
-    {
-    };
-    if (path.isEmpty() || !PosixFile::statNoFollow(PathBytes::toBytes(path), st) || st.st_atim.tv_sec <= 0)
-        return std::nullopt;
-    return QDateTime::fromSecsSinceEpoch(st.st_atim.tv_sec);
-}
-
 QString firstReleaseVersion(const QString &metainfoPath)
 {
     const auto text = PosixFile::readSmallFile(PathBytes::toBytes(metainfoPath), kMaxMetainfoSize, true);
@@ -222,6 +212,16 @@ std::optional<QString> applicationOfEntry(const QString &entryPath, const QStrin
     if (entry->target.startsWith(u'/') && isAppImageName(entry->target))
         return entry->target;
     return std::nullopt;
+}
+
+std::optional<QDateTime> accessTime(const QString &path)
+{
+    struct stat st
+    {
+    };
+    if (path.isEmpty() || !PosixFile::statNoFollow(PathBytes::toBytes(path), st) || st.st_atim.tv_sec <= 0)
+        return std::nullopt;
+    return QDateTime::fromSecsSinceEpoch(st.st_atim.tv_sec);
 }
 
 } // namespace pelmo::LinuxApplications

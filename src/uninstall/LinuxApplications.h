@@ -54,4 +54,7 @@ struct NameAndVersion
 // or a Flatpak's folder); nothing when it starts no such application.
 [[nodiscard]] std::optional<QString> applicationOfEntry(const QString &entryPath, const QString &home);
 
+// The access time of a file (its last use), none when unknown or never.
+[[nodiscard]] std::optional<QDateTime> accessTime(const QString &path);
+
 } // namespace pelmo::LinuxApplications
