@@ -119,10 +119,11 @@ int runWindow(int &argc, char **argv, WindowStart start)
     // Lets the desktop match the window to the installed entry (its name and icon).
     QGuiApplication::setDesktopFileName(QString::fromLatin1(BuildInfo::applicationId));
     QGuiApplication::setWindowIcon(applicationIcon());
-    Localization::install(Localization::resolvedCode(Localization::languageFromRawValue(Preferences().appLanguage())));
+    const Preferences preferences;
+    Localization::install(Localization::resolvedCode(Localization::languageFromRawValue(preferences.appLanguage())));
 
     // Started at login for a reminder that has since been switched off: nothing to do.
-    if (start == WindowStart::background && !Preferences().reminderEnabled())
+    if (start == WindowStart::background && !preferences.reminderEnabled())
         return 0;
     int status = 0;
     {

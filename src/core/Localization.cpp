@@ -83,8 +83,18 @@ QLocale Localization::formatLocale(const QString &code)
     return QLocale(code == QLatin1StringView("cs") ? QLocale::Czech : QLocale::English);
 }
 
+namespace {
+QString g_installedCode; // written only by install(), on the main thread
+} // namespace
+
+QString Localization::installedCode()
+{
+    return g_installedCode;
+}
+
 void Localization::install(const QString &code)
 {
+    g_installedCode = code;
     // One translator for Pelmo's texts and one for Qt's own (its dialogs and standard
     // buttons) for the life of the process; the Czech table holds only the texts that name
     // macOS things, everything else shows its key.

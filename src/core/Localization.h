@@ -41,6 +41,9 @@ public:
     // Loads the compiled table of `code` and Qt's own translations into the application and
     // makes formatLocale(code) the default. Replaces any earlier choice.
     static void install(const QString &code);
+    // The code last installed ("cs" or "en"), empty before any: the interface language,
+    // which the format locale need not share.
+    [[nodiscard]] static QString installedCode();
 };
 
 } // namespace pelmo

@@ -1,9 +1,10 @@
 #include "updates/AppInfo.h"
 
+#include "core/Localization.h"
+
 #include "core/BuildInfo.h"
 #include "updates/AppInfoConfig.h"
 
-#include <QLocale>
 #include <QUrlQuery>
 
 namespace pelmo::AppInfo {
@@ -84,7 +85,7 @@ QUrl webAddress(const QString &text)
 
 bool isEnglish()
 {
-    return QLocale().language() == QLocale::English;
+    return Localization::installedCode() == QLatin1StringView("en");
 }
 
 } // namespace pelmo::AppInfo

@@ -25,7 +25,7 @@ namespace pelmo::AppInfo {
 
 // `text` as an http(s) address with a host, else empty.
 [[nodiscard]] QUrl webAddress(const QString &text);
-// Whether the interface speaks English (the installed string table's locale).
+// Whether the interface speaks English (the language installed, not the format locale).
 [[nodiscard]] bool isEnglish();
 
 } // namespace pelmo::AppInfo

@@ -247,14 +247,15 @@ private Q_SLOTS:
         QTest::newRow("cs, none") << "cs" << QByteArray() << "Novou verzi si stáhneš zdarma z example.org.";
     }
 
-    // The alert's text: the notes in the interface language, the other one's, else where
-    // to download.
+    // The alert's text: the notes in the interface language (whatever the format locale),
+    // the other one's, else where to download.
     void notesLanguage()
     {
         QFETCH(QString, language);
         QFETCH(QByteArray, notes);
         QFETCH(QString, alert);
         Localization::install(language);
+        QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia)); // a Czech desktop's formats
         FakeHome home;
         FakeClock clock;
         Endpoint endpoint(release("2.0", notes));
