@@ -24,7 +24,6 @@ void DiskMapCache::clear()
 {
     m_folders.clear();
     m_totals->clear();
-    ++m_epoch;
 }
 
 } // namespace pelmo

@@ -23,13 +23,12 @@ public:
     void forgetFolder(const QString &path);
     [[nodiscard]] const std::shared_ptr<FolderTotals> &totals() const { return m_totals; }
     // Changes with every clear(); a measurement started before a clear keeps nothing.
-    [[nodiscard]] quint64 epoch() const { return m_epoch; }
+    [[nodiscard]] quint64 epoch() const { return m_totals->epoch(); }
     void clear();
 
 private:
     QHash<QString, QList<DiskNode>> m_folders;
     std::shared_ptr<FolderTotals> m_totals = std::make_shared<FolderTotals>();
-    quint64 m_epoch = 0;
 };
 
 } // namespace pelmo
