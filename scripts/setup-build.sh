@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 target=$1
 shift
-packages="g++ make cmake pkg-config ccache qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-declarative-dev
+packages="g++ ninja-build cmake pkg-config ccache qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-declarative-dev
   qml6-module-qtqml qml6-module-qtqml-workerscript qml6-module-qtquick qml6-module-qtquick-controls
   qml6-module-qtquick-layouts qml6-module-qtquick-shapes
   qml6-module-qtquick-templates qml6-module-qtquick-window
@@ -34,5 +34,11 @@ if [ -n "$missing" ]; then
     fi
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
+# Ninja, because with Qt 6.4 the Makefile generator rewrites the metatype list on every build
+# and so reruns moc, the QML registration and qmlcachegen on an unchanged tree. A build folder
+# made by another generator is configured afresh.
+if [ -f build/CMakeCache.txt ] && ! grep -q '^CMAKE_GENERATOR:INTERNAL=Ninja$' build/CMakeCache.txt; then
+    rm -rf build
+fi
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >&2
 cmake --build build --target "$target" -j2 >&2
