@@ -1067,24 +1067,6 @@ Lists, empties or opens your Trash.
         <translation>No application to uninstall has the ID %@</translation>
     </message>
     <message>
-        <source>Použití: pelmo apps [--related ID] [--json]
-Vypíše aplikace, které jde odinstalovat, největší první, s velikostí.
-Nic nepřesouvá: odinstalace je v okně Pelmo.
-
-  --related ID         vypíše po skupinách zbytky aplikace s tímto ID (nebo cestou),
-                       které by odinstalace nabídla k přesunu do koše
-  --json               vypíše jeden objekt JSON
-  -h, --help           vypíše tuto nápovědu</source>
-        <translation>Usage: pelmo apps [--related ID] [--json]
-Lists the applications that can be uninstalled, largest first, with their sizes.
-Moves nothing: uninstalling is done in the Pelmo window.
-
-  --related ID         lists, grouped, the leftovers of the application with this ID (or path)
-                       that uninstalling it would offer to move to the Trash
-  --json               prints one JSON object
-  -h, --help           prints this help</translation>
-    </message>
-    <message>
         <source>Nejdéle nepoužité</source>
         <translation>Least recently used</translation>
     </message>
@@ -1341,62 +1323,6 @@ Moves nothing: uninstalling is done in the Pelmo window.
         <translation>The folder is empty or I cannot get into it.</translation>
     </message>
     <message>
-        <source>Použití:
-  pelmo scan [--home SLOŽKA] [--threshold-mb N] [--exclude PŘEDPONA]... [--lang cs|en] [--json]
-  pelmo clean [--home SLOŽKA] (--safe | --category DRUH... | --item CESTA...) [--yes] [--json]
-  pelmo map [--home SLOŽKA] [SLOŽKA] [--json]
-  pelmo history [--json]
-  pelmo restore ID
-  pelmo trash [list | empty | open] [--yes] [--json]
-  pelmo apps [--related ID] [--json]</source>
-        <translation>Usage:
-  pelmo scan [--home FOLDER] [--threshold-mb N] [--exclude PREFIX]... [--lang cs|en] [--json]
-  pelmo clean [--home FOLDER] (--safe | --category KIND... | --item PATH...) [--yes] [--json]
-  pelmo map [--home FOLDER] [FOLDER] [--json]
-  pelmo history [--json]
-  pelmo restore ID
-  pelmo trash [list | empty | open] [--yes] [--json]
-  pelmo apps [--related ID] [--json]</translation>
-    </message>
-    <message>
-        <source>Použití: pelmo [PŘÍKAZ] [VOLBY]
-Bez příkazu otevře okno; bez displeje prohledá domovskou složku jako pelmo scan.
-Nic nemaže: co uklidí, přesune do koše, odkud to jde vrátit.
-
-Příkazy:
-  scan      prohledá domovskou složku a vypíše, co lze uvolnit
-  clean     přesune vybrané nalezené položky do koše
-  map       změří, co zabírá místo ve složce, podle položek a druhů
-  history   vypíše, co bylo přesunuto do koše
-  restore   vrátí položku z historie na původní místo
-  trash     vypíše, vysype nebo otevře koš
-  apps      vypíše aplikace k odinstalaci nebo zbytky jedné z nich
-
-Volby:
-  -h, --help   vypíše tuto nápovědu
-  --version    vypíše verzi
-
-Nápověda k příkazu: pelmo PŘÍKAZ --help</source>
-        <translation>Usage: pelmo [COMMAND] [OPTIONS]
-Without a command, opens the window; without a display, scans the home folder as pelmo scan does.
-Deletes nothing: what it cleans up goes to the Trash, from where it can be put back.
-
-Commands:
-  scan      scans the home folder and prints what can be freed
-  clean     moves chosen items of the scan to the Trash
-  map       measures what takes up space in a folder, by item and kind
-  history   lists what was moved to the Trash
-  restore   puts an entry of the history back where it was
-  trash     lists, empties or opens the Trash
-  apps      lists the applications to uninstall or what one of them left
-
-Options:
-  -h, --help   prints this help
-  --version    prints the version
-
-Help on a command: pelmo COMMAND --help</translation>
-    </message>
-    <message>
         <source>Použití: pelmo map [--home SLOŽKA] [SLOŽKA] [--json]
 Změří položky SLOŽKY (bez ní domovské složky), největší první, s druhem, velikostí
 na disku a podílem, a součty podle druhu. SLOŽKA musí ležet v domovské složce.
@@ -1495,6 +1421,114 @@ size on disk and share, and the totals per kind. FOLDER must lie inside the home
     <message>
         <source>Za posledních 30 dní se nic nepřesunulo.</source>
         <translation>Nothing was moved in the last 30 days.</translation>
+    </message>
+    <message>
+        <source>Zvol jen jedno z --related a --uninstall</source>
+        <translation>Choose only one of --related and --uninstall</translation>
+    </message>
+    <message>
+        <source>Volby --keep a --yes patří k --uninstall</source>
+        <translation>The options --keep and --yes go with --uninstall</translation>
+    </message>
+    <message>
+        <source>Použití:
+  pelmo scan [--home SLOŽKA] [--threshold-mb N] [--exclude PŘEDPONA]... [--lang cs|en] [--json]
+  pelmo clean [--home SLOŽKA] (--safe | --category DRUH... | --item CESTA...) [--yes] [--json]
+  pelmo map [--home SLOŽKA] [SLOŽKA] [--json]
+  pelmo history [--json]
+  pelmo restore ID
+  pelmo trash [list | empty | open] [--yes] [--json]
+  pelmo apps [--related ID] [--json]
+  pelmo apps --uninstall ID [--keep CESTA]... [--yes]</source>
+        <translation>Usage:
+  pelmo scan [--home FOLDER] [--threshold-mb N] [--exclude PREFIX]... [--lang cs|en] [--json]
+  pelmo clean [--home FOLDER] (--safe | --category KIND... | --item PATH...) [--yes] [--json]
+  pelmo map [--home FOLDER] [FOLDER] [--json]
+  pelmo history [--json]
+  pelmo restore ID
+  pelmo trash [list | empty | open] [--yes] [--json]
+  pelmo apps [--related ID] [--json]
+  pelmo apps --uninstall ID [--keep PATH]... [--yes]</translation>
+    </message>
+    <message>
+        <source>Použití: pelmo [PŘÍKAZ] [VOLBY]
+Bez příkazu otevře okno; bez displeje prohledá domovskou složku jako pelmo scan.
+Nic nemaže: co uklidí, přesune do koše, odkud to jde vrátit.
+
+Příkazy:
+  scan      prohledá domovskou složku a vypíše, co lze uvolnit
+  clean     přesune vybrané nalezené položky do koše
+  map       změří, co zabírá místo ve složce, podle položek a druhů
+  history   vypíše, co bylo přesunuto do koše
+  restore   vrátí položku z historie na původní místo
+  trash     vypíše, vysype nebo otevře koš
+  apps      vypíše aplikace k odinstalaci nebo zbytky jedné z nich, nebo ji odinstaluje
+
+Volby:
+  -h, --help   vypíše tuto nápovědu
+  --version    vypíše verzi
+
+Nápověda k příkazu: pelmo PŘÍKAZ --help</source>
+        <translation>Usage: pelmo [COMMAND] [OPTIONS]
+Without a command, opens the window; without a display, scans the home folder as pelmo scan does.
+Deletes nothing: what it cleans up goes to the Trash, from where it can be put back.
+
+Commands:
+  scan      scans the home folder and prints what can be freed
+  clean     moves chosen items of the scan to the Trash
+  map       measures what takes up space in a folder, by item and kind
+  history   lists what was moved to the Trash
+  restore   puts an entry of the history back where it was
+  trash     lists, empties or opens the Trash
+  apps      lists the applications to uninstall or what one of them left, or uninstalls it
+
+Options:
+  -h, --help   prints this help
+  --version    prints the version
+
+Help on a command: pelmo COMMAND --help</translation>
+    </message>
+    <message>
+        <source>Použití: pelmo apps [--related ID] [--json]
+       pelmo apps --uninstall ID [--keep CESTA]... [--yes]
+Vypíše aplikace, které jde odinstalovat, největší první, s velikostí.
+
+  --related ID         vypíše po skupinách zbytky aplikace s tímto ID (nebo cestou),
+                       které by odinstalace nabídla k přesunu do koše
+  --uninstall ID       odinstaluje aplikaci: ji i její zbytky přesune do koše
+                       (Flatpak odinstaluje příkazem flatpak, to nejde vrátit)
+  --keep CESTA         tenhle zbytek nechá na místě (lze zadat víckrát)
+  --yes                odinstaluje bez ptaní (bez terminálu je povinná)
+  --json               vypíše jeden objekt JSON
+  -h, --help           vypíše tuto nápovědu</source>
+        <translation>Usage: pelmo apps [--related ID] [--json]
+       pelmo apps --uninstall ID [--keep PATH]... [--yes]
+Lists the applications that can be uninstalled, largest first, with their sizes.
+
+  --related ID         lists, grouped, the leftovers of the application with this ID (or path)
+                       that uninstalling it would offer to move to the Trash
+  --uninstall ID       uninstalls the application: moves it and its leftovers to the Trash
+                       (a Flatpak is removed with flatpak, which cannot be undone)
+  --keep PATH          leaves this leftover where it is (may be given several times)
+  --yes                uninstalls without asking (required without a terminal)
+  --json               prints one JSON object
+  -h, --help           prints this help</translation>
+    </message>
+    <message>
+        <source>  odinstaluje se příkazem flatpak (nejde vrátit): %@</source>
+        <translation>  removed with flatpak (cannot be undone): %@</translation>
+    </message>
+    <message>
+        <source>Položka %@ k této aplikaci nepatří</source>
+        <translation>Item %@ does not belong to this application</translation>
+    </message>
+    <message>
+        <source>Odinstalovat aplikaci a přesunout tyto položky do koše?</source>
+        <translation>Uninstall the application and move these items to the Trash?</translation>
+    </message>
+    <message>
+        <source>„%@“ leží mimo domovskou složku. Nic se nevrátilo.</source>
+        <translation>“%@” lies outside the home folder. Nothing was put back.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "CommandSupport.h"
 #include "OptionParser.h"
+#include "UninstallCommand.h"
 #include "core/JsonText.h"
 #include "core/Localization.h"
 #include "core/PathBytes.h"
@@ -143,11 +144,22 @@ int runAppsCommand(const QStringList &arguments)
     OptionParser parser;
     parser.add(QStringLiteral("json"), OptionParser::Kind::flag);
     parser.add(QStringLiteral("related"), OptionParser::Kind::value);
+    parser.add(QStringLiteral("uninstall"), OptionParser::Kind::value);
+    parser.add(QStringLiteral("keep"), OptionParser::Kind::repeatedValue);
+    parser.add(QStringLiteral("yes"), OptionParser::Kind::flag);
     QString problem;
     if (!parser.parse(arguments))
         problem = parser.error();
     else if (!parser.positional().isEmpty())
         problem = Localization::format(Localization::tr("Neočekávaný argument %@"), {parser.positional().first()});
+    const bool uninstalling = parser.value(QStringLiteral("uninstall")).has_value();
+    if (problem.isEmpty() && uninstalling && parser.isSet(QStringLiteral("related")))
+        problem = Localization::tr("Zvol jen jedno z --related a --uninstall");
+    else if (problem.isEmpty() && !uninstalling
+        && (parser.isSet(QStringLiteral("yes")) || !parser.values(QStringLiteral("keep")).isEmpty()))
+        problem = Localization::tr("Volby --keep a --yes patří k --uninstall");
+    else if (problem.isEmpty() && uninstalling && !parser.isSet(QStringLiteral("yes")) && !CommandSupport::canAsk())
+        problem = Localization::tr("Bez terminálu je potřeba potvrdit přesun volbou --yes");
     const QString home = problem.isEmpty() ? CommandSupport::homeFolder(std::nullopt, problem) : QString();
     if (!problem.isEmpty()) {
         CommandSupport::write(stderr, problem + u'\n');
@@ -157,7 +169,8 @@ int runAppsCommand(const QStringList &arguments)
     FlatpakCommand flatpak;
     QList<InstalledApp> apps = AppUninstaller::installedApps(home, &flatpak);
     const bool json = parser.isSet(QStringLiteral("json"));
-    const std::optional<QString> wanted = parser.value(QStringLiteral("related"));
+    const std::optional<QString> wanted
+        = uninstalling ? parser.value(QStringLiteral("uninstall")) : parser.value(QStringLiteral("related"));
     if (!wanted) {
         const QList<qint64> sizes = QtConcurrent::blockingMapped<QList<qint64>>(apps, &AppUninstaller::measure);
         for (qsizetype i = 0; i < apps.size(); ++i)
@@ -174,6 +187,9 @@ int runAppsCommand(const QStringList &arguments)
             Localization::format(Localization::tr("Žádná aplikace k odinstalaci nemá ID %@"), {*wanted}) + u'\n');
         return CommandSupport::badInput;
     }
+    if (uninstalling)
+        return runUninstall(
+            *found, apps, home, parser.values(QStringLiteral("keep")), parser.isSet(QStringLiteral("yes")), flatpak);
     found->size = AppUninstaller::measure(*found); // only the one asked about
     return listRelated(*found, AppUninstaller::relatedFiles(*found, home, apps), json);
 }

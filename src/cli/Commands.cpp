@@ -28,7 +28,8 @@ QString usage()
                             "  pelmo history [--json]\n"
                             "  pelmo restore ID\n"
                             "  pelmo trash [list | empty | open] [--yes] [--json]\n"
-                            "  pelmo apps [--related ID] [--json]");
+                            "  pelmo apps [--related ID] [--json]\n"
+                            "  pelmo apps --uninstall ID [--keep CESTA]... [--yes]");
 }
 
 QString programHelp()
@@ -44,7 +45,7 @@ QString programHelp()
                             "  history   vypíše, co bylo přesunuto do koše\n"
                             "  restore   vrátí položku z historie na původní místo\n"
                             "  trash     vypíše, vysype nebo otevře koš\n"
-                            "  apps      vypíše aplikace k odinstalaci nebo zbytky jedné z nich\n"
+                            "  apps      vypíše aplikace k odinstalaci nebo zbytky jedné z nich, nebo ji odinstaluje\n"
                             "\n"
                             "Volby:\n"
                             "  -h, --help   vypíše tuto nápovědu\n"
@@ -133,11 +134,15 @@ QString trashHelp()
 QString appsHelp()
 {
     return Localization::tr("Použití: pelmo apps [--related ID] [--json]\n"
+                            "       pelmo apps --uninstall ID [--keep CESTA]... [--yes]\n"
                             "Vypíše aplikace, které jde odinstalovat, největší první, s velikostí.\n"
-                            "Nic nepřesouvá: odinstalace je v okně Pelmo.\n"
                             "\n"
                             "  --related ID         vypíše po skupinách zbytky aplikace s tímto ID (nebo cestou),\n"
                             "                       které by odinstalace nabídla k přesunu do koše\n"
+                            "  --uninstall ID       odinstaluje aplikaci: ji i její zbytky přesune do koše\n"
+                            "                       (Flatpak odinstaluje příkazem flatpak, to nejde vrátit)\n"
+                            "  --keep CESTA         tenhle zbytek nechá na místě (lze zadat víckrát)\n"
+                            "  --yes                odinstaluje bez ptaní (bez terminálu je povinná)\n"
                             "  --json               vypíše jeden objekt JSON\n"
                             "  -h, --help           vypíše tuto nápovědu");
 }

@@ -9,6 +9,8 @@
 #include <dirent.h>
 
 #include <fcntl.h>
+#include <linux/openat2.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace pelmo::PosixFile {
@@ -115,6 +117,50 @@ UniqueFd openFolderBelow(std::string_view anchor, std::string_view folder, bool 
         }
         if (create && ::mkdirat(current.get(), part.c_str(), 0777) != 0 && errno != EEXIST)
             return {};
+        current = UniqueFd(::openat(current.get(), part.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    }
+    return current;
+}
+
+UniqueFd openFolderBeneath(std::string_view anchor, std::string_view folder)
+{
+    while (anchor.size() > 1 && anchor.ends_with('/'))
+        anchor.remove_suffix(1);
+    while (folder.size() > 1 && folder.ends_with('/'))
+        folder.remove_suffix(1);
+    const bool below = anchor.starts_with('/')
+        && (folder == anchor
+            || (anchor == "/" ? folder.starts_with('/') : folder.starts_with(anchor) && folder[anchor.size()] == '/'));
+    std::string rest(below ? folder.substr(anchor == "/" ? 1 : std::min(folder.size(), anchor.size() + 1)) : "");
+    const bool climbs
+        = rest == ".." || rest.starts_with("../") || rest.ends_with("/..") || rest.find("/../") != std::string::npos;
+    if (!below || climbs) {
+        errno = EXDEV;
+        return {};
+    }
+    UniqueFd base = openPath(anchor, O_PATH | O_DIRECTORY);
+    if (!base || rest.empty())
+        return base;
+#ifdef SYS_openat2
+    open_how how {};
+    how.flags = O_PATH | O_DIRECTORY | O_CLOEXEC;
+    how.resolve = RESOLVE_BENEATH | RESOLVE_NO_SYMLINKS | RESOLVE_NO_MAGICLINKS;
+    const long fd = ::syscall(SYS_openat2, base.get(), rest.c_str(), &how, sizeof how);
+    if (fd >= 0)
+        return UniqueFd(static_cast<int>(fd));
+    // Kernels before 5.6 and seccomp filters answer ENOSYS or EPERM; a name too long for
+    // one call is walked piecewise too.
+    if (errno != ENOSYS && errno != EPERM && errno != ENAMETOOLONG && errno != EAGAIN)
+        return {};
+#endif
+    std::string_view parts = rest;
+    UniqueFd current = std::move(base);
+    while (current && !parts.empty()) {
+        const size_t slash = parts.find('/');
+        const std::string part(parts.substr(0, slash));
+        parts = slash == std::string_view::npos ? std::string_view() : parts.substr(slash + 1);
+        if (part.empty() || part == ".")
+            continue;
         current = UniqueFd(::openat(current.get(), part.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     }
     return current;

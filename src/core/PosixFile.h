@@ -53,6 +53,13 @@ private:
 // The result is an O_PATH descriptor, for *at calls.
 [[nodiscard]] UniqueFd openFolderBelow(std::string_view anchor, std::string_view folder, bool create);
 
+// Opens `folder`, which must be `anchor` or lie below it, without following any symbolic
+// link below the anchor and without leaving it (openat2 with RESOLVE_BENEATH |
+// RESOLVE_NO_SYMLINKS where the kernel has it, else one O_NOFOLLOW component at a time).
+// A path outside the anchor or with a ".." component fails with EXDEV, a link on the way
+// with ELOOP or ENOTDIR. The result is an O_PATH descriptor, for *at calls.
+[[nodiscard]] UniqueFd openFolderBeneath(std::string_view anchor, std::string_view folder);
+
 // Removes the entry `name` of the open folder `parentFd` (a folder with everything in it),
 // never following a link: a link is removed, not its target. Works on trees of any depth
 // with two descriptors. When `expected` is given, a folder whose device and inode differ is

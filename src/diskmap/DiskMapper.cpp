@@ -5,7 +5,7 @@
 #include "core/FileWalker.h"
 #include "core/PathBytes.h"
 #include "core/PosixFile.h"
-#include "scan/LinuxPlaces.h"
+#include "scan/Confinement.h"
 
 #include <QDir>
 #include <QThreadPool>
@@ -293,7 +293,7 @@ QList<DiskNode> nodesOf(const std::string &prefix, const std::vector<Listed> &en
             continue;
         const bool isDirectory = S_ISDIR(entries[i].stat.st_mode);
         nodes.append({PathBytes::fromBytes(prefix + entries[i].name), sizes[i], isDirectory,
-            Kind::of(entries[i].name, isDirectory)});
+            Kind::of(entries[i].name, isDirectory), FileIdentity::of(entries[i].stat)});
     }
     std::ranges::sort(nodes,
         [](const DiskNode &a, const DiskNode &b) { return a.size != b.size ? a.size > b.size : a.path < b.path; });
@@ -364,27 +364,15 @@ std::optional<QList<DiskNode>> knownChildren(const QString &folder, const Folder
     return nodesOf(prefixOf(base), *entries, sizes);
 }
 
-bool isProtected(const QString &path, const QString &home)
+bool isProtected(const QString &path, const Confinement &confinement)
 {
     static const QStringList kFixed = {QStringLiteral("Library"), QStringLiteral("Documents"),
         QStringLiteral("Desktop"), QStringLiteral("Downloads"), QStringLiteral("Pictures"), QStringLiteral("Movies"),
         QStringLiteral("Music"), QStringLiteral("Applications"), QStringLiteral("Public"), QStringLiteral("Sites")};
-    if (path.isEmpty() || home.isEmpty())
-        return false;
-    const QString item = QDir::cleanPath(path);
-    const QString root = QDir::cleanPath(home);
-    if (item == root)
+    if (!confinement.allows(path))
         return true;
-    const qsizetype slash = item.lastIndexOf(u'/');
-    if (slash < 0 || QDir::cleanPath(item.first(std::max<qsizetype>(slash, 1))) != root)
-        return false;
-    if (kFixed.contains(item.sliced(slash + 1)))
-        return true;
-    for (const LinuxPlaces::DocumentFolder &folder : LinuxPlaces::documentFolders(PathBytes::toBytes(root))) {
-        if (PathBytes::fromBytes(folder.path) == item)
-            return true;
-    }
-    return false;
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return path.first(slash) == QDir::cleanPath(confinement.home()) && kFixed.contains(path.sliced(slash + 1));
 }
 
 } // namespace pelmo::DiskMapper

@@ -10,6 +10,7 @@
 #include <optional>
 
 namespace pelmo {
+class Confinement;
 
 class FolderTotals;
 
@@ -50,9 +51,10 @@ struct Measure
 [[nodiscard]] std::optional<QList<DiskNode>> knownChildren(
     const QString &folder, const FolderTotals &totals, size_t maxEntries = 2000);
 
-// The home folder itself, and its direct children that the desktop relies on: the Mac
-// folders and the home's document folders under their real (possibly localised) names.
-[[nodiscard]] bool isProtected(const QString &path, const QString &home);
+// What the map never offers for the Trash: whatever the confinement of its home refuses
+// (the home, its document folders, the Trash, Pelmo's own folders, anything outside), and
+// the home's direct children that the desktop relies on (the Mac folders).
+[[nodiscard]] bool isProtected(const QString &path, const Confinement &confinement);
 
 } // namespace DiskMapper
 } // namespace pelmo

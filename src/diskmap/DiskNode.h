@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NodeKind.h"
+#include "core/FileIdentity.h"
 
 #include <QHashFunctions>
 #include <QList>
@@ -16,6 +17,7 @@ struct DiskNode
     qint64 size = 0; // allocated bytes of the entry, or of every regular file below it
     bool isDirectory = false;
     NodeKind kind = NodeKind::other;
+    FileIdentity identity; // what the measurement saw at `path`; moving checks it is still there
 
     [[nodiscard]] const QString &id() const { return path; }
     [[nodiscard]] QString name() const { return path.sliced(path.lastIndexOf(u'/') + 1); }

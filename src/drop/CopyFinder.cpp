@@ -1,5 +1,6 @@
 #include "CopyFinder.h"
 
+#include "core/FileIdentity.h"
 #include "core/PathBytes.h"
 #include "core/PosixFile.h"
 #include "scan/DiskScanner.h"
@@ -99,8 +100,10 @@ Result copies(const QString &dropped, const QString &home)
         if (!sameContents(original, candidate.path) || !PosixFile::statNoFollow(candidate.path, found))
             continue;
         const qint64 allocated = static_cast<qint64>(found.st_blocks) * 512;
-        result.copies.append(DiskScanner::itemAt(candidate.path, allocated > 0 ? allocated : found.st_size,
-            CleanCategory::duplicates, DiskScanner::tildePath(DiskScanner::parentOf(candidate.path), home), false));
+        CleanItem copy = DiskScanner::itemAt(candidate.path, allocated > 0 ? allocated : found.st_size,
+            CleanCategory::duplicates, DiskScanner::tildePath(DiskScanner::parentOf(candidate.path), home), false);
+        copy.identity = FileIdentity::of(found); // what moving it later must still find there
+        result.copies.append(copy);
     }
     return result;
 }

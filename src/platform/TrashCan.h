@@ -42,12 +42,14 @@ enum class PutBackOutcome {
     replaced,          // something else took the name: not the object that was moved
     destinationTaken,  // something is at the original place
     unsafeDestination, // a folder on the way back became a symbolic link
+    outsideHome,       // the recorded place does not lie inside the home
     failed,
 };
 
 struct EmptyOutcome
 {
     QStringList remaining; // Trash items that could not be removed
+    QStringList removed;   // Trash items that were removed (their paths in the Trash)
     bool interrupted = false;
 
     [[nodiscard]] bool complete() const { return remaining.isEmpty() && !interrupted; }
@@ -60,9 +62,10 @@ class TrashCan
 public:
     virtual ~TrashCan() = default;
 
-    // Moves the item into a Trash. When `expected` is known the item must still be that
-    // object, wherever the folders of its path lead; otherwise no folder of its path below
-    // `anchor` may be a symbolic link.
+    // Moves the item into a Trash. Its folder is reached from `anchor` without following a
+    // link and without leaving the anchor (an empty anchor: as open(2) would). When
+    // `expected` is known, the item must still be exactly what was listed (object, type and
+    // change time).
     // A move succeeds only with a complete info file naming the item's original path.
     [[nodiscard]] virtual MoveOutcome moveToTrash(
         const QString &path, const FileIdentity &expected, const QString &anchor)

@@ -79,7 +79,7 @@ template<typename Work, typename Done> void CleanerStore::own(Work work, Done do
     deliver(future, std::move(done));
 }
 
-QString CleanerStore::anchor() const
+QString CleanerStore::home() const
 {
     if (!m_scannedHome.isEmpty())
         return m_scannedHome;
@@ -188,18 +188,17 @@ void CleanerStore::clean(const QList<CleanItem> &items)
     FileManagerBridge *bridge = m_services.bridge;
     const std::shared_ptr<SharedHistory> history = m_history.shared();
     const std::shared_ptr<std::atomic<bool>> stop = m_stopWork;
-    const QString anchor = this->anchor();
+    const QString home = this->home();
     // The worker only posts progress to the store: the store outlives the work it owns, and
     // Qt drops what is still posted when the store goes.
     CleanerStore *const progressReceiver = this;
     own(
-        [items, trash, bridge, history, stop, anchor, progressReceiver] {
+        [items, trash, bridge, history, stop, home, progressReceiver] {
             // Entries the history has not taken yet (a full disk); each write offers them again.
             QList<HistoryEntry> pending;
             int moved = 0;
             qint64 bytes = 0;
-            TrashService::BatchControl control;
-            control.anchor = anchor;
+            TrashService::BatchControl control {Confinement(home), {}, {}};
             control.stopRequested = [stop] { return stop->load() || Interruption::requested(); };
             control.record = [&](const HistoryEntry &entry) {
                 ++moved;
@@ -335,29 +334,16 @@ void CleanerStore::emptyTrash()
         return;
     m_isEmptying = true;
     TrashCan *trash = m_services.trash;
-    QSet<QString> trashPaths;
-    for (const HistoryEntry &entry : m_history.entries()) {
-        if (!entry.trashPath.isEmpty())
-            trashPaths.insert(entry.trashPath);
-    }
-    own(
-        [trash, trashPaths] {
-            const EmptyOutcome outcome = trash->empty(&Interruption::requested);
-            // Entries whose items are gone can no longer be put back, whatever else happened;
-            // entries of items that stayed, or arrived meanwhile, keep their way back.
-            QSet<QString> gone;
-            for (const QString &path : trashPaths) {
-                if (!FileIdentity::of(path))
-                    gone.insert(path);
-            }
-            return std::pair(outcome, gone);
-        },
-        [this](const std::pair<EmptyOutcome, QSet<QString>> &emptied) { applyEmpty(emptied.first, emptied.second); });
+    own([trash] { return trash->empty(&Interruption::requested); },
+        [this](const EmptyOutcome &outcome) { applyEmpty(outcome); });
 }
 
-void CleanerStore::applyEmpty(const EmptyOutcome &outcome, const QSet<QString> &gone)
+void CleanerStore::applyEmpty(const EmptyOutcome &outcome)
 {
     m_isEmptying = false;
+    // Exactly the entries whose items were removed can no longer be put back, also those a
+    // batch recorded while the Trash was being emptied; items that stayed keep their way back.
+    const QSet<QString> gone(outcome.removed.begin(), outcome.removed.end());
     const bool saved = gone.isEmpty() || m_history.forgetTrashPaths(gone);
     if (saved)
         showToast(TrashService::emptyMessage(outcome));
@@ -365,9 +351,14 @@ void CleanerStore::applyEmpty(const EmptyOutcome &outcome, const QSet<QString> &
     Q_EMIT trashEmptied(outcome.complete(), outcome.remaining);
 }
 
+bool CleanerStore::canPutBack(const HistoryEntry &entry) const
+{
+    return !entry.trashPath.isEmpty() && TrashService::returnsInside(entry, home());
+}
+
 bool CleanerStore::restore(HistoryEntry entry)
 {
-    const PutBackOutcome outcome = TrashService::restore(entry, *m_services.trash, anchor());
+    const PutBackOutcome outcome = TrashService::restore(entry, *m_services.trash, home());
     bool saved = true;
     if (outcome == PutBackOutcome::restored) {
         saved = m_history.forget(entry);
@@ -378,7 +369,8 @@ bool CleanerStore::restore(HistoryEntry entry)
         saved = m_history.forgetTrashPaths({entry.trashPath});
     }
     if (saved)
-        showToast(TrashService::restoreMessage(outcome, entry.name));
+        showToast(TrashService::restoreMessage(
+            outcome, outcome == PutBackOutcome::outsideHome ? entry.originalPath : entry.name));
     return outcome == PutBackOutcome::restored;
 }
 

@@ -114,6 +114,9 @@ public:
     // Shows the item in the file manager.
     Q_INVOKABLE void reveal(const QString &path);
     void emptyTrash();
+    // Whether putting the entry back is offered: it knows where in the Trash its item is,
+    // and its original place lies inside the home.
+    [[nodiscard]] bool canPutBack(const HistoryEntry &entry) const;
     // Takes the entry by value: callers hand in entries of `history`, which this replaces.
     bool restore(HistoryEntry entry);
     void clearHistory();
@@ -150,15 +153,14 @@ Q_SIGNALS:
 private:
     void applyScan(const QList<CleanItem> &items);
     void applyBatch(TrashResult result);
-    // `gone`: trash paths of the history whose items are no longer there.
-    void applyEmpty(const EmptyOutcome &outcome, const QSet<QString> &gone);
+    void applyEmpty(const EmptyOutcome &outcome);
     // Runs `done` with the future's result on the main thread, from the event loop.
     template<typename Result, typename Done> void deliver(const QFuture<Result> &future, Done done);
     // Runs `work` on a worker thread and `done` with its result on the main thread; the
     // store waits for `work` before it goes.
     template<typename Work, typename Done> void own(Work work, Done done);
-    // The folder below which no path component may have become a symbolic link.
-    [[nodiscard]] QString anchor() const;
+    // The home the items were listed in: the move's confinement and the way back's anchor.
+    [[nodiscard]] QString home() const;
     void setItems(QList<CleanItem> items);
     void setSelection(QSet<QString> selection);
     bool stored(bool written);

@@ -14,6 +14,7 @@ struct TrashResult
     qint64 freed = 0;            // sum of the moved items' sizes
     int failed = 0;              // items not moved
     int changed = 0;             // of those, items that were no longer what the scan found
+    int refused = 0;             // of those, items in places nothing may be moved from
     bool finderDenied = false;   // a failed item was refused for want of permission (-1743)
     bool stopped = false;        // the batch was asked to stop before its last item
     bool historyUnsaved = false; // moved items whose entries the history could not store

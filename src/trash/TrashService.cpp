@@ -43,14 +43,18 @@ TrashResult trash(const QList<CleanItem> &items, TrashCan &trashCan, FileManager
             result.stopped = true;
             break;
         }
-        MoveOutcome moved = trashCan.moveToTrash(item.path, item.identity, control.anchor);
+        if (!control.confinement.allows(item.path)) {
+            ++result.failed;
+            ++result.refused;
+            continue;
+        }
+        // What was never listed cannot be checked: it is not moved.
+        MoveOutcome moved = item.identity.isKnown()
+            ? trashCan.moveToTrash(item.path, item.identity, control.confinement.home())
+            : MoveOutcome {std::nullopt, MoveFailure::changed, {}};
         if (!moved.moved() && moved.failure == MoveFailure::other) {
-            const std::optional<FileIdentity> seen
-                = item.identity.isKnown() ? std::optional(item.identity) : FileIdentity::of(item.path);
-            if (seen) {
-                moved.trashPath = trashWithFinder(item, *seen, trashCan, bridge, result.finderDenied);
-                moved.identity = *seen;
-            }
+            moved.trashPath = trashWithFinder(item, item.identity, trashCan, bridge, result.finderDenied);
+            moved.identity = item.identity;
         }
         if (!moved.moved()) {
             ++result.failed;
@@ -60,8 +64,10 @@ TrashResult trash(const QList<CleanItem> &items, TrashCan &trashCan, FileManager
         }
         result.cleaned.insert(item.path);
         result.freed += item.size;
-        const HistoryEntry entry {QUuid::createUuid(), now(), item.name, item.size, item.path, *moved.trashPath,
-            moved.identity, moved.originalFolder, moved.changeTime};
+        // The history keeps the object; its change time in the Trash is kept apart.
+        const FileIdentity object {moved.identity.device, moved.identity.inode};
+        const HistoryEntry entry {QUuid::createUuid(), now(), item.name, item.size, item.path, *moved.trashPath, object,
+            moved.originalFolder, moved.changeTime};
         result.entries.append(entry);
         recorded = !control.record || control.record(entry);
         if (!recorded) {
@@ -75,8 +81,21 @@ TrashResult trash(const QList<CleanItem> &items, TrashCan &trashCan, FileManager
     return result;
 }
 
-PutBackOutcome restore(const HistoryEntry &entry, TrashCan &trashCan, const QString &anchor)
+bool returnsInside(const HistoryEntry &entry, const QString &home)
 {
+    const QString path = entry.originalPath;
+    QString root = home;
+    while (root.size() > 1 && root.endsWith(u'/'))
+        root.chop(1);
+    const bool climbs = path.split(u'/').contains(QStringLiteral(".."));
+    return !root.isEmpty() && !climbs && path.size() > root.size() + 1 && path.startsWith(root + u'/')
+        && !path.endsWith(u'/');
+}
+
+PutBackOutcome restore(const HistoryEntry &entry, TrashCan &trashCan, const QString &home)
+{
+    if (!returnsInside(entry, home))
+        return PutBackOutcome::outsideHome;
     const QString files = trashCan.homeFilesFolder();
     const bool directlyInHomeTrash = entry.trashPath.startsWith(files + QLatin1Char('/'))
         && !entry.trashPath.mid(files.size() + 1).contains(QLatin1Char('/'))
@@ -84,7 +103,7 @@ PutBackOutcome restore(const HistoryEntry &entry, TrashCan &trashCan, const QStr
     if (!directlyInHomeTrash)
         return PutBackOutcome::failed;
     return trashCan.putBack(entry.trashPath, entry.originalPath,
-        {entry.identity, entry.originalFolder, entry.date, entry.changeTime}, anchor);
+        {entry.identity, entry.originalFolder, entry.date, entry.changeTime}, home);
 }
 
 std::optional<int> openWithFinder(FileManagerBridge &bridge)
@@ -170,6 +189,8 @@ QString restoreMessage(PutBackOutcome outcome, const QString &name)
         return Localization::tr("Položka v koši už není ta, kterou Pelmo přesunulo. Nic se nevrátilo.");
     case PutBackOutcome::unsafeDestination:
         return Localization::tr("Cesta k původnímu místu teď vede přes symbolický odkaz. Nic se nevrátilo.");
+    case PutBackOutcome::outsideHome:
+        return Localization::format(Localization::tr("„%@“ leží mimo domovskou složku. Nic se nevrátilo."), {name});
     case PutBackOutcome::notInTrash:
     case PutBackOutcome::destinationTaken:
     case PutBackOutcome::failed:

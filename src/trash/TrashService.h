@@ -3,6 +3,7 @@
 #include "TrashResult.h"
 #include "model/CleanItem.h"
 #include "platform/TrashCan.h"
+#include "scan/Confinement.h"
 
 #include <QDateTime>
 #include <QList>
@@ -22,7 +23,9 @@ using Clock = std::function<QDateTime()>;
 
 struct BatchControl
 {
-    QString anchor;                      // folders below it must not have become symbolic links since the scan
+    // The home the items were listed in: only what it allows moves, each item reached from
+    // its home without following a link.
+    Confinement confinement;
     std::function<bool()> stopRequested; // asked before each item
     // Stores an entry as soon as its item has moved (on the batch's thread); answers
     // whether the history now holds every entry of the batch so far. When it does not, the
@@ -30,8 +33,10 @@ struct BatchControl
     std::function<bool(const HistoryEntry &)> record;
 };
 
-// Moves the items one after another; a failure counts and never stops the batch. An item
-// that is no longer the object the scan found is not moved. The file-manager route is taken
+// The one road to the Trash for every screen and command. Moves the items one after another;
+// a failure counts and never stops the batch. Each item must carry what was seen when it was
+// listed (its identity); one that is no longer exactly that, or that the confinement
+// refuses, is not moved, and nothing is moved in its place. The file-manager route is taken
 // only for failures it might get past, and counts only when the item arrived in a Trash
 // with an info file naming where it came from.
 [[nodiscard]] TrashResult trash(const QList<CleanItem> &items, TrashCan &trashCan, FileManagerBridge &bridge,
@@ -40,7 +45,11 @@ struct BatchControl
 // Puts an entry back where it was; only from directly inside the home Trash's files
 // folder, only when the item there is still the one moved from the entry's original place
 // and nothing is at that place.
-[[nodiscard]] PutBackOutcome restore(const HistoryEntry &entry, TrashCan &trashCan, const QString &anchor);
+// An entry whose original place does not lie inside `home` is refused as outsideHome.
+[[nodiscard]] PutBackOutcome restore(const HistoryEntry &entry, TrashCan &trashCan, const QString &home);
+
+// Whether an entry's original place lies inside `home`, so that putting it back is offered.
+[[nodiscard]] bool returnsInside(const HistoryEntry &entry, const QString &home);
 
 // Nothing on success, else the error number.
 [[nodiscard]] std::optional<int> openWithFinder(FileManagerBridge &bridge);

@@ -1,6 +1,5 @@
 #include "uninstall/AppUninstaller.h"
 
-#include "core/BuildInfo.h"
 #include "core/FileIdentity.h"
 #include "core/FileWalker.h"
 #include "core/PathBytes.h"
@@ -8,6 +7,7 @@
 #include "platform/BundleInfo.h"
 #include "platform/FlatpakTool.h"
 #include "platform/linux/ProcessTable.h"
+#include "scan/Confinement.h"
 #include "scan/DiskScanner.h"
 #include "scan/LinuxPlaces.h"
 #include "uninstall/LinuxApplications.h"
@@ -17,7 +17,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdlib>
 
 namespace pelmo::AppUninstaller {
 namespace {
@@ -55,6 +54,7 @@ std::optional<InstalledApp> describeBundle(const QString &path)
         return std::nullopt;
     InstalledApp app;
     app.path = path;
+    app.identity = FileIdentity::of(path).value_or(FileIdentity());
     app.kind = InstalledApp::Kind::bundle;
     app.bundleID = info->identifier;
     if (!info->displayName.isEmpty())
@@ -306,87 +306,6 @@ QList<Candidate> candidates(const InstalledApp &app, const QString &home, bool l
     return out;
 }
 
-std::string realPath(const std::string &path)
-{
-    char *resolved = ::realpath(path.c_str(), nullptr);
-    if (!resolved)
-        return {};
-    std::string out(resolved);
-    std::free(resolved);
-    return out;
-}
-
-bool isInside(std::string_view path, std::string_view folder)
-{
-    return path.size() > folder.size() && path.starts_with(folder) && path[folder.size()] == '/';
-}
-
-// What no application's leftovers may be, contain or lie in.
-class Guard
-{
-public:
-    explicit Guard(const QString &home)
-        : m_home(PathBytes::toBytes(home))
-        , m_realHome(realPath(m_home))
-    {
-        for (const LinuxPlaces::DocumentFolder &folder : LinuxPlaces::documentFolders(m_home))
-            protect(folder.path);
-        std::vector<std::string> dataHomes = {m_home + "/.local/share"};
-        std::vector<std::string> ownParents
-            = {m_home + "/.config", m_home + "/.cache", m_home + "/.local/share", m_home + "/.local/state"};
-        for (const char *variable : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"}) {
-            const std::string value = qEnvironmentVariable(variable).toStdString();
-            if (value.starts_with('/')) {
-                ownParents.push_back(value);
-                if (std::string_view(variable) == "XDG_DATA_HOME")
-                    dataHomes.push_back(value);
-            }
-        }
-        for (const std::string &dataHome : dataHomes)
-            protect(dataHome + "/Trash");
-        for (const std::string &parent : ownParents) {
-            protect(parent + "/Pelmo");
-            protect(parent + "/pelmo");
-        }
-        protect(m_home + "/.var/app/" + BuildInfo::applicationId);
-    }
-
-    [[nodiscard]] bool allows(const QString &candidate) const
-    {
-        const std::string path = PathBytes::toBytes(candidate);
-        if (!isInside(path, m_home) || m_realHome.empty())
-            return false;
-        // Where the path really leads: no folder on the way may lead out of the home.
-        const size_t slash = path.rfind('/');
-        const std::string parent = realPath(path.substr(0, slash));
-        if (parent.empty())
-            return false;
-        const std::string resolved = parent + path.substr(slash);
-        if (!isInside(resolved, m_realHome) && !isInside(resolved, m_home))
-            return false;
-        for (const std::string &place : m_protected) {
-            for (const std::string &p : {path, resolved}) {
-                if (p == place || isInside(p, place) || isInside(place, p))
-                    return false;
-            }
-        }
-        return true;
-    }
-
-private:
-    void protect(const std::string &place)
-    {
-        m_protected.push_back(place);
-        const std::string real = realPath(place);
-        if (!real.empty() && real != place)
-            m_protected.push_back(real);
-    }
-
-    std::string m_home;
-    std::string m_realHome;
-    std::vector<std::string> m_protected;
-};
-
 bool sameApplication(const InstalledApp &a, const InstalledApp &b)
 {
     return a.bundleID.compare(b.bundleID, Qt::CaseInsensitive) == 0;
@@ -424,7 +343,7 @@ QList<CleanItem> relatedFiles(const InstalledApp &app, const QString &home, cons
         for (const Candidate &candidate : candidates(other, home, false))
             places.insert(candidate.path().toLower());
     }
-    const Guard guard(home);
+    const Confinement guard(home);
     QSet<QString> seen;
     QList<CleanItem> items;
     for (const Candidate &candidate : candidates(app, home, true)) {
@@ -432,7 +351,8 @@ QList<CleanItem> relatedFiles(const InstalledApp &app, const QString &home, cons
         if (seen.contains(path))
             continue;
         seen.insert(path);
-        if (!exists(path) || !guard.allows(path) || claimedByAnother(candidate, app, others, othersPlaces))
+        if (!exists(path) || !guard.allowsOutsideDocuments(path)
+            || claimedByAnother(candidate, app, others, othersPlaces))
             continue;
         CleanItem item;
         item.path = path;
@@ -457,7 +377,7 @@ CleanItem bundleItem(const InstalledApp &app)
     item.category = CleanCategory::leftovers;
     item.detail = QStringLiteral("Aplikace");
     item.isSafe = false;
-    item.identity = FileIdentity::of(app.path).value_or(FileIdentity());
+    item.identity = app.identity;
     return item;
 }
 

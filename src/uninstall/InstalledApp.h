@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/FileIdentity.h"
+
 #include <QDateTime>
 #include <QHashFunctions>
 #include <QString>
@@ -31,6 +33,8 @@ struct InstalledApp
     // The desktop entry that belongs to the application (the user's own, or the one its
     // Flatpak exports); empty when it has none.
     QString desktopEntry;
+    // What the listing saw at `path`; removal moves the application only while it is still that.
+    FileIdentity identity;
 
     [[nodiscard]] const QString &id() const { return path; }
     friend bool operator==(const InstalledApp &, const InstalledApp &) = default;

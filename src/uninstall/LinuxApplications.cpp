@@ -1,5 +1,6 @@
 #include "uninstall/LinuxApplications.h"
 
+#include "core/FileIdentity.h"
 #include "core/FileWalker.h"
 #include "core/PathBytes.h"
 #include "core/PosixFile.h"
@@ -139,6 +140,7 @@ InstalledApp describeAppImage(const QString &path, const std::optional<DesktopEn
     const NameAndVersion fromFile = appImageName(path.section(u'/', -1));
     InstalledApp app;
     app.path = path;
+    app.identity = FileIdentity::of(path).value_or(FileIdentity());
     app.kind = InstalledApp::Kind::appImage;
     app.name = entry && !entry->name.isEmpty() ? entry->name : fromFile.name;
     app.bundleID = entry && !entry->id.isEmpty() ? entry->id : fromFile.name;

@@ -7,6 +7,7 @@
 #include "diskmap/DiskMapper.h"
 #include "diskmap/FolderTotals.h"
 #include "diskmap/TreemapLayout.h"
+#include "scan/Confinement.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -215,11 +216,12 @@ private Q_SLOTS:
         fake.writeBytes(".config/user-dirs.dirs",
             "XDG_DOWNLOAD_DIR=\"$HOME/Sta\xc5\xbe\x65n\xc3\xa9\"\nXDG_PICTURES_DIR=\"$HOME/Obr\xc3\xa1zky/\"\n");
         const QString home = fake.home();
+        const Confinement confinement(home);
         for (const QString &relative : {"", "/.", "/Documents", "/Stažené", "/Obrázky", "/Downloads", "/x/../Library"})
-            QVERIFY2(DiskMapper::isProtected(home + relative, home), qPrintable(relative));
+            QVERIFY2(DiskMapper::isProtected(home + relative, confinement), qPrintable(relative));
         for (const QString &relative : {"/Documents/Taxes", "/Stažené/film.mkv", "/Projects", "/documents"})
-            QVERIFY2(!DiskMapper::isProtected(home + relative, home), qPrintable(relative));
-        QVERIFY(!DiskMapper::isProtected(QStringLiteral("/elsewhere/Documents"), home));
+            QVERIFY2(!DiskMapper::isProtected(home + relative, confinement), qPrintable(relative));
+        QVERIFY(DiskMapper::isProtected(QStringLiteral("/elsewhere/Projects"), confinement));
     }
 
     // Each child's size is the allocated bytes of the regular files below it, as an

@@ -266,6 +266,7 @@ private Q_SLOTS:
         // Emptying keeps the entries and the chart but no longer offers putting back what
         // is gone (the fake Trash removes nothing itself).
         QVERIFY(QFile::remove(files + "/moved-by-pelmo"));
+        f.trash.emptied.removed = QStringList {files + "/moved-by-pelmo"};
         trash.emptyTrash();
         QTRY_VERIFY(!history.rows()->records().first()[QStringLiteral("restorable")].toBool());
         QCOMPARE(history.bars().size(), 1);

@@ -20,6 +20,7 @@ public:
     QStringList putBackCalls;
     QString filesFolder = QStringLiteral("/trash/files");
     std::function<void()> beforeMove; // runs on the batch's thread, e.g. to hold a batch open
+    EmptyOutcome emptied;             // what emptying answers
 
     MoveOutcome moveToTrash(const QString &path, const FileIdentity &, const QString &) override
     {
@@ -41,7 +42,7 @@ public:
         putBackCalls.append(trashPath);
         return PutBackOutcome::restored;
     }
-    EmptyOutcome empty(const std::function<bool()> &) override { return {}; }
+    EmptyOutcome empty(const std::function<bool()> &) override { return emptied; }
 };
 
 // Answers every script with the outcome set for its path (move) or kind, and records them.

@@ -199,9 +199,10 @@ private Q_SLOTS:
         QVERIFY(std::filesystem::exists(fake.bytes("locked/item")));
     }
 
-    // Between the scan and the move the item was replaced, or a folder on its way became a
-    // link to somewhere precious: nothing moves, and the failure says why. A folder that was
-    // a link at the scan already is no reason to refuse.
+    // Between the scan and the move the item was replaced, its status changed, or a folder on
+    // its way became a link to somewhere precious: nothing moves, and the failure says why.
+    // No folder below the home is ever followed as a link, not even one that was a link at the
+    // scan already.
     void changedItemsAreNotMoved()
     {
         FakeHome fake;
@@ -227,12 +228,24 @@ private Q_SLOTS:
         QCOMPARE(readAll(fake.bytes("precious/big.iso")), std::string("precious"));
         QCOMPARE(countIn(fake.bytes(".local/share/Trash/info")), size_t(0));
 
-        // ~/.cache kept on another disk through a link: its items move, and record where.
         fake.writeBytes("elsewhere/cache/app/data", "cache");
         fake.symlink(fake.bytes("elsewhere/cache"), ".cache");
         outcome = trash.moveToTrash(fake.path(".cache/app"), *FileIdentity::of(fake.path(".cache/app")), fake.home());
-        QVERIFY(outcome.moved());
-        QCOMPARE(outcome.originalFolder, fake.path("elsewhere/cache"));
+        QCOMPARE(outcome.failure, MoveFailure::changed);
+
+        // The same object with another change time (a folder made again under a reused inode).
+        fake.writeBytes("Work/notes.txt", "notes");
+        const FileIdentity listed = *FileIdentity::of(fake.path("Work/notes.txt"));
+        QVERIFY(::chmod(fake.bytes("Work/notes.txt").c_str(), 0600) == 0);
+        QVERIFY(FileIdentity::of(fake.path("Work/notes.txt"))->sameObject(listed));
+        outcome = trash.moveToTrash(fake.path("Work/notes.txt"), listed, fake.home());
+        QCOMPARE(outcome.failure, MoveFailure::changed);
+        // And a path that climbs out of the home never reaches the folder it names.
+        fake.writeBytes("../beside.txt", "beside");
+        outcome = trash.moveToTrash(
+            fake.path("Work/../../beside.txt"), *FileIdentity::of(fake.path("../beside.txt")), fake.home());
+        QCOMPARE(outcome.failure, MoveFailure::changed);
+        QCOMPARE(countIn(fake.bytes(".local/share/Trash/info")), size_t(0));
     }
 
     // The item is swapped for another file after the check, just before the move: the other
@@ -330,8 +343,10 @@ private Q_SLOTS:
 
         fake.writeBytes("disk/cache/app/data", "cache");
         fake.symlink(fake.bytes("disk/cache"), ".cache");
+        // Moved without an anchor, through the link (as another program might have): the way
+        // back leads where the record says.
         const MoveOutcome cached
-            = trash.moveToTrash(fake.path(".cache/app"), *FileIdentity::of(fake.path(".cache/app")), fake.home());
+            = trash.moveToTrash(fake.path(".cache/app"), *FileIdentity::of(fake.path(".cache/app")), {});
         QVERIFY(cached.moved());
         QCOMPARE(trash.putBack(
                      *cached.trashPath, fake.path(".cache/app"), {cached.identity, cached.originalFolder}, fake.home()),
@@ -553,7 +568,7 @@ private Q_SLOTS:
         QCOMPARE(QProcess::execute(QStringLiteral("gio"), {"trash", "--", fake.path("Documents/by gio %.txt")}), 0);
         const std::optional<QString> found = trash.findTrashed(fake.path("Documents/by gio %.txt"), identity);
         QVERIFY(found);
-        QCOMPARE(FileIdentity::of(*found), std::optional(identity));
+        QVERIFY(FileIdentity::of(*found)->sameObject(identity));
         QCOMPARE(trash.findTrashed(fake.path("Documents/elsewhere.txt"), identity), std::nullopt);
     }
 

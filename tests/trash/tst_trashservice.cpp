@@ -36,23 +36,25 @@ private Q_SLOTS:
     // might get past and only when the item then lies in a Trash that knows its origin.
     void batchRules()
     {
+        FakeHome fake;
+        const auto p = [&](const char *name) { return fake.path(name); };
         FakeTrashCan can;
         FakeBridge bridge;
         const QList<CleanItem> items
-            = {item("/h/ok", 10), item("/h/finder-found", 20), item("/h/finder-lost", 30), item("/h/finder-fails", 40),
-                item("/h/finder-denied", 50), item("/h/disk-full", 60), item("/h/changed", 70), item("/h/refused", 80)};
-        for (const char *path : {"/h/finder-found", "/h/finder-lost", "/h/finder-fails", "/h/finder-denied"})
+            = {item(p("ok"), 10), item(p("finder-found"), 20), item(p("finder-lost"), 30), item(p("finder-fails"), 40),
+                item(p("finder-denied"), 50), item(p("disk-full"), 60), item(p("changed"), 70), item(p("refused"), 80)};
+        for (const QString &path : {p("finder-found"), p("finder-lost"), p("finder-fails"), p("finder-denied")})
             can.answers.insert(path, {std::nullopt, MoveFailure::other, {}});
-        can.answers.insert("/h/disk-full", {std::nullopt, MoveFailure::noSpace, {}});
-        can.answers.insert("/h/changed", {std::nullopt, MoveFailure::changed, {}});
-        can.answers.insert("/h/refused", {std::nullopt, MoveFailure::trashRefused, {}});
-        can.foundInTrash.insert("/h/finder-found", "/trash/files/finder-found");
-        for (const char *path : {"/h/finder-found", "/h/finder-lost", "/h/disk-full", "/h/changed", "/h/refused"})
+        can.answers.insert(p("disk-full"), {std::nullopt, MoveFailure::noSpace, {}});
+        can.answers.insert(p("changed"), {std::nullopt, MoveFailure::changed, {}});
+        can.answers.insert(p("refused"), {std::nullopt, MoveFailure::trashRefused, {}});
+        can.foundInTrash.insert(p("finder-found"), "/trash/files/finder-found");
+        for (const QString &path : {p("finder-found"), p("finder-lost"), p("disk-full"), p("changed"), p("refused")})
             bridge.byScript.insert(FinderScripts::moveScript(path), {QString(), {}});
-        bridge.byScript.insert(FinderScripts::moveScript("/h/finder-denied"), {std::nullopt, -1743});
+        bridge.byScript.insert(FinderScripts::moveScript(p("finder-denied")), {std::nullopt, -1743});
 
         QStringList recorded;
-        TrashService::BatchControl control;
+        TrashService::BatchControl control {Confinement(fake.home()), {}, {}};
         control.record = [&](const HistoryEntry &e) {
             recorded.append(e.originalPath);
             return true;
@@ -61,14 +63,14 @@ private Q_SLOTS:
         const TrashResult result = TrashService::trash(items, can, bridge, control, [&] { return when; });
         // No file-manager route for a full disk, a changed item or a refused Trash.
         QCOMPARE(bridge.scripts.size(), 4);
-        QCOMPARE(result.cleaned, (QSet<QString> {"/h/ok", "/h/finder-found"}));
+        QCOMPARE(result.cleaned, (QSet<QString> {p("ok"), p("finder-found")}));
         QCOMPARE(result.freed, 30);
         QCOMPARE(result.failed, 6);
         QCOMPARE(result.changed, 1);
         QVERIFY(result.finderDenied);
         QVERIFY(!result.historyUnsaved);
         QCOMPARE(result.entries.size(), 2);
-        QCOMPARE(recorded, (QStringList {"/h/ok", "/h/finder-found"}));
+        QCOMPARE(recorded, (QStringList {p("ok"), p("finder-found")}));
         QCOMPARE(result.entries[0].trashPath, QStringLiteral("/trash/files/ok"));
         QCOMPARE(result.entries[1].trashPath, QStringLiteral("/trash/files/finder-found"));
         QCOMPARE(result.entries[0].date, when);
@@ -79,14 +81,16 @@ private Q_SLOTS:
     // no item moves that could only be put back by hand.
     void aBatchStopsWhenAskedOrWhenTheHistoryFails()
     {
+        FakeHome fake;
+        const auto p = [&](const char *name) { return fake.path(name); };
         FakeTrashCan can;
         FakeBridge bridge;
         int asked = 0;
-        TrashService::BatchControl control;
+        TrashService::BatchControl control {Confinement(fake.home()), {}, {}};
         control.stopRequested = [&] { return ++asked > 2; };
         TrashResult result
-            = TrashService::trash({item("/h/a", 1), item("/h/b", 2), item("/h/c", 3)}, can, bridge, control);
-        QCOMPARE(can.moved, (QStringList {"/h/a", "/h/b"}));
+            = TrashService::trash({item(p("a"), 1), item(p("b"), 2), item(p("c"), 3)}, can, bridge, control);
+        QCOMPARE(can.moved, (QStringList {p("a"), p("b")}));
         QVERIFY(result.stopped);
         QVERIFY(!result.historyUnsaved);
 
@@ -95,8 +99,8 @@ private Q_SLOTS:
         control.stopRequested = {};
         control.record = [&](const HistoryEntry &) { return ++stored < 2; };
         result = TrashService::trash(
-            {item("/h/a", 1), item("/h/b", 2), item("/h/c", 3), item("/h/d", 4)}, can, bridge, control);
-        QCOMPARE(can.moved, (QStringList {"/h/a", "/h/b"}));
+            {item(p("a"), 1), item(p("b"), 2), item(p("c"), 3), item(p("d"), 4)}, can, bridge, control);
+        QCOMPARE(can.moved, (QStringList {p("a"), p("b")}));
         QVERIFY(result.stopped);
         QVERIFY(result.historyUnsaved);
         QCOMPARE(result.failed, 2);

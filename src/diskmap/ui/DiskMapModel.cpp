@@ -122,7 +122,7 @@ bool DiskMapModel::trashEnabled() const
 
 bool DiskMapModel::isProtected(const QString &path) const
 {
-    return !m_root.isEmpty() && DiskMapper::isProtected(path, m_root);
+    return !m_confinement || DiskMapper::isProtected(path, *m_confinement);
 }
 
 QVariantMap DiskMapModel::describe(const QString &id) const
@@ -174,6 +174,9 @@ void DiskMapModel::setRoot(const QString &root)
     if (root == m_root)
         return;
     m_root = root;
+    m_confinement.reset();
+    if (!root.isEmpty())
+        m_confinement.emplace(root);
     Q_EMIT rootChanged();
     m_store.diskMapCache().clear();
     apply({});
@@ -383,7 +386,7 @@ void DiskMapModel::moveToTrash(const QString &id)
     item.category = CleanCategory::largeFiles;
     item.detail = m_root.isEmpty() ? found->path : DiskScanner::tildePath(found->path, m_root);
     item.isSafe = false;
-    item.identity = FileIdentity::of(found->path).value_or(FileIdentity());
+    item.identity = found->identity;
     m_awaitingBatch = true;
     m_store.clean({item});
 }

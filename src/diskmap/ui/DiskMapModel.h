@@ -2,6 +2,7 @@
 
 #include "diskmap/DiskNode.h"
 #include "diskmap/ui/DiskNodeListModel.h"
+#include "scan/Confinement.h"
 
 #include <QObject>
 #include <QPointer>
@@ -138,6 +139,7 @@ private:
 
     CleanerStore &m_store;
     QString m_root;
+    std::optional<Confinement> m_confinement; // of the root; none without one
     QStringList m_path;
     QString m_shownCurrent; // current() as last announced
     QList<DiskNode> m_nodes;

@@ -108,17 +108,19 @@ MoveOutcome failedWith(MoveFailure failure)
 
 qint64 changeTimeOf(const struct stat &st)
 {
-    return static_cast<qint64>(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec;
+    return FileIdentity::of(st).changeTime;
 }
 
 FileIdentity identityOf(const struct stat &st)
 {
-    return {static_cast<quint64>(st.st_dev), static_cast<quint64>(st.st_ino)};
+    return FileIdentity::of(st);
 }
 
+// Whether a recorded origin is the object now seen (its change time is checked apart: a
+// move changes it).
 bool matches(const FileIdentity &expected, const struct stat &st)
 {
-    return !expected.isKnown() || expected == identityOf(st);
+    return !expected.isKnown() || expected.sameObject(identityOf(st));
 }
 
 // The names in an open folder with what lstat says of each.
@@ -311,19 +313,18 @@ MoveOutcome FreedesktopTrash::moveToTrash(const QString &path, const FileIdentit
         || item.starts_with(trash + "/"))
         return failedWith(MoveFailure::trashRefused); // not a movable item, or the Trash itself
 
-    // A known identity is checked through the very folder the move goes through, so links
-    // on the way may stay; without it no folder below the anchor may be a link.
-    UniqueFd parentFd = expected.isKnown()
-        ? PosixFile::openPath(parentOf(item), O_PATH | O_DIRECTORY)
-        : PosixFile::openFolderBelow(PathBytes::toBytes(anchor), parentOf(item), false);
+    // The way from the anchor is opened without following a link and without leaving it,
+    // and the item is checked through the very folder the move goes through.
+    UniqueFd parentFd = anchor.isEmpty() ? PosixFile::openPath(parentOf(item), O_PATH | O_DIRECTORY)
+                                         : PosixFile::openFolderBeneath(PathBytes::toBytes(anchor), parentOf(item));
     if (!parentFd)
-        return failedWith(failureOf(errno));
+        return failedWith(errno == EXDEV ? MoveFailure::changed : failureOf(errno));
     struct stat seen
     {
     };
     if (::fstatat(parentFd.get(), base.c_str(), &seen, AT_SYMLINK_NOFOLLOW) != 0)
         return failedWith(failureOf(errno));
-    if (!matches(expected, seen))
+    if (expected.isKnown() && !expected.stillListed(identityOf(seen)))
         return failedWith(MoveFailure::changed);
 
     const std::optional<dev_t> device = m_env.deviceOf(item);
@@ -366,7 +367,7 @@ MoveOutcome FreedesktopTrash::moveToTrash(const QString &path, const FileIdentit
             const bool known = ::fstatat(filesFd.get(), name.c_str(), &moved, AT_SYMLINK_NOFOLLOW) == 0;
             // Something took the item's place between the check and the move: it goes back
             // where it was, with nothing left of it in the Trash.
-            if (known && identityOf(moved) != identityOf(seen)
+            if (known && !identityOf(moved).sameObject(identityOf(seen))
                 && ::renameat2(filesFd.get(), name.c_str(), parentFd.get(), base.c_str(), RENAME_NOREPLACE) == 0) {
                 ::unlinkat(infoFd.get(), infoName.c_str(), 0);
                 return failedWith(MoveFailure::changed);
@@ -401,7 +402,8 @@ std::optional<QString> FreedesktopTrash::findTrashed(const QString &originalPath
             struct stat st
             {
             };
-            if (::fstatat(filesFd.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || identityOf(st) != identity)
+            if (::fstatat(filesFd.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0
+                || !identityOf(st).sameObject(identity))
                 continue;
             const auto content = PosixFile::readSmallFile(
                 folder.path + "/info/" + name + std::string(kInfoSuffix), kMaxInfoSize, false);
@@ -523,6 +525,7 @@ EmptyOutcome FreedesktopTrash::empty(const std::function<bool()> &stopRequested)
                 return outcome;
             }
             if (PosixFile::removeTree(filesFd.get(), name, &st)) {
+                outcome.removed.append(PathBytes::fromBytes(folder.path + "/files/" + name));
                 if (infoFd)
                     ::unlinkat(infoFd.get(), (name + std::string(kInfoSuffix)).c_str(), 0);
             } else {

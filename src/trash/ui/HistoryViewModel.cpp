@@ -45,7 +45,7 @@ void HistoryViewModel::updateRows()
         rows.append(QVariantMap {{QStringLiteral("entryId"), e.id.toString(QUuid::WithoutBraces)},
             {QStringLiteral("name"), PathBytes::display(e.name)},
             {QStringLiteral("detail"), when + QStringLiteral(" · ") + PathBytes::display(e.originalPath)},
-            {QStringLiteral("sizeText"), formatSize(e.size)}, {QStringLiteral("restorable"), !e.trashPath.isEmpty()}});
+            {QStringLiteral("sizeText"), formatSize(e.size)}, {QStringLiteral("restorable"), m_store->canPutBack(e)}});
     }
     m_rows.setRecords(rows);
 }

@@ -68,7 +68,7 @@ void TrashViewModel::updateRows()
     QList<QVariantMap> rows;
     for (const TrashEntry &entry : m_entries.value_or(QList<TrashEntry>())) {
         const bool restorable = m_store && std::ranges::any_of(m_store->history(), [&](const HistoryEntry &h) {
-            return h.trashPath == entry.path;
+            return h.trashPath == entry.path && m_store->canPutBack(h);
         });
         rows.append(QVariantMap {{QStringLiteral("name"), PathBytes::display(entry.name())},
             {QStringLiteral("path"), entry.path}, {QStringLiteral("sizeText"), formatSize(entry.size)},
