@@ -54,6 +54,41 @@ private Q_SLOTS:
         QVERIFY(unknown.err.contains("nope"));
         QVERIFY(unknown.out.isEmpty());
     }
+
+    // Removal from the command line takes the window's road: what is kept stays, the rest
+    // goes to the Trash with history entries; a bundle reached through a link out of the
+    // home is refused and nothing goes.
+    void uninstall()
+    {
+        FakeHome fake;
+        fake.writeBytes(".config/Pelmo/Pelmo.conf", "[General]\nappLanguage=en\n");
+        makeBundle(fake, "Applications/Tool.app", {"org.example.Tool", "Tool", {}, "1.0"});
+        fake.writeFile("Library/Caches/org.example.Tool/blob", 7000);
+        fake.writeFile(".config/org.example.Tool/settings.ini", 100);
+        const QString kept = fake.path(".config/org.example.Tool");
+
+        QCOMPARE(runPelmo({"apps", "--uninstall", "org.example.Tool"}).status, 2); // no terminal, no --yes
+        QCOMPARE(
+            runPelmo({"apps", "--uninstall", "org.example.Tool", "--keep", fake.path("Documents"), "--yes"}).status, 2);
+        QCOMPARE(runPelmo({"apps", "--related", "org.example.Tool", "--yes"}).status, 2);
+        QVERIFY(QFileInfo::exists(fake.path("Applications/Tool.app")));
+
+        const ProcessRun removed = runPelmo({"apps", "--uninstall", "org.example.Tool", "--keep", kept, "--yes"});
+        QCOMPARE(removed.status, 0);
+        QVERIFY(!QFileInfo::exists(fake.path("Applications/Tool.app")));
+        QVERIFY(!QFileInfo::exists(fake.path("Library/Caches/org.example.Tool")));
+        QVERIFY(QFileInfo::exists(kept));
+        const QJsonArray history = QJsonDocument::fromJson(runPelmo({"history", "--json"}).out).array();
+        QCOMPARE(history.size(), 2);
+
+        // ~/Applications as a link to a folder outside the home.
+        FakeHome other;
+        makeBundle(other, "../outside/Applications/Tool.app", {"org.example.Tool", "Tool", {}, "1.0"});
+        other.symlink(other.bytes("../outside/Applications"), "Applications");
+        const ProcessRun refused = runPelmo({"apps", "--uninstall", "org.example.Tool", "--yes"});
+        QCOMPARE(refused.status, 1);
+        QVERIFY(QFileInfo::exists(other.path("../outside/Applications/Tool.app/Contents/Info.plist")));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestAppsCommand)
