@@ -1530,5 +1530,21 @@ Lists the applications that can be uninstalled, largest first, with their sizes.
         <source>„%@“ leží mimo domovskou složku. Nic se nevrátilo.</source>
         <translation>“%@” lies outside the home folder. Nothing was put back.</translation>
     </message>
+    <message>
+        <source>Soubor nastavení %@ není obyčejný soubor. Pelmo ho nečte ani nepřepíše a nic neudělalo.</source>
+        <translation>The settings file %@ is not a regular file. Pelmo neither reads nor replaces it, and did nothing.</translation>
+    </message>
+    <message>
+        <source>Soubor nastavení %@ není obyčejný soubor. Pelmo ho nečte ani nepřepíše, takže se změny nastavení neuloží.</source>
+        <translation>The settings file %@ is not a regular file. Pelmo neither reads nor replaces it, so changes to the settings are not saved.</translation>
+    </message>
+    <message>
+        <source>Vráceno na původní místo: %@. Historii se ale nepodařilo uložit, položka v ní zůstává.</source>
+        <translation>Put back where it was: %@. But the history could not be saved, so the entry stays in it.</translation>
+    </message>
+    <message>
+        <source> Historie si pamatuje jen prvních %lld z nich.</source>
+        <translation> The history keeps only the first %lld of them.</translation>
+    </message>
 </context>
 </TS>

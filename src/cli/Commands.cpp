@@ -9,6 +9,8 @@
 #include "TrashCommand.h"
 #include "core/BuildInfo.h"
 #include "core/Localization.h"
+#include "platform/Preferences.h"
+#include "platform/SettingsFile.h"
 
 #include <array>
 #include <cstdio>
@@ -224,8 +226,21 @@ int runCommand(const QStringList &arguments)
 {
     const QString name = arguments.value(0);
     const QStringList rest = arguments.mid(1);
-    if (const Command *command = findCommand(name))
-        return asksForHelp(rest) ? printed(command->help()) : checkedOutput(command->run(rest));
+    if (const Command *command = findCommand(name)) {
+        if (asksForHelp(rest))
+            return printed(command->help());
+        // A FIFO or a device in place of the settings is never opened (a read could block
+        // forever) nor replaced: the command does nothing.
+        if (const QString settings = Preferences::settingsFile(); !SettingsFile::isUsable(settings)) {
+            CommandSupport::write(stderr,
+                Localization::format(Localization::tr("Soubor nastavení %@ není obyčejný soubor. Pelmo ho nečte ani "
+                                                      "nepřepíše a nic neudělalo."),
+                    {settings})
+                    + u'\n');
+            return CommandSupport::failed;
+        }
+        return checkedOutput(command->run(rest));
+    }
     if (isHelpOption(name) || name == QLatin1StringView("help")) {
         if (rest.isEmpty())
             return printed(programHelp());

@@ -83,7 +83,9 @@ int runUninstall(const InstalledApp &app, const QList<InstalledApp> &apps, const
     TrashResult result;
     QObject::connect(&store, &CleanerStore::batchFinished, &store, [&](const TrashResult &r) { result = r; });
     const Interruption::SignalGuard guard; // Ctrl+C ends the batch after the item in flight
-    headless.runUntil(&CleanerStore::batchFinished, [&] { store.clean(batch); });
+    // The data never goes while the application stays.
+    const bool withApp = chosen.kind != InstalledApp::Kind::flatpak;
+    headless.runUntil(&CleanerStore::batchFinished, [&] { store.clean(batch, withApp); });
     const bool complete = result.failed == 0 && !result.historyUnsaved && !result.stopped;
     CommandSupport::write(complete ? stdout : stderr, store.toast() + u'\n');
     if (Interruption::signal() != 0)

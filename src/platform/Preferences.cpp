@@ -2,9 +2,13 @@
 
 #include "SettingsFile.h"
 #include "core/PathBytes.h"
+#include "platform/UserAccount.h"
 
 #include <QDir>
 #include <QStringList>
+
+#include <cmath>
+#include <limits>
 
 #include <sys/stat.h>
 
@@ -18,27 +22,32 @@ constexpr qint64 kBytesPerMB = 1'000'000;
 
 QString Preferences::settingsFile()
 {
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (!config.startsWith(QLatin1Char('/')))
-        config = QDir::homePath() + QStringLiteral("/.config");
-    return config + QStringLiteral("/Pelmo/Pelmo.conf");
+    return UserAccount::configFolder() + QStringLiteral("/Pelmo/Pelmo.conf");
 }
 
 Preferences::Preferences()
-    : m_settings(std::make_unique<QSettings>(settingsFile(), QSettings::NativeFormat))
+    : m_file(settingsFile())
+    , m_usable(SettingsFile::isUsable(m_file))
+    // Not even made for a FIFO: QSettings reads its file as soon as it exists.
+    , m_settings(m_usable ? std::make_unique<QSettings>(m_file, QSettings::NativeFormat) : nullptr)
 { }
+
+QVariant Preferences::value(const QString &key, const QVariant &fallback) const
+{
+    return m_usable ? m_settings->value(key, fallback) : fallback;
+}
 
 QSet<QString> Preferences::excludedPaths() const
 {
     // The ini format stores a one-element list as a plain string; anything else that is
     // not text reads as no exclusions.
-    const QVariant value = m_settings->value(QStringLiteral("excludedPaths"));
-    if (value.typeId() == QMetaType::QStringList) {
-        const QStringList list = value.toStringList();
+    const QVariant stored = value(QStringLiteral("excludedPaths"));
+    if (stored.typeId() == QMetaType::QStringList) {
+        const QStringList list = stored.toStringList();
         return {list.begin(), list.end()};
     }
-    if (value.typeId() == QMetaType::QString && !value.toString().isEmpty())
-        return {value.toString()};
+    if (stored.typeId() == QMetaType::QString && !stored.toString().isEmpty())
+        return {stored.toString()};
     return {};
 }
 
@@ -51,14 +60,16 @@ bool Preferences::setExcludedPaths(const QSet<QString> &paths)
 
 qint64 Preferences::largeThresholdBytes() const
 {
-    bool ok = false;
-    const qint64 mb = m_settings->value(QStringLiteral("largeThresholdMB")).toLongLong(&ok);
-    return (ok && mb > 0 ? mb : kDefaultThresholdMB) * kBytesPerMB;
+    const qint64 mb = largeThresholdMB();
+    return (mb > 0 ? mb : kDefaultThresholdMB) * kBytesPerMB;
 }
 
 qint64 Preferences::largeThresholdMB() const
 {
-    return m_settings->value(QStringLiteral("largeThresholdMB"), 0).toLongLong();
+    // A value whose bytes would not fit (or that is no number) reads as unset.
+    bool ok = false;
+    const qint64 mb = value(QStringLiteral("largeThresholdMB"), 0).toLongLong(&ok);
+    return ok && mb >= 0 && mb <= std::numeric_limits<qint64>::max() / kBytesPerMB ? mb : 0;
 }
 
 bool Preferences::setLargeThresholdMB(qint64 megabytes)
@@ -75,16 +86,16 @@ bool Preferences::setAppLanguage(const QString &raw)
 
 QString Preferences::appLanguage() const
 {
-    return m_settings->value(QStringLiteral("appLanguage"), QStringLiteral("system")).toString();
+    return value(QStringLiteral("appLanguage"), QStringLiteral("system")).toString();
 }
 
 QString Preferences::grantedHomeFolder() const
 {
     // Without a sandbox the bookmark is the granted folder's path bytes.
-    const QVariant value = m_settings->value(QStringLiteral("homeFolderBookmark"));
-    if (!value.isValid())
+    const QVariant stored = value(QStringLiteral("homeFolderBookmark"));
+    if (!stored.isValid())
         return {};
-    const QByteArray bytes = value.toByteArray();
+    const QByteArray bytes = stored.toByteArray();
     struct stat st
     {
     };
@@ -102,8 +113,8 @@ bool Preferences::setGrantedHomeFolder(const QString &path)
 
 QString Preferences::uninstallSort() const
 {
-    const QVariant value = m_settings->value(QStringLiteral("uninstallSort"));
-    return value.typeId() == QMetaType::QString ? value.toString() : QString();
+    const QVariant stored = value(QStringLiteral("uninstallSort"));
+    return stored.typeId() == QMetaType::QString ? stored.toString() : QString();
 }
 
 bool Preferences::setUninstallSort(const QString &raw)
@@ -113,7 +124,7 @@ bool Preferences::setUninstallSort(const QString &raw)
 
 bool Preferences::reminderEnabled() const
 {
-    return m_settings->value(QStringLiteral("reminderEnabled"), false).toBool();
+    return value(QStringLiteral("reminderEnabled"), false).toBool();
 }
 
 bool Preferences::setReminderEnabled(bool enabled)
@@ -123,7 +134,8 @@ bool Preferences::setReminderEnabled(bool enabled)
 
 double Preferences::lastReminder() const
 {
-    return m_settings->value(QStringLiteral("lastReminder"), 0.0).toDouble();
+    const double seconds = value(QStringLiteral("lastReminder"), 0.0).toDouble();
+    return std::isfinite(seconds) && seconds >= 0 ? seconds : 0.0;
 }
 
 bool Preferences::setLastReminder(double secondsSince1970)
@@ -134,7 +146,9 @@ bool Preferences::setLastReminder(double secondsSince1970)
 bool Preferences::write(const QString &key, const QVariant &value)
 {
     const qint64 growth = key.size() + value.toString().size() + value.toByteArray().size() + 64;
-    const bool written = SettingsFile::write(m_settings->fileName(), growth, [&](QSettings &settings) {
+    if (!m_usable)
+        return false;
+    const bool written = SettingsFile::write(m_file, growth, [&](QSettings &settings) {
         if (value.isValid())
             settings.setValue(key, value);
         else

@@ -48,10 +48,17 @@ public:
     [[nodiscard]] double lastReminder() const;
     bool setLastReminder(double secondsSince1970);
 
+    // False when the settings file is neither missing nor a regular file (a FIFO, say): then
+    // every value reads as its default and nothing is written.
+    [[nodiscard]] bool isUsable() const { return m_usable; }
+
 private:
+    [[nodiscard]] QVariant value(const QString &key, const QVariant &fallback = {}) const;
     bool write(const QString &key, const QVariant &value);
 
-    std::unique_ptr<QSettings> m_settings;
+    QString m_file;
+    bool m_usable;
+    std::unique_ptr<QSettings> m_settings; // none when not usable
 };
 
 } // namespace pelmo

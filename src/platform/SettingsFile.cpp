@@ -6,8 +6,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cstdio>
 
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -39,10 +41,33 @@ Shape shapeOf(const std::string &text)
     return shape;
 }
 
+// The file a write replaces: the target of a link (made absolute against the link's folder),
+// else the file itself.
+QString writtenFile(const QString &file)
+{
+    const QFileInfo info(file);
+    if (!info.isSymLink())
+        return file;
+    return info.exists() ? info.canonicalFilePath() : info.symLinkTarget();
+}
+
 } // namespace
 
-bool write(const QString &file, qint64 growth, const std::function<void(QSettings &)> &change)
+bool isUsable(const QString &file)
 {
+    struct stat st
+    {
+    };
+    if (::stat(PathBytes::toBytes(file).c_str(), &st) != 0)
+        return errno == ENOENT;
+    return S_ISREG(st.st_mode);
+}
+
+bool write(const QString &linkOrFile, qint64 growth, const std::function<void(QSettings &)> &change)
+{
+    if (!isUsable(linkOrFile))
+        return false;
+    const QString file = writtenFile(linkOrFile);
     const QString folder = QFileInfo(file).absolutePath();
     if (!QDir().mkpath(folder))
         return false;

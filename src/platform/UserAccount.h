@@ -8,4 +8,7 @@ namespace pelmo::UserAccount {
 // database's (the password entry of the real user id). No trailing slash.
 [[nodiscard]] QString homeFolder();
 
+// $XDG_CONFIG_HOME when it is absolute, else ~/.config; its bytes kept as they are (PathBytes).
+[[nodiscard]] QString configFolder();
+
 } // namespace pelmo::UserAccount

@@ -2,6 +2,8 @@
 
 #include "access/AccessManager.h"
 #include "core/Localization.h"
+#include "core/PathBytes.h"
+#include "core/PosixFile.h"
 #include "core/SizeText.h"
 #include "platform/Interruption.h"
 #include "platform/Notifier.h"
@@ -50,6 +52,11 @@ CleanerStore::CleanerStore(StoreServices services, QObject *parent)
     connect(&m_reminder, &WeeklyReminder::enabledChanged, this, &CleanerStore::reminderEnabledChanged);
     refreshDisk();
     m_reminder.start();
+    forgetEmptiedEntries();
+    if (!m_preferences.isUsable())
+        showToast(Localization::format(Localization::tr("Soubor nastavení %@ není obyčejný soubor. Pelmo ho nečte ani "
+                                                        "nepřepíše, takže se změny nastavení neuloží."),
+            {Preferences::settingsFile()}));
 }
 
 CleanerStore::~CleanerStore()
@@ -179,7 +186,7 @@ void CleanerStore::applyScan(const QList<CleanItem> &items)
     m_reminder.scanFinished(totalSize(m_items));
 }
 
-void CleanerStore::clean(const QList<CleanItem> &items)
+void CleanerStore::clean(const QList<CleanItem> &items, bool firstRequired)
 {
     if (items.isEmpty() || m_isCleaning)
         return;
@@ -193,12 +200,13 @@ void CleanerStore::clean(const QList<CleanItem> &items)
     // Qt drops what is still posted when the store goes.
     CleanerStore *const progressReceiver = this;
     own(
-        [items, trash, bridge, history, stop, home, progressReceiver] {
+        [items, trash, bridge, history, stop, home, progressReceiver, firstRequired] {
             // Entries the history has not taken yet (a full disk); each write offers them again.
             QList<HistoryEntry> pending;
+            QSet<QUuid> recorded; // of this batch, so that its entries stand in the order of the moves
             int moved = 0;
             qint64 bytes = 0;
-            TrashService::BatchControl control {Confinement(home), {}, {}};
+            TrashService::BatchControl control {Confinement(home), {}, {}, firstRequired};
             control.stopRequested = [stop] { return stop->load() || Interruption::requested(); };
             control.record = [&](const HistoryEntry &entry) {
                 ++moved;
@@ -212,8 +220,11 @@ void CleanerStore::clean(const QList<CleanItem> &items)
                 if (!history)
                     return true;
                 pending.append(entry);
-                if (history->record(pending).status == SharedHistory::Status::written)
+                if (history->record(pending, recorded).status == SharedHistory::Status::written) {
+                    for (const HistoryEntry &e : std::as_const(pending))
+                        recorded.insert(e.id);
                     pending.clear();
+                }
                 return pending.isEmpty();
             };
             return TrashService::trash(items, *trash, *bridge, control);
@@ -351,6 +362,23 @@ void CleanerStore::applyEmpty(const EmptyOutcome &outcome)
     Q_EMIT trashEmptied(outcome.complete(), outcome.remaining);
 }
 
+void CleanerStore::forgetEmptiedEntries()
+{
+    // An emptying that was killed, or another program's, removed items without a word to the
+    // history: their entries must not claim a way back.
+    QSet<QString> gone;
+    for (const HistoryEntry &entry : m_history.entries()) {
+        struct stat st
+        {
+        };
+        if (!entry.trashPath.isEmpty() && !PosixFile::statNoFollow(PathBytes::toBytes(entry.trashPath), st)
+            && errno == ENOENT)
+            gone.insert(entry.trashPath);
+    }
+    if (!gone.isEmpty())
+        m_history.forgetTrashPaths(gone);
+}
+
 bool CleanerStore::canPutBack(const HistoryEntry &entry) const
 {
     return !entry.trashPath.isEmpty() && TrashService::returnsInside(entry, home());
@@ -364,9 +392,16 @@ bool CleanerStore::restore(HistoryEntry entry)
         saved = m_history.forget(entry);
         m_diskMapCache.clear();
         refreshDisk();
-    } else if (outcome == PutBackOutcome::notInTrash || outcome == PutBackOutcome::replaced) {
-        // What the entry pointed at is gone from the Trash: it can never be put back.
+    } else if (outcome == PutBackOutcome::notInTrash) {
+        // What the entry pointed at is gone from the Trash: it can never be put back. A
+        // refusal for any other reason keeps the way back (the item may still be there).
         saved = m_history.forgetTrashPaths({entry.trashPath});
+    }
+    if (outcome == PutBackOutcome::restored && !saved) {
+        showToast(Localization::format(
+            Localization::tr("Vráceno na původní místo: %@. Historii se ale nepodařilo uložit, položka v ní zůstává."),
+            {entry.name}));
+        return false;
     }
     if (saved)
         showToast(TrashService::restoreMessage(

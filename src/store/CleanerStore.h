@@ -99,8 +99,9 @@ public:
     Q_INVOKABLE void scan();
     // The same on a given folder (the headless commands' --home).
     void scanFolder(const QString &home);
-    // Moves the items to the Trash; nothing when empty or while a batch runs.
-    void clean(const QList<CleanItem> &items);
+    // Moves the items to the Trash; nothing when empty or while a batch runs. With
+    // `firstRequired`, the others move only when the first did (an application first).
+    void clean(const QList<CleanItem> &items, bool firstRequired = false);
     void exclude(const QString &path);
     void unexclude(const QString &path);
     void setSelected(const QString &id, bool selected);
@@ -118,6 +119,7 @@ public:
     // and its original place lies inside the home.
     [[nodiscard]] bool canPutBack(const HistoryEntry &entry) const;
     // Takes the entry by value: callers hand in entries of `history`, which this replaces.
+    // True when the item is back and the history no longer lists it.
     bool restore(HistoryEntry entry);
     void clearHistory();
     void setReminder(bool on);
@@ -154,6 +156,8 @@ private:
     void applyScan(const QList<CleanItem> &items);
     void applyBatch(TrashResult result);
     void applyEmpty(const EmptyOutcome &outcome);
+    // Clears the way back of entries whose items are no longer in the Trash.
+    void forgetEmptiedEntries();
     // Runs `done` with the future's result on the main thread, from the event loop.
     template<typename Result, typename Done> void deliver(const QFuture<Result> &future, Done done);
     // Runs `work` on a worker thread and `done` with its result on the main thread; the

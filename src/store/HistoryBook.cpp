@@ -32,9 +32,16 @@ bool HistoryBook::completeBatch(const QList<HistoryEntry> &entries, bool unsaved
 {
     if (!m_writable) {
         setEntries(CleaningHistory::withBatch(m_entries, entries)); // shown for this run only
+        // The running total counts what moved, whatever the state of the list.
+        const SharedHistory::Result total = m_shared->addToTotal(CleaningHistory::movedTotal(entries));
+        if (total.status == SharedHistory::Status::written)
+            show({std::nullopt, total.state.totalFreed});
         return false;
     }
-    const bool complete = !unsaved || m_shared->record(entries).status == SharedHistory::Status::written;
+    QSet<QUuid> batch;
+    for (const HistoryEntry &e : entries)
+        batch.insert(e.id);
+    const bool complete = !unsaved || m_shared->record(entries, batch).status == SharedHistory::Status::written;
     reload();
     return complete;
 }

@@ -63,14 +63,19 @@ SharedHistory::State SharedHistory::read() const
     // A new QSettings looks at the file again; a long-lived one would not. A settings file
     // that cannot be read as one (a folder in its place, text of another format) holds no
     // history that could be trusted, nor may it be overwritten.
+    if (!SettingsFile::isUsable(m_file))
+        return {std::nullopt, 0}; // a FIFO is never opened: a read could block forever
     const QSettings settings(m_file, QSettings::NativeFormat);
     if (settings.status() != QSettings::NoError)
         return {std::nullopt, 0};
     return stateOf(settings);
 }
 
-SharedHistory::Result SharedHistory::change(const std::function<void(QList<HistoryEntry> &, qint64 &)> &apply)
+SharedHistory::Result SharedHistory::change(
+    const std::function<void(QList<HistoryEntry> &, qint64 &)> &apply, bool totalOnly)
 {
+    if (!SettingsFile::isUsable(m_file))
+        return {Status::unreadable, {std::nullopt, 0}};
     QDir().mkpath(QFileInfo(m_file).absolutePath());
     QLockFile lock(m_file + QStringLiteral(".history-lock"));
     lock.setStaleLockTime(0); // a lock is stale only when its process is gone
@@ -78,6 +83,17 @@ SharedHistory::Result SharedHistory::change(const std::function<void(QList<Histo
         return {Status::failed, read()};
     const std::optional<qint64> before = modifiedMs(m_file);
     State state = read();
+    if (totalOnly) {
+        // The list is left as it is, readable or not: only the total changes.
+        QList<HistoryEntry> none;
+        apply(none, state.totalFreed);
+        const bool written = SettingsFile::write(
+            m_file, 32, [&](QSettings &settings) { settings.setValue(kTotalKey, state.totalFreed); });
+        if (!written)
+            return {Status::failed, read()};
+        stampAfter(m_file, before);
+        return {Status::written, state};
+    }
     if (!state.entries)
         return {Status::unreadable, state}; // what another version wrote stays untouched
     apply(*state.entries, state.totalFreed);
@@ -94,12 +110,16 @@ SharedHistory::Result SharedHistory::change(const std::function<void(QList<Histo
     return {Status::written, state};
 }
 
-SharedHistory::Result SharedHistory::record(const QList<HistoryEntry> &entries)
+SharedHistory::Result SharedHistory::record(const QList<HistoryEntry> &entries, const QSet<QUuid> &batch)
 {
     return change([&](QList<HistoryEntry> &history, qint64 &total) {
         QSet<QUuid> stored;
-        for (const HistoryEntry &e : history)
-            stored.insert(e.id);
+        qsizetype after = 0; // just behind the batch's last stored entry
+        for (qsizetype i = 0; i < history.size(); ++i) {
+            stored.insert(history[i].id);
+            if (batch.contains(history[i].id))
+                after = i + 1;
+        }
         QList<HistoryEntry> fresh;
         for (const HistoryEntry &e : entries) {
             if (!stored.contains(e.id)) {
@@ -107,8 +127,13 @@ SharedHistory::Result SharedHistory::record(const QList<HistoryEntry> &entries)
                 total += e.size;
             }
         }
-        history = CleaningHistory::withBatch(history, fresh);
+        history = history.first(after) + fresh + history.mid(after); // the limit is kept by change()
     });
+}
+
+SharedHistory::Result SharedHistory::addToTotal(qint64 bytes)
+{
+    return change([&](QList<HistoryEntry> &, qint64 &total) { total += std::max<qint64>(bytes, 0); }, true);
 }
 
 SharedHistory::Result SharedHistory::forget(const QUuid &id, qint64 size)

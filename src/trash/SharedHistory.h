@@ -34,8 +34,12 @@ public:
 
     [[nodiscard]] State read() const;
     // Puts the entries not stored yet in front, keeping their order, and adds their sizes to
-    // the total.
-    Result record(const QList<HistoryEntry> &entries);
+    // the total. Entries of a batch that is being recorded piecewise go right after the
+    // batch's entries stored before (those with an id in `batch`), so that the batch stands
+    // in the order of its moves; of a batch longer than the limit, its first entries stay.
+    Result record(const QList<HistoryEntry> &entries, const QSet<QUuid> &batch = {});
+    // Adds to the freed total alone, for moves the unreadable list cannot take.
+    Result addToTotal(qint64 bytes);
     // Removes the entry and lowers the total by `size`, never below 0.
     Result forget(const QUuid &id, qint64 size);
     // Empties the trash path of every entry whose trash path is one of `trashPaths`.
@@ -44,7 +48,7 @@ public:
     Result clear(const QSet<QUuid> &ids);
 
 private:
-    Result change(const std::function<void(QList<HistoryEntry> &, qint64 &)> &apply);
+    Result change(const std::function<void(QList<HistoryEntry> &, qint64 &)> &apply, bool totalOnly = false);
 
     QString m_file;
 };

@@ -1,5 +1,7 @@
 #include "TrashService.h"
 
+#include "CleaningHistory.h"
+
 #include "core/FileWalker.h"
 #include "core/Localization.h"
 #include "core/PathBytes.h"
@@ -46,6 +48,10 @@ TrashResult trash(const QList<CleanItem> &items, TrashCan &trashCan, FileManager
         if (!control.confinement.allows(item.path)) {
             ++result.failed;
             ++result.refused;
+            if (control.firstRequired && &item == items.data()) {
+                result.failed += static_cast<int>(items.size() - 1);
+                break;
+            }
             continue;
         }
         // What was never listed cannot be checked: it is not moved.
@@ -60,6 +66,10 @@ TrashResult trash(const QList<CleanItem> &items, TrashCan &trashCan, FileManager
             ++result.failed;
             if (moved.failure == MoveFailure::changed)
                 ++result.changed;
+            if (control.firstRequired && &item == items.data()) {
+                result.failed += static_cast<int>(items.size() - 1);
+                break;
+            }
             continue;
         }
         result.cleaned.insert(item.path);
@@ -158,6 +168,9 @@ QString batchMessage(const TrashResult &result)
     if (result.changed > 0)
         text += Localization::format(
             Localization::tr(" Změněno od prohledání, proto nepřesunuto: %lld."), {QString::number(result.changed)});
+    if (result.entries.size() > CleaningHistory::limit)
+        text += Localization::format(Localization::tr(" Historie si pamatuje jen prvních %lld z nich."),
+            {QString::number(CleaningHistory::limit)});
     return text;
 }
 

@@ -31,6 +31,9 @@ struct BatchControl
     // whether the history now holds every entry of the batch so far. When it does not, the
     // batch stops: no item moves that the history could not hold.
     std::function<bool(const HistoryEntry &)> record;
+    // When the first item does not move, none of the others do (an application's data is
+    // never taken while the application stays).
+    bool firstRequired = false;
 };
 
 // The one road to the Trash for every screen and command. Moves the items one after another;

@@ -29,7 +29,10 @@ UpdateChecker *s_shared = nullptr;
 
 QVariant setting(const QString &key)
 {
-    return QSettings(Preferences::settingsFile(), QSettings::NativeFormat).value(key);
+    const QString file = Preferences::settingsFile();
+    if (!SettingsFile::isUsable(file))
+        return {};
+    return QSettings(file, QSettings::NativeFormat).value(key);
 }
 
 // A failed write is not retried: the worst outcome is one more check or announcement.

@@ -2,6 +2,7 @@
 #include "FakeHome.h"
 #include "FakeServices.h"
 #include "FakeTrashServices.h"
+#include "Fields.h"
 #include "StoreFixture.h"
 #include "access/AccessManager.h"
 #include "core/PathBytes.h"
@@ -190,9 +191,33 @@ private Q_SLOTS:
         QVERIFY(store.history().isEmpty());
         QVERIFY(!store.historyWritable());
         QVERIFY(f.scan());
+        const qint64 moved = totalSize(store.safeItems());
         QVERIFY(f.clean(store.safeItems()));
         QCOMPARE(store.history().size(), 3);
         QCOMPARE(f.setting("cleanHistory"), QStringLiteral("[{\"id\":1}]"));
+        // The running total counts what moved, whatever the state of the list.
+        QCOMPARE(store.totalFreed(), moved);
+        QCOMPARE(f.setting("totalFreed"), QString::number(moved));
+    }
+
+    // Recorded as each item moves, a batch still stands in the history in the order of its
+    // moves, and of a batch longer than the history's limit its first entries stay.
+    void aBatchStandsInTheOrderOfItsMoves()
+    {
+        Fixture f;
+        CleanerStore &store = f.make();
+        QList<CleanItem> items;
+        for (int i = 0; i < 1004; ++i)
+            items.append({f.fake.path("gone/item" + std::to_string(i)), QStringLiteral("item%1").arg(i), 10,
+                CleanCategory::caches, {}, true, {1, quint64(i + 1)}});
+        QVERIFY(f.clean(items.first(3)));
+        QCOMPARE(fieldOf(store.history(), &HistoryEntry::name), (QStringList {"item0", "item1", "item2"}));
+        QVERIFY(f.clean(items.mid(3)));
+        QCOMPARE(store.history().size(), 1000);
+        QCOMPARE(store.history().first().name, QStringLiteral("item3"));
+        QCOMPARE(store.history().last().name, QStringLiteral("item1002"));
+        QCOMPARE(store.totalFreed(), 10'040); // the entry the history could not keep moved too
+        QVERIFY2(store.toast().contains(QStringLiteral("jen prvních 1000")), qPrintable(store.toast()));
     }
 
     // A settings file that cannot be written is reported, not silently lost.
@@ -263,19 +288,27 @@ private Q_SLOTS:
     }
 
     // Putting back an entry taken from the store's own list, which restoring replaces,
-    // lowers the total by its size but never below zero.
+    // lowers the total by its size but never below zero; an entry whose item is gone from
+    // the Trash no longer offers it.
     void restoringAnEntryOfTheStoresOwnList()
     {
         Fixture f;
         const QString files = f.fake.path(".local/share/Trash/files");
         f.trash.filesFolder = files;
         QList<HistoryEntry> entries;
-        for (int i = 0; i < 50; ++i)
+        for (int i = 0; i < 50; ++i) {
             entries.append({QUuid::createUuid(), QDateTime::currentDateTimeUtc(), "entry-" + QString::number(i),
                 i == 10 ? 5000 : 1000, f.fake.path("Documents/" + std::to_string(i)), files + "/" + QString::number(i),
                 {}});
+            f.fake.writeFile(".local/share/Trash/files/" + std::to_string(i), 10);
+        }
         QCOMPARE(SharedHistory(f.fake.settingsFile()).record(entries).status, SharedHistory::Status::written);
+        // Another tool (or a killed emptying) removed one item: at the next start its entry no
+        // longer offers a way back; the others keep theirs.
+        std::filesystem::remove(f.fake.bytes(".local/share/Trash/files/20"));
         QCOMPARE(f.make().totalFreed(), 54'000);
+        QVERIFY(f.store->history().at(20).trashPath.isEmpty());
+        QCOMPARE(f.store->history().at(21).trashPath, files + "/21");
         QSettings(f.fake.settingsFile(), QSettings::NativeFormat).setValue(QStringLiteral("totalFreed"), 3000);
         CleanerStore &store = f.make();
         QVERIFY(store.restore(store.history().at(10)));

@@ -85,9 +85,12 @@ private Q_SLOTS:
         FakeHome other;
         makeBundle(other, "../outside/Applications/Tool.app", {"org.example.Tool", "Tool", {}, "1.0"});
         other.symlink(other.bytes("../outside/Applications"), "Applications");
+        other.writeFile(".config/org.example.Tool/settings.ini", 100);
         const ProcessRun refused = runPelmo({"apps", "--uninstall", "org.example.Tool", "--yes"});
         QCOMPARE(refused.status, 1);
         QVERIFY(QFileInfo::exists(other.path("../outside/Applications/Tool.app/Contents/Info.plist")));
+        // The application's data stays with the application that stays.
+        QVERIFY(QFileInfo::exists(other.path(".config/org.example.Tool/settings.ini")));
     }
 };
 

@@ -15,6 +15,7 @@
 #include <csignal>
 
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -366,6 +367,73 @@ private Q_SLOTS:
         QVERIFY(stored.entries);
         QCOMPARE(stored.entries->size(), 20);
         QCOMPARE(language, QStringLiteral("cs"));
+    }
+
+    // Put back when the history cannot be saved: the item is back, and the command says
+    // that the history was not updated.
+    void aRestoreWithoutTheHistoryIsAFailure()
+    {
+        FakeHome fake;
+        populate(fake);
+        QCOMPARE(runPelmo({"clean", "--home", fake.home(), "--safe", "--yes"}).status, 0);
+        const QString id = storedHistory().first()[QStringLiteral("id")].toString();
+        const std::string settings = fake.bytes(".config/Pelmo");
+        const std::string conf = readAll(settings + "/Pelmo.conf");
+        if (!mountTmpfs(settings, "size=1m"))
+            QSKIP("cannot mount a tmpfs here");
+        std::ofstream(settings + "/Pelmo.conf") << conf;
+        fill(settings, 4096);
+        const ProcessRun run = runPelmo({"restore", id});
+        const qsizetype stored
+            = SharedHistory(fake.settingsFile()).read().entries.value_or(QList<HistoryEntry>()).size();
+        ::umount(settings.c_str());
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains("Historii se ale nepodařilo uložit"), run.err.constData());
+        QCOMPARE(stored, 3);
+    }
+
+    // The Trash's dates are local times without a zone: a change of zone between moving and
+    // putting back refuses nothing, and forgets nothing.
+    void restoreAcrossTimeZones()
+    {
+        FakeHome fake;
+        populate(fake);
+        {
+            const ScopedEnvironment prague("TZ", "Europe/Prague");
+            QCOMPARE(runPelmo({"clean", "--home", fake.home(), "--safe", "--yes"}).status, 0);
+        }
+        const ScopedEnvironment newYork("TZ", "America/New_York");
+        const QString id = storedHistory().first()[QStringLiteral("id")].toString();
+        const ProcessRun run = runPelmo({"restore", id});
+        QVERIFY2(run.status == 0, run.err.constData());
+        QCOMPARE(storedHistory().size(), 2);
+    }
+
+    // A settings file that is a link is written through (the link stays); one that is, or
+    // leads to, no regular file (a FIFO would block every read) is neither read nor replaced.
+    void settingsBehindLinksAndFifos()
+    {
+        FakeHome fake;
+        populate(fake);
+        const std::string conf = fake.bytes(".config/Pelmo/Pelmo.conf");
+        fake.writeBytes("dotfiles/Pelmo.conf", QByteArray::fromStdString(readAll(conf)));
+        std::filesystem::remove(conf);
+        fake.symlink(fake.bytes("dotfiles/Pelmo.conf"), ".config/Pelmo/Pelmo.conf");
+        QCOMPARE(runPelmo({"clean", "--home", fake.home(), "--safe", "--yes"}).status, 0);
+        QVERIFY(std::filesystem::is_symlink(conf));
+        QVERIFY(readAll(fake.bytes("dotfiles/Pelmo.conf")).find("cleanHistory") != std::string::npos);
+
+        for (const bool throughLink : {false, true}) {
+            std::filesystem::remove(conf);
+            const std::string fifo = throughLink ? fake.bytes("dotfiles/fifo") : conf;
+            QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
+            if (throughLink)
+                fake.symlink(fifo, ".config/Pelmo/Pelmo.conf");
+            const ProcessRun run = runPelmo({"history"});
+            QCOMPARE(run.status, 1);
+            QVERIFY2(run.err.contains("not a regular file"), run.err.constData()); // no language setting: English
+            QVERIFY(std::filesystem::is_fifo(fifo));
+        }
     }
 
     // A stored history this version cannot read is said to be so, and left as it is.

@@ -315,10 +315,11 @@ private Q_SLOTS:
         QCOMPARE(readAll(PathBytes::toBytes(*later.trashPath)), std::string("someone else's"));
 
         // The inode number of a file gone from the Trash is soon another file's: the moment
-        // of the move tells them apart.
-        const TrashCan::Origin hourEarlier {
-            later.identity, later.originalFolder, QDateTime::currentDateTime().addSecs(-3600)};
-        QCOMPARE(trash.putBack(*later.trashPath, fake.path("Work/report.txt"), hourEarlier, fake.home()),
+        // of the move tells them apart, in whatever zone it was written (an hour off is a
+        // zone's offset; a day off is no zone's).
+        const TrashCan::Origin dayEarlier {
+            later.identity, later.originalFolder, QDateTime::currentDateTime().addSecs(-86400)};
+        QCOMPARE(trash.putBack(*later.trashPath, fake.path("Work/report.txt"), dayEarlier, fake.home()),
             PutBackOutcome::replaced);
         // Nor does the same name and inode number reused within the same second: the change
         // time in nanoseconds differs.

@@ -180,7 +180,7 @@ private Q_SLOTS:
         QVERIFY(!vm->hasSelection());
         QCOMPARE(vm->catalogue().size(), 3);
         QCOMPARE(f.store->history().size(), 4);
-        QCOMPARE(f.store->history().last().originalPath, reader.path); // the application first
+        QCOMPARE(f.store->history().first().originalPath, reader.path); // the application first
         if (!QStandardPaths::findExecutable(QStringLiteral("trash-list")).isEmpty()) {
             const QByteArray listedTrash = runProgram(QStringLiteral("trash-list"), {}).out;
             QVERIFY(listedTrash.contains(reader.path.toUtf8()));

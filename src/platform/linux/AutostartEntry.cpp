@@ -1,5 +1,7 @@
 #include "AutostartEntry.h"
 
+#include "platform/UserAccount.h"
+
 #include "core/BuildInfo.h"
 
 #include <QDir>
@@ -10,10 +12,7 @@ namespace pelmo::AutostartEntry {
 
 QString path()
 {
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (!config.startsWith(u'/'))
-        config = QDir::homePath() + QStringLiteral("/.config");
-    return config + QStringLiteral("/autostart/") + QString::fromLatin1(BuildInfo::applicationId)
+    return UserAccount::configFolder() + QStringLiteral("/autostart/") + QString::fromLatin1(BuildInfo::applicationId)
         + QStringLiteral(".desktop");
 }
 

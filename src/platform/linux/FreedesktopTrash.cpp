@@ -140,11 +140,26 @@ std::vector<std::pair<std::string, struct stat>> snapshot(int folderFd)
 }
 
 // An inode number is soon reused: the info file's date tells a later item of the same name
-// and inode from the one that was moved.
+// and inode from the one that was moved. The date is a local time without its zone, written
+// in whatever zone the move ran in: it matches when it is the moment of the move in some
+// zone (offsets from -14 h to +14 h in quarter hours), so that a change of zone between
+// moving and putting back refuses nothing.
 bool sameMoment(const QDateTime &deleted, const QDateTime &movedAt)
 {
     constexpr qint64 kToleranceSeconds = 120;
-    return !movedAt.isValid() || (deleted.isValid() && std::abs(deleted.secsTo(movedAt)) <= kToleranceSeconds);
+    constexpr qint64 kQuarterHour = 15 * 60;
+    constexpr qint64 kWidestOffset = 14 * 3600;
+    if (!movedAt.isValid())
+        return true;
+    if (!deleted.isValid())
+        return false;
+    const QDateTime wall(deleted.date(), deleted.time(), Qt::UTC);
+    const qint64 apart = movedAt.toUTC().secsTo(wall); // the zone's offset, if the dates agree
+    for (qint64 offset = -kWidestOffset; offset <= kWidestOffset; offset += kQuarterHour) {
+        if (std::abs(apart - offset) <= kToleranceSeconds)
+            return true;
+    }
+    return false;
 }
 
 std::string localDeletionDate()

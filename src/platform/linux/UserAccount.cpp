@@ -36,4 +36,12 @@ QString homeFolder()
     return QDir::homePath();
 }
 
+QString configFolder()
+{
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    if (config.startsWith('/'))
+        return PathBytes::fromBytes(config.toStdString());
+    return homeFolder() + QStringLiteral("/.config");
+}
+
 } // namespace pelmo::UserAccount

@@ -483,7 +483,8 @@ void UninstallViewModel::uninstall()
     m_removing = true;
     Q_EMIT changed();
 
-    const auto moveBatch = [this, app, batch, removeFlatpak] {
+    const bool withApp = m_includeApp && !removeFlatpak;
+    const auto moveBatch = [this, app, batch, removeFlatpak, withApp] {
         if (!m_store || batch.isEmpty() || m_store->isCleaning()) {
             if (removeFlatpak && m_store && batch.isEmpty())
                 m_store->showToast(Localization::format(Localization::tr("Aplikace %@ je odinstalovaná."), {app.name}));
@@ -493,7 +494,7 @@ void UninstallViewModel::uninstall()
         connect(
             m_store, &CleanerStore::batchFinished, this, [this, app] { finishUninstall(app); },
             Qt::SingleShotConnection);
-        m_store->clean(batch);
+        m_store->clean(batch, withApp); // the data never goes while the application stays
     };
     if (!removeFlatpak) {
         moveBatch();
