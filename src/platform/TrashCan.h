@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace pelmo {
@@ -32,8 +33,21 @@ struct MoveOutcome
     FileIdentity identity;  // of the moved object
     QString originalFolder; // where its folder led, links resolved (empty when unknown)
     qint64 changeTime = 0;  // its status-change time in the Trash, in ns (0 when unknown)
+    // Keeps the move on record as one in flight until the history holds it: a process killed
+    // before that leaves the record for the next start to complete.
+    std::shared_ptr<void> receipt;
 
     [[nodiscard]] bool moved() const { return trashPath.has_value(); }
+};
+
+// A move into the home Trash that finished while the process that made it was killed before
+// its history entry was written.
+struct FinishedMove
+{
+    QString originalPath;
+    QString trashPath;
+    FileIdentity identity; // of the object in the Trash (its change time there included)
+    QDateTime movedAt;     // from its info file; invalid when it reads none
 };
 
 enum class PutBackOutcome {
@@ -100,6 +114,10 @@ public:
     [[nodiscard]] virtual PutBackOutcome putBack(
         const QString &trashPath, const QString &originalPath, const Origin &origin, const QString &anchor)
         = 0;
+
+    // Tidies what killed processes left: an info file whose item never moved is removed; a
+    // move that finished is handed to `record`, and forgotten once it answers true.
+    virtual void recoverInterruptedMoves(const std::function<bool(const FinishedMove &)> &record) = 0;
 
     // Removes the items found in the Trash folders when it starts, each with its info file
     // once it is gone; what another program adds meanwhile stays. Between items it asks

@@ -52,6 +52,7 @@ CleanerStore::CleanerStore(StoreServices services, QObject *parent)
     connect(&m_reminder, &WeeklyReminder::enabledChanged, this, &CleanerStore::reminderEnabledChanged);
     refreshDisk();
     m_reminder.start();
+    recordFinishedMoves();
     forgetEmptiedEntries();
     if (!m_preferences.isUsable())
         showToast(Localization::format(Localization::tr("Soubor nastavení %@ není obyčejný soubor. Pelmo ho nečte ani "
@@ -360,6 +361,27 @@ void CleanerStore::applyEmpty(const EmptyOutcome &outcome)
         showToast(TrashService::emptyMessage(outcome));
     refreshDisk();
     Q_EMIT trashEmptied(outcome.complete(), outcome.remaining);
+}
+
+void CleanerStore::recordFinishedMoves()
+{
+    // Moves whose process was killed before it wrote their entries: they get them now, so
+    // that a kill at any moment loses no way back.
+    const std::shared_ptr<SharedHistory> history = m_history.shared();
+    m_services.trash->recoverInterruptedMoves([&](const FinishedMove &move) {
+        if (!history)
+            return false; // kept until a history that can be read takes it
+        if (std::ranges::any_of(
+                m_history.entries(), [&](const HistoryEntry &e) { return e.trashPath == move.trashPath; }))
+            return true; // the entry was written just before the kill
+        const QString name = move.originalPath.section(u'/', -1);
+        const HistoryEntry entry {QUuid::createUuid(),
+            move.movedAt.isValid() ? move.movedAt.toUTC() : m_services.clock->now().toUTC(), name,
+            DiskScanner::allocatedSize(move.trashPath), move.originalPath, move.trashPath,
+            {move.identity.device, move.identity.inode}, {}, move.identity.changeTime};
+        return history->record({entry}).status == SharedHistory::Status::written;
+    });
+    m_history.reload();
 }
 
 void CleanerStore::forgetEmptiedEntries()

@@ -156,6 +156,8 @@ private:
     void applyScan(const QList<CleanItem> &items);
     void applyBatch(TrashResult result);
     void applyEmpty(const EmptyOutcome &outcome);
+    // Writes the entries of moves that finished in a process killed before it could.
+    void recordFinishedMoves();
     // Clears the way back of entries whose items are no longer in the Trash.
     void forgetEmptiedEntries();
     // Runs `done` with the future's result on the main thread, from the event loop.

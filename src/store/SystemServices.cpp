@@ -10,9 +10,7 @@ namespace pelmo {
 SystemServices::SystemServices()
     : m_trash(FreedesktopTrash::systemEnvironment())
     , m_bridge(m_trash)
-{
-    m_trash.recoverInterruptedMoves();
-}
+{ }
 
 StoreServices SystemServices::storeServices(Clock *clock, FolderPicker *picker)
 {

@@ -43,6 +43,11 @@ public:
         return PutBackOutcome::restored;
     }
     EmptyOutcome empty(const std::function<bool()> &) override { return emptied; }
+    QList<FinishedMove> finished; // handed out once when recovering
+    void recoverInterruptedMoves(const std::function<bool(const FinishedMove &)> &record) override
+    {
+        finished.removeIf([&](const FinishedMove &move) { return record(move); });
+    }
 };
 
 // Answers every script with the outcome set for its path (move) or kind, and records them.

@@ -401,12 +401,52 @@ private Q_SLOTS:
         fake.writeBytes("Documents/c.txt", "c");
         QCOMPARE(countIn(env.journalFolder), size_t(3));
 
-        homeTrash(fake).recoverInterruptedMoves();
+        int finished = 0;
+        homeTrash(fake).recoverInterruptedMoves([&](const FinishedMove &) { return ++finished > 0; });
+        QCOMPARE(finished, 0);
         QVERIFY(!std::filesystem::exists(fake.bytes(".local/share/Trash/info/a.txt.trashinfo")));
         QVERIFY(std::filesystem::exists(fake.bytes(".local/share/Trash/info/c.txt.trashinfo")));
         QVERIFY(std::filesystem::exists(fake.bytes(".local/share/Trash/info/b.txt.trashinfo")));
         QCOMPARE(readAll(fake.bytes("Documents/a.txt")), std::string("a"));
         QCOMPARE(countIn(env.journalFolder), size_t(1));
+    }
+
+    // A mover killed after the item moved but before its history entry was written: the next
+    // start is handed the finished move (until it takes it), with what was recorded of it.
+    void finishedMovesOfKilledProcessesAreHandedOver()
+    {
+        FakeHome fake;
+        fake.writeBytes("Documents/report.txt", "report");
+        const FileIdentity listed = *FileIdentity::of(fake.path("Documents/report.txt"));
+        const pid_t child = ::fork();
+        if (child == 0) {
+            FreedesktopTrash trash = homeTrash(fake);
+            auto *kept = new MoveOutcome(trash.moveToTrash(fake.path("Documents/report.txt"), listed, fake.home()));
+            ::_exit(kept->moved() ? 0 : 1); // killed while the receipt is still held
+        }
+        int status = -1;
+        ::waitpid(child, &status, 0);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+        FreedesktopTrash trash = homeTrash(fake);
+        QList<FinishedMove> handed;
+        trash.recoverInterruptedMoves([&](const FinishedMove &move) {
+            handed.append(move);
+            return false; // the history could not take it: asked again next time
+        });
+        trash.recoverInterruptedMoves([&](const FinishedMove &move) {
+            handed.append(move);
+            return true;
+        });
+        trash.recoverInterruptedMoves([&](const FinishedMove &move) {
+            handed.append(move);
+            return true;
+        });
+        QCOMPARE(handed.size(), 2);
+        QCOMPARE(handed[0].originalPath, fake.path("Documents/report.txt"));
+        QCOMPARE(handed[0].trashPath, fake.path(".local/share/Trash/files/report.txt"));
+        QVERIFY(handed[0].identity.sameObject(listed));
+        QVERIFY(std::abs(handed[0].movedAt.secsTo(QDateTime::currentDateTime())) < 60);
     }
 
     // Emptying never follows a link in the Trash, leaves a linked or non-sticky shared

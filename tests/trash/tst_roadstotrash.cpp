@@ -194,6 +194,10 @@ public:
     {
         return m_trash.putBack(trashPath, original, origin, anchor);
     }
+    void recoverInterruptedMoves(const std::function<bool(const FinishedMove &)> &record) override
+    {
+        m_trash.recoverInterruptedMoves(record);
+    }
     EmptyOutcome empty(const std::function<bool()> &stopRequested) override
     {
         beforeEmpty();

@@ -356,12 +356,12 @@ MoveOutcome FreedesktopTrash::moveToTrash(const QString &path, const FileIdentit
     const std::string &topdir = folder->topdir;
     const std::string recorded = topdir.empty() ? item : item.substr(topdir == "/" ? 1 : topdir.size() + 1);
     const std::string info = TrashInfo::compose(recorded, localDeletionDate());
-    MoveJournal::Record journal = m_journal.begin(folder->path, item);
+    auto journal = std::make_shared<MoveJournal::Record>(m_journal.begin(folder->path, item));
 
     for (int n = 1; n <= kMaxCandidates; ++n) {
         const std::string name = candidateName(base, n);
         const std::string infoName = name + std::string(kInfoSuffix);
-        journal.setName(name); // before the info file exists, so that no kill leaves it unnamed
+        journal->setName(name); // before the info file exists, so that no kill leaves it unnamed
         UniqueFd fd(
             ::openat(infoFd.get(), infoName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
         if (!fd && errno == EEXIST)
@@ -390,7 +390,7 @@ MoveOutcome FreedesktopTrash::moveToTrash(const QString &path, const FileIdentit
             const std::optional<std::string> resolved = PosixFile::pathOf(parentFd.get());
             return {PathBytes::fromBytes(folder->path + "/files/" + name), MoveFailure::none,
                 identityOf(known ? moved : seen), resolved ? PathBytes::fromBytes(*resolved) : QString(),
-                known ? changeTimeOf(moved) : 0};
+                known ? changeTimeOf(moved) : 0, journal};
         }
         const int error = errno;
         ::unlinkat(infoFd.get(), infoName.c_str(), 0);
@@ -398,6 +398,25 @@ MoveOutcome FreedesktopTrash::moveToTrash(const QString &path, const FileIdentit
             return failedWith(failureOf(error)); // an orphan in files/ only moves us on to the next name
     }
     return failedWith(MoveFailure::other);
+}
+
+void FreedesktopTrash::recoverInterruptedMoves(const std::function<bool(const FinishedMove &)> &record)
+{
+    m_journal.recover([&](const MoveJournal::Finished &move) {
+        // Only moves into the home Trash: its entries are the ones that can be put back.
+        if (move.trashFolder != homeTrash())
+            return true;
+        const std::string item = move.trashFolder + "/files/" + move.name;
+        struct stat st
+        {
+        };
+        if (!PosixFile::statNoFollow(item, st))
+            return true;
+        const auto content = PosixFile::readSmallFile(
+            move.trashFolder + "/info/" + move.name + std::string(kInfoSuffix), kMaxInfoSize, false);
+        return record({PathBytes::fromBytes(move.original), PathBytes::fromBytes(item), identityOf(st),
+            content ? TrashInfo::deletionDate(*content) : QDateTime()});
+    });
 }
 
 std::optional<QString> FreedesktopTrash::findTrashed(const QString &originalPath, const FileIdentity &identity) const

@@ -38,8 +38,7 @@ public:
 
     explicit FreedesktopTrash(Environment environment);
 
-    // Tidies the info files of this user's moves that a killed process left behind.
-    void recoverInterruptedMoves() const { m_journal.recover(); }
+    void recoverInterruptedMoves(const std::function<bool(const FinishedMove &)> &record) override;
 
     [[nodiscard]] MoveOutcome moveToTrash(
         const QString &path, const FileIdentity &expected, const QString &anchor) override;

@@ -75,7 +75,7 @@ MoveJournal::Record MoveJournal::begin(const std::string &trashFolder, const std
     return record;
 }
 
-void MoveJournal::recover() const
+void MoveJournal::recover(const std::function<bool(const Finished &)> &finished) const
 {
     PosixFile::UniqueFd folder = PosixFile::openPath(m_folder, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
     if (!folder)
@@ -105,9 +105,15 @@ void MoveJournal::recover() const
             struct stat st
             {
             };
-            const bool itemMoved = PosixFile::statNoFollow(trash + "/files/" + lines.back(), st) || errno != ENOENT;
+            const bool inTrash = PosixFile::statNoFollow(trash + "/files/" + lines.back(), st);
+            const bool itemMoved = inTrash || errno != ENOENT;
             if (!itemMoved && PosixFile::statNoFollow(original, st) && isOurs(info, original))
                 ::unlink(info.c_str());
+            const std::optional<std::string> content = PosixFile::readSmallFile(info, kMaxFileSize, false);
+            const bool named = content && !content->empty() && isOurs(info, original);
+            if (inTrash && named && !PosixFile::statNoFollow(original, st)
+                && !finished({trash, lines.back(), original}))
+                continue; // kept for the next start
         }
         ::unlinkat(folder.get(), name.c_str(), 0);
     }

@@ -2,6 +2,7 @@
 
 #include "core/PosixFile.h"
 
+#include <functional>
 #include <string>
 
 namespace pelmo {
@@ -36,10 +37,21 @@ public:
     // (and its file goes) when the record is destroyed.
     [[nodiscard]] Record begin(const std::string &trashFolder, const std::string &original) const;
 
+    // A move whose process ended after the item moved: the Trash folder, the item's name in
+    // its files folder, and where it came from.
+    struct Finished
+    {
+        std::string trashFolder;
+        std::string name;
+        std::string original;
+    };
+
     // Removes the info file of every move whose process ended before the item moved: the
     // item is still at its original place, its name in the Trash holds nothing, and the
-    // info file is empty or names that place. Records of moves still running are left alone.
-    void recover() const;
+    // info file is empty or names that place. A move that finished (the item is in the Trash
+    // under its name, the info file names its place) goes to `finished`; its record stays
+    // when that answers false. Records of moves still running are left alone.
+    void recover(const std::function<bool(const Finished &)> &finished) const;
 
 private:
     std::string m_folder;
