@@ -1546,5 +1546,9 @@ Lists the applications that can be uninstalled, largest first, with their sizes.
         <source> Historie si pamatuje jen prvních %lld z nich.</source>
         <translation> The history keeps only the first %lld of them.</translation>
     </message>
+    <message>
+        <source>jen podle názvu</source>
+        <translation>matched by name only</translation>
+    </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "core/Localization.h"
 #include "platform/Interruption.h"
 #include "platform/Preferences.h"
+#include "platform/linux/FlatpakCommand.h"
 #include "store/SystemServices.h"
 #include "updates/AppInfo.h"
 #include "updates/UpdateChecker.h"
@@ -103,8 +104,10 @@ int showUntilQuit(SingleInstance &instance, WindowStart start)
     desktop.updates.start();
     const int status = QApplication::exec();
     // A batch or an emptying ends after the item in flight, which the history records;
-    // then the store, which waits for that, goes before the services it uses.
+    // then the store, which waits for that, goes before the services it uses. A flatpak
+    // that hangs is ended now rather than at its own deadline.
     Interruption::request();
+    FlatpakCommand::cancelAll();
     return status;
 }
 

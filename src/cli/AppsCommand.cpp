@@ -8,6 +8,7 @@
 #include "core/PathBytes.h"
 #include "core/SizeText.h"
 #include "platform/linux/FlatpakCommand.h"
+#include "platform/linux/SystemApplicationCatalogue.h"
 #include "uninstall/AppUninstaller.h"
 #include "uninstall/RelatedGroup.h"
 
@@ -187,11 +188,12 @@ int runAppsCommand(const QStringList &arguments)
             Localization::format(Localization::tr("Žádná aplikace k odinstalaci nemá ID %@"), {*wanted}) + u'\n');
         return CommandSupport::badInput;
     }
+    const SystemApplicationCatalogue catalogue(SystemApplicationCatalogue::sourcesFor(home));
     if (uninstalling)
-        return runUninstall(
-            *found, apps, home, parser.values(QStringLiteral("keep")), parser.isSet(QStringLiteral("yes")), flatpak);
+        return runUninstall(*found, apps, home, parser.values(QStringLiteral("keep")),
+            parser.isSet(QStringLiteral("yes")), flatpak, catalogue);
     found->size = AppUninstaller::measure(*found); // only the one asked about
-    return listRelated(*found, AppUninstaller::relatedFiles(*found, home, apps), json);
+    return listRelated(*found, AppUninstaller::relatedFiles(*found, home, apps, &catalogue), json);
 }
 
 } // namespace pelmo

@@ -30,7 +30,7 @@ void printPlan(const InstalledApp &app, const QList<CleanItem> &items)
 } // namespace
 
 int runUninstall(const InstalledApp &app, const QList<InstalledApp> &apps, const QString &home, const QStringList &keep,
-    bool yes, FlatpakTool &flatpak)
+    bool yes, FlatpakTool &flatpak, const ApplicationCatalogue &catalogue)
 {
     const auto fail = [](const QString &text, int status) {
         CommandSupport::write(stderr, text + u'\n');
@@ -38,7 +38,7 @@ int runUninstall(const InstalledApp &app, const QList<InstalledApp> &apps, const
     };
     InstalledApp chosen = app;
     chosen.size = AppUninstaller::measure(chosen);
-    const QList<CleanItem> related = AppUninstaller::relatedFiles(chosen, home, apps);
+    const QList<CleanItem> related = AppUninstaller::relatedFiles(chosen, home, apps, &catalogue);
     QSet<QString> kept;
     for (const QString &raw : keep) {
         const QString path = CommandSupport::absolutePath(raw);
@@ -48,14 +48,16 @@ int runUninstall(const InstalledApp &app, const QList<InstalledApp> &apps, const
                 CommandSupport::badInput);
         kept.insert(path);
     }
-    if (AppUninstaller::runningIdentifiers({chosen}, &flatpak).contains(chosen.bundleID))
+    if (AppUninstaller::runningIdentifiers({chosen}, &flatpak).contains(chosen.path))
         return fail(Localization::tr("Aplikace právě běží. Nejdřív ji ukonči."), CommandSupport::failed);
 
+    // What only the display name points at may be another program's: it stays (the window
+    // offers it unticked).
     QList<CleanItem> batch;
     if (chosen.kind != InstalledApp::Kind::flatpak)
         batch.append(AppUninstaller::bundleItem(chosen));
     for (const CleanItem &item : related) {
-        if (!kept.contains(item.path))
+        if (!kept.contains(item.path) && !AppUninstaller::matchedByNameOnly(item, chosen))
             batch.append(item);
     }
     if (!yes) {

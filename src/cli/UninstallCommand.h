@@ -7,6 +7,7 @@
 
 namespace pelmo {
 
+class ApplicationCatalogue;
 class FlatpakTool;
 
 // pelmo apps --uninstall ID [--keep PATH]... [--yes]: removes `app` with the related files it
@@ -14,6 +15,6 @@ class FlatpakTool;
 // status: 0 when everything went, 1 when something could not, 2 for bad input or a refused
 // question (nothing changed).
 int runUninstall(const InstalledApp &app, const QList<InstalledApp> &apps, const QString &home, const QStringList &keep,
-    bool yes, FlatpakTool &flatpak);
+    bool yes, FlatpakTool &flatpak, const ApplicationCatalogue &catalogue);
 
 } // namespace pelmo

@@ -77,6 +77,8 @@ public:
     bool setAppLanguage(const QString &raw);
     [[nodiscard]] FolderPicker *folderPicker() const { return m_services.picker; }
     [[nodiscard]] FlatpakTool *flatpak() const { return m_services.flatpak; }
+    // What answers which applications and programs are installed, for a home; any thread.
+    [[nodiscard]] const auto &catalogueFor() const { return m_services.catalogueFor; }
     // "uninstallSort": an AppSort raw value, empty when none is stored; false (with a toast)
     // when not stored.
     [[nodiscard]] QString uninstallSort() const { return m_preferences.uninstallSort(); }

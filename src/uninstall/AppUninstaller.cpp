@@ -4,6 +4,7 @@
 #include "core/FileWalker.h"
 #include "core/PathBytes.h"
 #include "core/PosixFile.h"
+#include "platform/ApplicationCatalogue.h"
 #include "platform/BundleInfo.h"
 #include "platform/FlatpakTool.h"
 #include "platform/linux/ProcessTable.h"
@@ -201,6 +202,7 @@ struct Candidate
     QString relative;
     QString detailBase;
     bool listed = false; // found by listing a folder, not named by the rules
+    bool byName = false; // named after the application's display name, not its identifier
 
     [[nodiscard]] QString path() const { return base + u'/' + relative; }
 };
@@ -262,6 +264,21 @@ QList<Candidate> candidates(const InstalledApp &app, const QString &home, bool l
     QList<Candidate> out;
     if (!isSafeComponent(b))
         return out;
+    const QString homeDetail = QStringLiteral("~/");
+    const auto launchers = [&] {
+        out.append({home, QStringLiteral(".config/autostart/") + b + QStringLiteral(".desktop"), homeDetail});
+        out.append({home, QStringLiteral(".local/share/applications/") + b + QStringLiteral(".desktop"), homeDetail});
+        const QString entries = LinuxApplications::userEntryFolder(home) + u'/';
+        if (app.desktopEntry.startsWith(entries) && !app.desktopEntry.contains(QLatin1StringView("/../")))
+            out.append({home, app.desktopEntry.mid(home.size() + 1), homeDetail});
+    };
+    // A Flatpak keeps its data in its own folder; anything of that name elsewhere is
+    // another installation's (the same program from the system's packages, say).
+    if (app.kind == InstalledApp::Kind::flatpak) {
+        out.append({home, QStringLiteral(".var/app/") + b, homeDetail});
+        launchers();
+        return out;
+    }
     const QString library = home + QStringLiteral("/Library");
     const QString libraryDetail = QStringLiteral("~/Library/");
     for (const QString &relative : {QStringLiteral("Caches/") + b, QStringLiteral("Application Support/") + b,
@@ -287,22 +304,17 @@ QList<Candidate> candidates(const InstalledApp &app, const QString &home, bool l
             out.append({library, QStringLiteral("Preferences/") + name, libraryDetail, true});
     }
 
-    const QString homeDetail = QStringLiteral("~/");
     QStringList ownNames = {b};
     if (nameIsSafe)
         ownNames << n << n.toLower();
     for (const QLatin1StringView folder : kXdgFolders) {
         for (const QString &name : ownNames) {
             if (!isSharedName(name))
-                out.append({home, folder + u'/' + name, homeDetail});
+                out.append({home, folder + u'/' + name, homeDetail, false, name != b});
         }
     }
     out.append({home, QStringLiteral(".var/app/") + b, homeDetail});
-    out.append({home, QStringLiteral(".config/autostart/") + b + QStringLiteral(".desktop"), homeDetail});
-    out.append({home, QStringLiteral(".local/share/applications/") + b + QStringLiteral(".desktop"), homeDetail});
-    const QString entries = LinuxApplications::userEntryFolder(home) + u'/';
-    if (app.desktopEntry.startsWith(entries) && !app.desktopEntry.contains(QLatin1StringView("/../")))
-        out.append({home, app.desktopEntry.mid(home.size() + 1), homeDetail});
+    launchers();
     return out;
 }
 
@@ -333,7 +345,8 @@ bool claimedByAnother(const Candidate &candidate, const InstalledApp &app, const
 
 } // namespace
 
-QList<CleanItem> relatedFiles(const InstalledApp &app, const QString &home, const QList<InstalledApp> &others)
+QList<CleanItem> relatedFiles(const InstalledApp &app, const QString &home, const QList<InstalledApp> &others,
+    const ApplicationCatalogue *catalogue)
 {
     QHash<QString, QSet<QString>> othersPlaces;
     for (const InstalledApp &other : others) {
@@ -354,6 +367,10 @@ QList<CleanItem> relatedFiles(const InstalledApp &app, const QString &home, cons
         if (!exists(path) || !guard.allowsOutsideDocuments(path)
             || claimedByAnother(candidate, app, others, othersPlaces))
             continue;
+        // A folder named after the display name may be another program's of that name.
+        const QString name = path.section(u'/', -1);
+        if (candidate.byName && (!catalogue || catalogue->hasProgram(name) || catalogue->hasApplication(name)))
+            continue;
         CleanItem item;
         item.path = path;
         item.name = path.section(u'/', -1);
@@ -366,6 +383,14 @@ QList<CleanItem> relatedFiles(const InstalledApp &app, const QString &home, cons
     }
     std::ranges::stable_sort(items, std::greater<>(), &CleanItem::size);
     return items;
+}
+
+bool matchedByNameOnly(const CleanItem &item, const InstalledApp &app)
+{
+    const QString name = item.path.section(u'/', -1);
+    const QString folder = item.detail.section(u'/', 1, -2); // "~/.config/Name" -> ".config"
+    return name != app.bundleID && (name == app.name || name == app.name.toLower())
+        && std::ranges::any_of(kXdgFolders, [&](QLatin1StringView xdg) { return folder == xdg; });
 }
 
 CleanItem bundleItem(const InstalledApp &app)
@@ -397,8 +422,10 @@ QSet<QString> runningIdentifiers(
             }
             return false;
         });
+        // The path, not the identifier: two versions of one AppImage share an identifier,
+        // and only the one whose file runs is running.
         if (runs || (app.kind == InstalledApp::Kind::flatpak && flatpakRunning.contains(app.bundleID)))
-            running.insert(app.bundleID);
+            running.insert(app.path);
     }
     return running;
 }

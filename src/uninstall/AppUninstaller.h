@@ -13,8 +13,9 @@
 #include <optional>
 
 namespace pelmo {
+class ApplicationCatalogue;
 class FlatpakTool;
-}
+} // namespace pelmo
 
 // Finds, describes and measures the applications a user may remove, what each left in the
 // home folder, which of them run, and asks them to quit. Stateless; everything here reads
@@ -63,8 +64,14 @@ namespace pelmo::AppUninstaller {
 // Never anything outside the home, the home's document folders or their contents, the
 // Trash, Pelmo's own data, nor what the same rules give for one of `others` (the other
 // listed applications; a copy with the same identifier is the same application).
-[[nodiscard]] QList<CleanItem> relatedFiles(
-    const InstalledApp &app, const QString &home, const QList<InstalledApp> &others = {});
+// A Flatpak's are only its own folder in ~/.var/app and its launchers. A folder named after
+// the display name (not the identifier) is offered only when nothing that `catalogue` knows
+// answers to that name (none without a catalogue): it may be another program's.
+[[nodiscard]] QList<CleanItem> relatedFiles(const InstalledApp &app, const QString &home,
+    const QList<InstalledApp> &others = {}, const ApplicationCatalogue *catalogue = nullptr);
+
+// Whether `item` of `app` was found by the display name alone: offered unticked.
+[[nodiscard]] bool matchedByNameOnly(const CleanItem &item, const InstalledApp &app);
 
 // The item that moves the application itself to the Trash.
 [[nodiscard]] CleanItem bundleItem(const InstalledApp &app);
@@ -77,7 +84,7 @@ struct RunningProcess
     QString appImage;
 };
 
-// The identifiers of the `apps` that run: a process's program lies inside the bundle, it
+// The paths (ids) of the `apps` that run: a process's program lies inside the bundle, it
 // was started from the AppImage, or `flatpakRunning` names the Flatpak.
 [[nodiscard]] QSet<QString> runningIdentifiers(
     const QList<InstalledApp> &apps, const QList<RunningProcess> &processes, const QStringList &flatpakRunning);

@@ -155,6 +155,13 @@ InstalledApp describeAppImage(const QString &path, const std::optional<DesktopEn
 
 QString flatpakInstallation(const QString &home)
 {
+    // Where flatpak itself keeps the user's installation.
+    const QByteArray own = qgetenv("FLATPAK_USER_DIR");
+    if (own.startsWith('/'))
+        return PathBytes::fromBytes(own.toStdString());
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    if (dataHome.startsWith('/'))
+        return PathBytes::fromBytes(dataHome.toStdString()) + QStringLiteral("/flatpak");
     return home + QStringLiteral("/.local/share/flatpak");
 }
 

@@ -1,11 +1,14 @@
 #include "AppFixtures.h"
 #include "FakeHome.h"
 #include "ProcessRun.h"
+#include "ScopedEnvironment.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtTest>
+
+#include <filesystem>
 
 using namespace pelmo::test;
 
@@ -91,6 +94,42 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(other.path("../outside/Applications/Tool.app/Contents/Info.plist")));
         // The application's data stays with the application that stays.
         QVERIFY(QFileInfo::exists(other.path(".config/org.example.Tool/settings.ini")));
+    }
+
+    // A Flatpak or an AppImage of a program that the system's packages also install is
+    // offered none of that program's folders.
+    void programsOfTheSystemKeepTheirData()
+    {
+        FakeHome fake;
+        for (const char *program : {"chromium", "libreoffice", "steam", "inkscape"})
+            fake.writeBytes("../system-data/applications/" + std::string(program) + ".desktop",
+                "[Desktop Entry]\nType=Application\nName=" + QByteArray(program) + "\nExec=" + program + " %U\n");
+        fake.writeBytes("bin/flatpak", "#!/bin/sh\nexit 1\n"); // there, answering nothing
+        std::filesystem::permissions(fake.bytes("bin/flatpak"), std::filesystem::perms::owner_all);
+        const ScopedEnvironment path("PATH", QByteArray::fromStdString(fake.bytes("bin")) + ':' + qgetenv("PATH"));
+        makeFlatpak(fake, "org.chromium.Chromium", "Chromium", "120");
+        makeFlatpak(fake, "com.valvesoftware.Steam", "Steam", "1");
+        fake.writeFile("Applications/Inkscape.AppImage", 40000);
+        for (const char *data :
+            {".config/chromium/Default/Bookmarks", ".cache/chromium/data", ".local/share/Steam/games",
+                ".config/inkscape/preferences.xml", ".var/app/org.chromium.Chromium/config/x"})
+            fake.writeFile(data, 5000);
+
+        const auto offered = [](const char *id) {
+            const ProcessRun run = runPelmo({"apps", "--related", id, "--json"});
+            QStringList details;
+            if (run.status != 0)
+                details.append(QStringLiteral("exit %1").arg(run.status)); // not found: no answer
+            const QJsonArray groups = QJsonDocument::fromJson(run.out)["groups"].toArray();
+            for (const QJsonValue &group : groups) {
+                for (const QJsonValue &item : group["items"].toArray())
+                    details.append(item["detail"].toString());
+            }
+            return details;
+        };
+        QCOMPARE(offered("org.chromium.Chromium"), QStringList {"~/.var/app/org.chromium.Chromium"});
+        QCOMPARE(offered("com.valvesoftware.Steam"), QStringList {});
+        QCOMPARE(offered("Inkscape"), QStringList {});
     }
 };
 

@@ -1,4 +1,5 @@
 #include "AppFixtures.h"
+#include "FakeCatalogue.h"
 #include "FakeFlatpak.h"
 #include "FakeHome.h"
 #include "Fields.h"
@@ -167,7 +168,9 @@ private Q_SLOTS:
                 ".cache/Editor", ".local/state/editor", ".local/share/editor", ".var/app/com.example.editor",
                 ".config/autostart/com.example.editor.desktop", ".local/share/applications/com.example.editor.desktop"})
             fake.writeFile(relative, 5000);
-        const QList<CleanItem> items = AppUninstaller::relatedFiles(app(b, QStringLiteral("Editor")), fake.home());
+        const FakeCatalogue nothingElse;
+        const QList<CleanItem> items
+            = AppUninstaller::relatedFiles(app(b, QStringLiteral("Editor")), fake.home(), {}, &nothingElse);
         QCOMPARE(details(items),
             (QStringList {"~/.cache/Editor", "~/.config/autostart/com.example.editor.desktop",
                 "~/.config/com.example.editor", "~/.config/editor",
@@ -195,10 +198,32 @@ private Q_SLOTS:
         QCOMPARE(group("~/.local/share/applications/com.example.editor.desktop"), RelatedGroup::background);
         QCOMPARE(group("~/.var/app/com.example.editor"), RelatedGroup::data);
 
+        // Folders named after the display name are offered only while no other program
+        // answers to it (the same program from the system's packages, say), and unticked.
+        QVERIFY(AppUninstaller::matchedByNameOnly(
+            *std::ranges::find(items, "~/.config/editor", &CleanItem::detail), app(b, QStringLiteral("Editor"))));
+        QVERIFY(!AppUninstaller::matchedByNameOnly(
+            *std::ranges::find(items, "~/.config/com.example.editor", &CleanItem::detail),
+            app(b, QStringLiteral("Editor"))));
+        const FakeCatalogue debianEditor({}, {QStringLiteral("editor")});
+        const QStringList withSystemEditor
+            = details(AppUninstaller::relatedFiles(app(b, QStringLiteral("Editor")), fake.home(), {}, &debianEditor));
+        for (const char *taken : {"~/.config/editor", "~/.local/share/editor", "~/.local/state/editor"})
+            QVERIFY2(!withSystemEditor.contains(taken), taken);
+        QVERIFY(withSystemEditor.contains("~/.config/com.example.editor"));
+
+        // A Flatpak's are its own folder and launchers only.
+        InstalledApp flatpak = app(b, QStringLiteral("Editor"));
+        flatpak.kind = InstalledApp::Kind::flatpak;
+        QCOMPARE(details(AppUninstaller::relatedFiles(flatpak, fake.home(), {}, &nothingElse)),
+            (QStringList {"~/.config/autostart/com.example.editor.desktop",
+                "~/.local/share/applications/com.example.editor.desktop", "~/.var/app/com.example.editor"}));
+
         // The helper's preferences belong to the helper once it is an application of its own.
         const QList<CleanItem> withHelper = AppUninstaller::relatedFiles(app(b, QStringLiteral("Editor")), fake.home(),
             {app(QStringLiteral("com.example.editor.helper"), QStringLiteral("Helper"),
-                QStringLiteral("/A/Helper.app"))});
+                QStringLiteral("/A/Helper.app"))},
+            &nothingElse);
         QVERIFY(!details(withHelper).contains("~/Library/Preferences/com.example.editor.helper.plist"));
         QCOMPARE(withHelper.size(), items.size() - 1);
     }
@@ -227,7 +252,8 @@ private Q_SLOTS:
         fake.writeFile(".config/účetní/a", 10);
         fake.writeFile(".config/Evil/a", 10);
         fake.writeFile(".config/com/evil/a", 10);
-        QCOMPARE(details(AppUninstaller::relatedFiles(app(id, name), fake.home())), expected);
+        const FakeCatalogue nothingElse;
+        QCOMPARE(details(AppUninstaller::relatedFiles(app(id, name), fake.home(), {}, &nothingElse)), expected);
     }
 
     // Whatever an application is called, nothing outside its own files is offered.
@@ -258,13 +284,14 @@ private Q_SLOTS:
         fake.writeFile(".cache/Shared/x", 10);
         const QList<InstalledApp> others = {app(
             QStringLiteral("org.other.Shared"), QStringLiteral("Shared"), QStringLiteral("/Applications/Shared.app"))};
+        const FakeCatalogue nothingElse; // so that the name alone never keeps anything back
         const QList<CleanItem> items = AppUninstaller::relatedFiles(
             app(QStringLiteral("org.example.") + name, name, QStringLiteral("/Applications/Mine.app")), fake.home(),
-            others);
+            others, &nothingElse);
         QCOMPARE(details(items), QStringList {});
         // The same file is offered to the application it belongs to.
         if (name == QLatin1StringView("Shared"))
-            QCOMPARE(AppUninstaller::relatedFiles(others.first(), fake.home()).size(), 1);
+            QCOMPARE(AppUninstaller::relatedFiles(others.first(), fake.home(), {}, &nothingElse).size(), 1);
     }
 
     void runningAndQuit()
@@ -276,12 +303,19 @@ private Q_SLOTS:
         QVERIFY(QFile::setPermissions(
             fake.path("Applications/Sleeper.app/Contents/MacOS/sleeper"), QFile::ReadOwner | QFile::ExeOwner));
         fake.writeFile("Applications/Napper.AppImage", 10);
+        fake.writeFile("Applications/Napper-2.0.AppImage", 10); // another version: the same identifier
         FakeFlatpak flatpak;
         makeFlatpak(fake, "org.example.Notes", "Notes", "1");
         flatpak.running = {QStringLiteral("org.example.Notes")};
         const QList<InstalledApp> apps = AppUninstaller::installedApps(fake.home(), &flatpak);
-        QCOMPARE(apps.size(), 3);
-        QCOMPARE(AppUninstaller::runningIdentifiers(apps, &flatpak), QSet<QString> {"org.example.Notes"});
+        QCOMPARE(apps.size(), 4);
+        const auto pathOf = [&](const QString &name, const QString &version = {}) {
+            return std::ranges::find_if(apps, [&](const InstalledApp &a) {
+                return a.name == name && a.version.value_or(QString()) == version;
+            })->path;
+        };
+        const QString notes = pathOf(QStringLiteral("Notes"), QStringLiteral("1"));
+        QCOMPARE(AppUninstaller::runningIdentifiers(apps, &flatpak), QSet<QString> {notes});
 
         QProcess bundled;
         bundled.start(fake.path("Applications/Sleeper.app/Contents/MacOS/sleeper"), {QStringLiteral("60")});
@@ -291,11 +325,14 @@ private Q_SLOTS:
         fromAppImage.setProcessEnvironment(environment);
         fromAppImage.start(QStringLiteral("/bin/sleep"), {"60"});
         QVERIFY(bundled.waitForStarted() && fromAppImage.waitForStarted());
+        // Only the version whose file runs is running.
         QTRY_COMPARE(AppUninstaller::runningIdentifiers(apps, &flatpak),
-            (QSet<QString> {"org.example.Notes", "com.example.sleeper", "Napper"}));
+            (QSet<QString> {notes, fake.path("Applications/Sleeper.app"), fake.path("Applications/Napper.AppImage")}));
 
-        for (const InstalledApp &a : apps)
-            QVERIFY2(AppUninstaller::quit(a, &flatpak), qPrintable(a.name));
+        for (const InstalledApp &a : apps) {
+            if (a.path != fake.path("Applications/Napper-2.0.AppImage"))
+                QVERIFY2(AppUninstaller::quit(a, &flatpak), qPrintable(a.name));
+        }
         QVERIFY(bundled.waitForFinished(5000) && fromAppImage.waitForFinished(5000));
         QCOMPARE(bundled.exitStatus(), QProcess::CrashExit); // ended by the signal
         QVERIFY(AppUninstaller::runningIdentifiers(apps, &flatpak).isEmpty());

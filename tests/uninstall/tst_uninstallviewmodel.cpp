@@ -167,6 +167,17 @@ private Q_SLOTS:
         const InstalledApp reader = *std::ranges::find(vm->catalogue(), QStringLiteral("Reader"), &InstalledApp::name);
         vm->select(reader.path);
         QTRY_VERIFY(!vm->relatedLoading());
+        // What only the display name points at is offered unticked, and says so.
+        QVERIFY(!vm->allChecked());
+        QVERIFY(vm->groups()
+                    .first()
+                    .toMap()[QStringLiteral("items")]
+                    .toList()
+                    .first()
+                    .toMap()[QStringLiteral("detail")]
+                    .toString()
+                    .endsWith(QStringLiteral("jen podle názvu")));
+        vm->toggleAll();
         QVERIFY(vm->allChecked());
         QCOMPARE(vm->freed(), reader.size + totalSize(vm->related()));
         const QString cache = f.fake.path(".cache/reader");
@@ -198,8 +209,8 @@ private Q_SLOTS:
         QTRY_VERIFY(!vm->relatedLoading());
         QCOMPARE(vm->selectedPath(), writer.path);
         QCOMPARE(details(vm->related()), QStringList {"~/.cache/writer"});
-        QVERIFY(vm->includeApp()); // a fresh search chooses everything again
-        vm->toggleAll();
+        QVERIFY(vm->includeApp());  // a fresh search chooses the application again
+        QVERIFY(!vm->allChecked()); // but not what only its name points at
         vm->setIncludeApp(false);
         QVERIFY(!vm->uninstallEnabled()); // nothing to free
         QCOMPARE(vm->freed(), 0);

@@ -1,7 +1,11 @@
 #include "FlatpakCommand.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QStandardPaths>
+
+#include <algorithm>
+#include <atomic>
 
 namespace pelmo {
 namespace {
@@ -17,6 +21,20 @@ struct Run
     QString error;
 };
 
+constexpr int kPollMs = 50;
+constexpr qsizetype kOutputLimit = 1024 * 1024; // what flatpak may print that is kept
+std::atomic<bool> s_cancelled {false};
+
+// Reads what the process printed so far, keeping at most the limit of each stream.
+void drain(QProcess &process, QByteArray &out, QByteArray &err)
+{
+    const auto keep = [](QByteArray &into, const QByteArray &more) {
+        into.append(more.first(std::min(more.size(), std::max<qsizetype>(0, kOutputLimit - into.size()))));
+    };
+    keep(out, process.readAllStandardOutput());
+    keep(err, process.readAllStandardError());
+}
+
 Run run(const QStringList &arguments, int timeoutMs)
 {
     const QString program = QStandardPaths::findExecutable(QStringLiteral("flatpak"));
@@ -27,15 +45,25 @@ Run run(const QStringList &arguments, int timeoutMs)
     process.start(program, arguments);
     if (!process.waitForStarted(kQuickTimeoutMs))
         return {false, {}, process.errorString()};
-    if (!process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished(kQuickTimeoutMs);
-        return {false, {}, QStringLiteral("flatpak: timed out")};
+    // Waits in short steps, so that quitting ends a hanging flatpak at once and its output
+    // never grows past the limit in memory.
+    QByteArray out;
+    QByteArray err;
+    QElapsedTimer waited;
+    waited.start();
+    while (!process.waitForFinished(kPollMs)) {
+        drain(process, out, err);
+        if (s_cancelled.load() || waited.elapsed() > timeoutMs) {
+            process.kill();
+            process.waitForFinished(kQuickTimeoutMs);
+            return {false, {}, QStringLiteral("flatpak: timed out")};
+        }
     }
+    drain(process, out, err);
     Run result;
     result.ok = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-    result.output = QString::fromUtf8(process.readAllStandardOutput());
-    result.error = QString::fromUtf8(process.readAllStandardError()).trimmed();
+    result.output = QString::fromUtf8(out);
+    result.error = QString::fromUtf8(err).trimmed();
     if (!result.ok && result.error.isEmpty())
         result.error = QStringLiteral("flatpak: exit status %1").arg(process.exitCode());
     return result;
@@ -73,7 +101,18 @@ FlatpakTool::Outcome FlatpakCommand::uninstall(const QString &appId)
     const Run done
         = run({QStringLiteral("uninstall"), QStringLiteral("--user"), QStringLiteral("--noninteractive"), appId},
             kUninstallTimeoutMs);
-    return {done.ok, done.ok ? QString() : done.error};
+    if (!done.ok)
+        return {false, done.error};
+    // Removed only when flatpak no longer knows it: a success that left it installed is none.
+    const Run still = run({QStringLiteral("info"), QStringLiteral("--user"), appId}, kQuickTimeoutMs);
+    if (still.ok)
+        return {false, QStringLiteral("flatpak: %1 is still installed").arg(appId)};
+    return {true, {}};
+}
+
+void FlatpakCommand::cancelAll()
+{
+    s_cancelled.store(true);
 }
 
 } // namespace pelmo

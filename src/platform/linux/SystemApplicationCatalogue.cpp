@@ -81,6 +81,7 @@ SystemApplicationCatalogue::Sources SystemApplicationCatalogue::sourcesFor(const
     sources.desktopEntryFolders.append(QStringLiteral("/var/lib/snapd/desktop/applications"));
     for (const QString &folder : dataHomes)
         sources.flatpakInstallations.append(folder + QStringLiteral("/flatpak"));
+    sources.flatpakInstallations.append(environmentFolders("FLATPAK_USER_DIR"));
     sources.flatpakInstallations.append(QStringLiteral("/var/lib/flatpak"));
     sources.flatpakInstallationLists = {QStringLiteral("/etc/flatpak/installations.d")};
     sources.programFolders = environmentFolders("PATH");

@@ -47,7 +47,7 @@ QVariant AppListModel::data(const QModelIndex &index, int role) const
         // Below one byte the application is not measured yet.
         return app.size < 1 ? QStringLiteral("…") : formatSize(app.size);
     case RunningRole:
-        return m_running.contains(app.bundleID);
+        return m_running.contains(app.path);
     case IconRole:
         return AppTexts::iconSource(app);
     default:

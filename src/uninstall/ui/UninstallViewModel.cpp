@@ -280,15 +280,19 @@ void UninstallViewModel::loadRelated()
     m_relatedLoading = true;
     refresh();
     const QList<InstalledApp> others = m_apps;
-    QtConcurrent::run([app = *app, home, others] {
-        return AppUninstaller::relatedFiles(app, home, others);
-    }).then(this, [this, generation](const QList<CleanItem> &items) {
+    const auto catalogueFor = m_store->catalogueFor();
+    QtConcurrent::run([app = *app, home, others, catalogueFor] {
+        return AppUninstaller::relatedFiles(app, home, others, catalogueFor(home).get());
+    }).then(this, [this, generation, app = *app](const QList<CleanItem> &items) {
         if (generation != m_relatedGeneration)
             return; // the selection changed meanwhile
         m_related = items;
         m_checked.clear();
-        for (const CleanItem &item : items)
-            m_checked.insert(item.path);
+        // What only the display name points at may be another program's: offered unticked.
+        for (const CleanItem &item : items) {
+            if (!AppUninstaller::matchedByNameOnly(item, app))
+                m_checked.insert(item.path);
+        }
         m_includeApp = true;
         m_relatedLoading = false;
         refresh();
@@ -312,11 +316,12 @@ QVariantMap UninstallViewModel::app() const
 bool UninstallViewModel::isRunning() const
 {
     const std::optional<InstalledApp> app = selectedApp();
-    return app && m_running.contains(app->bundleID);
+    return app && m_running.contains(app->path);
 }
 
 QVariantList UninstallViewModel::groups() const
 {
+    const std::optional<InstalledApp> app = selectedApp();
     QVariantList out;
     for (const RelatedGroup group : RelatedGroups::all) {
         QVariantList items;
@@ -327,7 +332,11 @@ QVariantList UninstallViewModel::groups() const
             total += item.size;
             items.append(QVariantMap {{QStringLiteral("path"), item.path},
                 {QStringLiteral("name"), PathBytes::display(item.name)},
-                {QStringLiteral("detail"), PathBytes::display(item.detail)},
+                {QStringLiteral("detail"),
+                    PathBytes::display(item.detail)
+                        + (app && AppUninstaller::matchedByNameOnly(item, *app)
+                                ? QStringLiteral(" · ") + Localization::tr("jen podle názvu")
+                                : QString())},
                 {QStringLiteral("sizeText"), formatSize(item.size)},
                 {QStringLiteral("checked"), m_checked.contains(item.path)}});
         }
