@@ -11,6 +11,7 @@
 #include "scan/DiskScanner.h"
 #include "trash/TrashService.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QPromise>
@@ -66,6 +67,14 @@ CleanerStore::~CleanerStore()
     for (QFuture<void> &work : m_work)
         work.waitForFinished();
 }
+
+namespace {
+
+// How often a batch writes its entries: after this many, or after this long.
+constexpr qsizetype kEntriesPerWrite = 200;
+constexpr qint64 kWriteIntervalMs = 1000;
+
+} // namespace
 
 template<typename Result, typename Done> void CleanerStore::deliver(const QFuture<Result> &future, Done done)
 {
@@ -202,14 +211,31 @@ void CleanerStore::clean(const QList<CleanItem> &items, bool firstRequired)
     CleanerStore *const progressReceiver = this;
     own(
         [items, trash, bridge, history, stop, home, progressReceiver, firstRequired] {
-            // Entries the history has not taken yet (a full disk); each write offers them again.
+            // Entries the history has not taken yet, with their moves' receipts: a write costs
+            // a rewrite of the whole history, so entries go in groups (the receipts keep every
+            // move recoverable meanwhile), and after a failed write each one offers them again.
             QList<HistoryEntry> pending;
+            std::vector<std::shared_ptr<void>> receipts;
             QSet<QUuid> recorded; // of this batch, so that its entries stand in the order of the moves
+            QElapsedTimer sinceWrite;
+            sinceWrite.start();
             int moved = 0;
             qint64 bytes = 0;
-            TrashService::BatchControl control {Confinement(home), {}, {}, firstRequired};
+            const auto write = [&] {
+                if (pending.isEmpty())
+                    return true;
+                if (history->record(pending, recorded).status != SharedHistory::Status::written)
+                    return false;
+                for (const HistoryEntry &e : std::as_const(pending))
+                    recorded.insert(e.id);
+                pending.clear();
+                receipts.clear();
+                sinceWrite.restart();
+                return true;
+            };
+            TrashService::BatchControl control {Confinement(home), {}, {}, {}, firstRequired};
             control.stopRequested = [stop] { return stop->load() || Interruption::requested(); };
-            control.record = [&](const HistoryEntry &entry) {
+            control.record = [&](const HistoryEntry &entry, std::shared_ptr<void> receipt) {
                 ++moved;
                 bytes += entry.size;
                 QMetaObject::invokeMethod(
@@ -221,13 +247,11 @@ void CleanerStore::clean(const QList<CleanItem> &items, bool firstRequired)
                 if (!history)
                     return true;
                 pending.append(entry);
-                if (history->record(pending, recorded).status == SharedHistory::Status::written) {
-                    for (const HistoryEntry &e : std::as_const(pending))
-                        recorded.insert(e.id);
-                    pending.clear();
-                }
-                return pending.isEmpty();
+                receipts.push_back(std::move(receipt));
+                const bool due = pending.size() >= kEntriesPerWrite || sinceWrite.elapsed() >= kWriteIntervalMs;
+                return !due || write();
             };
+            control.flush = [&] { return !history || write(); };
             return TrashService::trash(items, *trash, *bridge, control);
         },
         [this](const TrashResult &result) { applyBatch(result); });

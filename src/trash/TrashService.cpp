@@ -79,7 +79,7 @@ TrashResult trash(const QList<CleanItem> &items, TrashCan &trashCan, FileManager
         const HistoryEntry entry {QUuid::createUuid(), now(), item.name, item.size, item.path, *moved.trashPath, object,
             moved.originalFolder, moved.changeTime};
         result.entries.append(entry);
-        recorded = !control.record || control.record(entry);
+        recorded = !control.record || control.record(entry, std::move(moved.receipt));
         if (!recorded) {
             // Moves the history cannot hold could only be put back by hand: none follow.
             result.stopped = true;
@@ -87,6 +87,8 @@ TrashResult trash(const QList<CleanItem> &items, TrashCan &trashCan, FileManager
             break;
         }
     }
+    if (recorded && control.flush)
+        recorded = control.flush();
     result.historyUnsaved = !recorded;
     return result;
 }

@@ -27,10 +27,13 @@ struct BatchControl
     // its home without following a link.
     Confinement confinement;
     std::function<bool()> stopRequested; // asked before each item
-    // Stores an entry as soon as its item has moved (on the batch's thread); answers
-    // whether the history now holds every entry of the batch so far. When it does not, the
-    // batch stops: no item moves that the history could not hold.
-    std::function<bool(const HistoryEntry &)> record;
+    // Takes an entry as soon as its item has moved (on the batch's thread), with the move's
+    // receipt, which keeps the move on record for the next start until the history holds
+    // it; answers false when the history could not take what it was given. Then the batch
+    // stops: no more items move that the history could not hold.
+    std::function<bool(const HistoryEntry &, std::shared_ptr<void> receipt)> record;
+    // Called once after the last item: stores what `record` still holds; false when it could not.
+    std::function<bool()> flush;
     // When the first item does not move, none of the others do (an application's data is
     // never taken while the application stays).
     bool firstRequired = false;

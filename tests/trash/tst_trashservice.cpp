@@ -55,7 +55,7 @@ private Q_SLOTS:
 
         QStringList recorded;
         TrashService::BatchControl control {Confinement(fake.home()), {}, {}};
-        control.record = [&](const HistoryEntry &e) {
+        control.record = [&](const HistoryEntry &e, std::shared_ptr<void>) {
             recorded.append(e.originalPath);
             return true;
         };
@@ -97,7 +97,7 @@ private Q_SLOTS:
         can.moved.clear();
         int stored = 0;
         control.stopRequested = {};
-        control.record = [&](const HistoryEntry &) { return ++stored < 2; };
+        control.record = [&](const HistoryEntry &, std::shared_ptr<void>) { return ++stored < 2; };
         result = TrashService::trash(
             {item(p("a"), 1), item(p("b"), 2), item(p("c"), 3), item(p("d"), 4)}, can, bridge, control);
         QCOMPARE(can.moved, (QStringList {p("a"), p("b")}));
