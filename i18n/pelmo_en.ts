@@ -1550,5 +1550,57 @@ Lists the applications that can be uninstalled, largest first, with their sizes.
         <source>jen podle názvu</source>
         <translation>matched by name only</translation>
     </message>
+    <message>
+        <source>Repozitář Maven</source>
+        <translation>Maven repository</translation>
+    </message>
+    <message>
+        <source>Distribuce Gradle Wrapper</source>
+        <translation>Gradle Wrapper distributions</translation>
+    </message>
+    <message>
+        <source>Úložiště pnpm</source>
+        <translation>pnpm store</translation>
+    </message>
+    <message>
+        <source>Balíčky conda</source>
+        <translation>conda packages</translation>
+    </message>
+    <message>
+        <source>Balíčky NuGet</source>
+        <translation>NuGet packages</translation>
+    </message>
+    <message>
+        <source>Rozbalené zdroje Cargo</source>
+        <translation>Unpacked Cargo sources</translation>
+    </message>
+    <message>
+        <source>Git checkouty Cargo</source>
+        <translation>Cargo git checkouts</translation>
+    </message>
+    <message>
+        <source>Stažené soubory rustup</source>
+        <translation>rustup downloads</translation>
+    </message>
+    <message>
+        <source>Dočasné soubory rustup</source>
+        <translation>rustup temporary files</translation>
+    </message>
+    <message>
+        <source>Cache Pub (Dart)</source>
+        <translation>Pub cache (Dart)</translation>
+    </message>
+    <message>
+        <source>Cache Androidu</source>
+        <translation>Android cache</translation>
+    </message>
+    <message>
+        <source>Hlášení o pádu Javy – zkontroluj, jestli ho ještě potřebuješ</source>
+        <translation>Java crash report – check whether you still need it</translation>
+    </message>
+    <message>
+        <source>Stáhne se znovu podle potřeby, ale sestavení bez připojení ho potřebuje</source>
+        <translation>Downloaded again when needed, but builds without a network need it</translation>
+    </message>
 </context>
 </TS>

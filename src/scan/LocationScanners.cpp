@@ -2,8 +2,15 @@
 
 #include "LinuxPlaces.h"
 #include "ScanPaths.h"
+#include "core/BuildInfo.h"
 #include "core/FileWalker.h"
 #include "core/Localization.h"
+#include "core/PathBytes.h"
+#include "core/PosixFile.h"
+
+#include <algorithm>
+
+#include <sys/stat.h>
 
 namespace pelmo::DiskScanner {
 namespace {
@@ -30,6 +37,51 @@ bool keepAll(std::string_view)
     return true;
 }
 
+bool isRealFolder(const std::string &path)
+{
+    struct stat st
+    {
+    };
+    return PosixFile::statNoFollow(path, st) && S_ISDIR(st.st_mode);
+}
+
+// The folder itself as one item when it is a real folder (no link) that measures enough.
+void appendFolder(QList<CleanItem> &items, const std::string &path, const QString &name, CleanCategory category,
+    const QString &detail, bool isSafe)
+{
+    if (!isRealFolder(path))
+        return;
+    const qint64 size = allocatedSizeOf(path);
+    if (size < minimumItemSize)
+        return;
+    CleanItem item = itemAt(path, size, category, detail, isSafe);
+    item.name = name;
+    items.append(item);
+}
+
+// The application folders of ~/.config and of every Flatpak's config folder, where
+// Chromium-based applications keep their caches and crash dumps beside their data.
+std::vector<std::pair<std::string, std::string>> applicationConfigFolders(const std::string &root)
+{
+    std::vector<std::pair<std::string, std::string>> folders; // path, application name
+    const auto addChildren = [&](const std::string &config) {
+        for (const std::string &name : FileWalker::listChildren(config)) {
+            if (isRealFolder(join(config, name)))
+                folders.emplace_back(join(config, name), name);
+        }
+    };
+    addChildren(root + "/.config");
+    const std::string flatpaks = root + "/.var/app";
+    for (const std::string &id : FileWalker::listChildren(flatpaks))
+        addChildren(join(flatpaks, id) + "/config");
+    return folders;
+}
+
+QString labelled(const std::string &application, std::string_view what)
+{
+    return PathBytes::fromBytes(application) + QStringLiteral(" – ") + PathBytes::fromBytes(std::string(what));
+}
+
 std::string homeBytes(const QString &home)
 {
     return PathBytes::toBytes(home);
@@ -50,14 +102,73 @@ QList<CleanItem> caches(const QString &home)
             items, join(root, folder), [](std::string_view name) { return name != LinuxPlaces::ownCacheName; },
             CleanCategory::caches, detail, true);
     }
+    // Every Flatpak's own cache, every Snap's, and the caches of Chromium-based applications.
+    const std::string flatpaks = root + "/.var/app";
+    for (const std::string &id : FileWalker::listChildren(flatpaks)) {
+        if (id != BuildInfo::applicationId)
+            appendChildren(items, join(join(flatpaks, id), LinuxPlaces::flatpakCacheFolder), keepAll,
+                CleanCategory::caches, detail, true);
+    }
+    const std::string snaps = root + "/snap";
+    for (const std::string &snap : FileWalker::listChildren(snaps)) {
+        const std::string folder = join(snaps, snap);
+        appendChildren(items, join(folder, LinuxPlaces::snapCommonCache), keepAll, CleanCategory::caches, detail, true);
+        for (const std::string &revision : FileWalker::listChildren(folder)) {
+            if (!revision.empty() && std::ranges::all_of(revision, [](char c) { return c >= '0' && c <= '9'; }))
+                appendChildren(items, join(folder, revision) + "/.cache", keepAll, CleanCategory::caches, detail, true);
+        }
+    }
+    for (const auto &[folder, application] : applicationConfigFolders(root)) {
+        for (const std::string_view cache : LinuxPlaces::chromiumCaches)
+            appendFolder(items, folder + "/" + std::string(cache), labelled(application, cache), CleanCategory::caches,
+                detail, true);
+    }
     return items;
 }
 
 QList<CleanItem> logs(const QString &home)
 {
+    const std::string root = homeBytes(home);
+    const QString detail = Localization::tr("Staré logy a hlášení o pádech");
     QList<CleanItem> items;
-    appendChildren(items, homeBytes(home) + "/Library/Logs", keepAll, CleanCategory::logs,
-        Localization::tr("Staré logy a hlášení o pádech"), true);
+    appendChildren(items, root + "/Library/Logs", keepAll, CleanCategory::logs, detail, true);
+    // Logs of the graphical session and of the X server.
+    const auto appendFile = [&](const std::string &path, bool isSafe, const QString &text) {
+        struct stat st
+        {
+        };
+        if (PosixFile::statNoFollow(path, st) && S_ISREG(st.st_mode)
+            && static_cast<qint64>(st.st_blocks) * 512 >= minimumItemSize)
+            items.append(itemAt(path, static_cast<qint64>(st.st_blocks) * 512, CleanCategory::logs, text, isSafe));
+    };
+    for (const std::string_view log : LinuxPlaces::sessionLogs)
+        appendFile(join(root, log), true, detail);
+    const std::string xorg = join(root, LinuxPlaces::xorgLogFolder);
+    for (const std::string &name : FileWalker::listChildren(xorg)) {
+        if (name.ends_with(".log") || name.ends_with(".log.old"))
+            appendFile(join(xorg, name), true, detail);
+    }
+    // Crash dumps of Chromium-based applications and of the Mozilla family.
+    for (const auto &[folder, application] : applicationConfigFolders(root)) {
+        for (const std::string_view crashes : LinuxPlaces::crashReportFolders)
+            appendFolder(items, folder + "/" + std::string(crashes), labelled(application, crashes),
+                CleanCategory::logs, detail, true);
+    }
+    for (const std::string_view mozilla : LinuxPlaces::mozillaFolders) {
+        for (const std::string_view crashes : {"Crash Reports/pending", "Crash Reports/submitted"})
+            appendFolder(items, join(root, mozilla) + "/" + std::string(crashes),
+                labelled(std::string(mozilla.substr(mozilla.rfind('/') + 1)), crashes), CleanCategory::logs, detail,
+                true);
+    }
+    // What a crashed Java program leaves in the folder it ran in: a report and a heap dump,
+    // which someone may still want to read.
+    const QString javaDetail = Localization::tr("Hlášení o pádu Javy – zkontroluj, jestli ho ještě potřebuješ");
+    for (const std::string &name : FileWalker::listChildren(root)) {
+        const bool report = name.starts_with("hs_err_pid") && name.ends_with(".log");
+        const bool dump = name.starts_with("java_pid") && name.ends_with(".hprof");
+        if (report || dump)
+            appendFile(join(root, name), false, javaDetail);
+    }
     return items;
 }
 
@@ -81,19 +192,14 @@ QList<CleanItem> developer(const QString &home)
         {".gradle/caches", QT_TRANSLATE_NOOP("Pelmo", "Cache Gradle")},
     }};
     const QString detail = Localization::tr("Stáhne se znovu podle potřeby");
-    auto appendToolCache = [&](std::string_view folder, const char *name) {
-        const std::string path = join(root, folder);
-        const qint64 size = allocatedSizeOf(path);
-        if (size < minimumItemSize)
-            return;
-        CleanItem item = itemAt(path, size, CleanCategory::developer, detail, true);
-        item.name = Localization::tr(name);
-        items.append(item);
-    };
+    const QString offlineDetail
+        = Localization::tr("Stáhne se znovu podle potřeby, ale sestavení bez připojení ho potřebuje");
     for (const ToolCache &cache : kMacToolCaches)
-        appendToolCache(cache.folder, cache.name);
+        appendFolder(
+            items, join(root, cache.folder), Localization::tr(cache.name), CleanCategory::developer, detail, true);
     for (const LinuxPlaces::ToolCache &cache : LinuxPlaces::toolCaches)
-        appendToolCache(cache.folder, cache.name);
+        appendFolder(items, join(root, cache.folder), Localization::tr(cache.name), CleanCategory::developer,
+            cache.isSafe ? detail : offlineDetail, cache.isSafe);
     return items;
 }
 

@@ -62,6 +62,64 @@ private Q_SLOTS:
         QVERIFY(logs.first().isSafe);
     }
 
+    // A Linux home laid out as the programs lay theirs out: every cache, log and crash dump
+    // is found in its category with its safe flag, and none of the live data beside it.
+    void theJunkOfALinuxHome()
+    {
+        FakeHome fake;
+        const qint64 size = kAboveMinimum;
+        for (const char *live : {".var/app/org.example.Chat/data/messages.db", ".var/app/org.example.Chat/config/x",
+                 "snap/editor/common/settings.json", "snap/editor/42/config/x", ".config/Slack/Local Storage/leveldb",
+                 ".config/Slack/IndexedDB/db", ".config/Slack/Cookies", ".config/Code/User/settings.json",
+                 ".config/Code/logs/20261201/main.log", ".local/share/xorg/notes.txt", "hs_err_pid12.txt",
+                 ".mozilla/firefox/abc.default/places.sqlite", ".m2/settings.xml", "Downloads/tool.AppImage"})
+            fake.writeFile(live, size);
+        for (const char *junk :
+            {".var/app/org.example.Chat/cache/fontconfig/x", "snap/editor/common/.cache/thumbs/x",
+                "snap/editor/42/.cache/gpu/x", ".config/Slack/Cache/data", ".config/Slack/Code Cache/js",
+                ".config/Slack/GPUCache/x", ".config/Slack/Service Worker/CacheStorage/x",
+                ".var/app/org.example.Chat/config/Chat/GPUCache/x", ".xsession-errors", ".local/share/xorg/Xorg.0.log",
+                ".config/Slack/Crashpad/completed/dump", ".mozilla/firefox/Crash Reports/pending/x", "hs_err_pid12.log",
+                ".m2/repository/org/x.jar", ".gradle/wrapper/dists/gradle-8/x", ".cargo/git/checkouts/x",
+                ".rustup/downloads/x", ".conda/pkgs/numpy/x", "Downloads/app.flatpak", "Downloads/tool.snap"})
+            fake.writeFile(junk, size);
+
+        QHash<QString, std::pair<CleanCategory, bool>> found; // path -> category, safe
+        for (const auto &scanner :
+            {&DiskScanner::caches, &DiskScanner::logs, &DiskScanner::developer, &DiskScanner::installers}) {
+            for (const CleanItem &item : scanner(fake.home()))
+                found.insert(item.path, {item.category, item.isSafe});
+        }
+        const QHash<QString, std::pair<CleanCategory, bool>> expected = {
+            {".var/app/org.example.Chat/cache/fontconfig", {CleanCategory::caches, true}},
+            {"snap/editor/common/.cache/thumbs", {CleanCategory::caches, true}},
+            {"snap/editor/42/.cache/gpu", {CleanCategory::caches, true}},
+            {".config/Slack/Cache", {CleanCategory::caches, true}},
+            {".config/Slack/Code Cache", {CleanCategory::caches, true}},
+            {".config/Slack/GPUCache", {CleanCategory::caches, true}},
+            {".config/Slack/Service Worker/CacheStorage", {CleanCategory::caches, true}},
+            {".var/app/org.example.Chat/config/Chat/GPUCache", {CleanCategory::caches, true}},
+            {".xsession-errors", {CleanCategory::logs, true}},
+            {".local/share/xorg/Xorg.0.log", {CleanCategory::logs, true}},
+            {".config/Slack/Crashpad/completed", {CleanCategory::logs, true}},
+            {".mozilla/firefox/Crash Reports/pending", {CleanCategory::logs, true}},
+            {"hs_err_pid12.log", {CleanCategory::logs, false}},
+            {".m2/repository", {CleanCategory::developer, false}},
+            {".gradle/wrapper/dists", {CleanCategory::developer, true}},
+            {".cargo/git/checkouts", {CleanCategory::developer, true}},
+            {".rustup/downloads", {CleanCategory::developer, true}},
+            {".conda/pkgs", {CleanCategory::developer, false}},
+            {"Downloads/app.flatpak", {CleanCategory::installers, false}},
+            {"Downloads/tool.snap", {CleanCategory::installers, false}},
+        };
+        for (auto it = expected.begin(); it != expected.end(); ++it) {
+            const QString path = fake.path(it.key().toStdString());
+            QVERIFY2(found.contains(path), qPrintable(it.key()));
+            QVERIFY2(found.value(path) == it.value(), qPrintable(it.key()));
+        }
+        QCOMPARE(found.size(), expected.size()); // and nothing live
+    }
+
     void developerFoldersAndToolCaches()
     {
         FakeHome fake;
